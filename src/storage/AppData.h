@@ -1,0 +1,105 @@
+#pragma once
+
+#include "storage/DbSession.h"
+#include "storage/Records.h"
+
+#include <QString>
+
+#include <map>
+#include <vector>
+
+// The lookup lists; each names its table.
+enum class Lookup { Colours, Varieties, Lines, EyeColours, Statuses };
+QString LookupTable(Lookup lookup);
+
+using LookupMap = std::map<int, QString>;
+
+// The one in-memory store: every record the program shows, read by the three loaders and kept
+// in step by the writers. The selection indexes live here too, so that a test can build a
+// complete state without globals.
+//
+// Writers follow one convention: mode -1 inserts (the record takes the new id; 0 when nothing
+// was stored, -1 for a race), the record's id updates, -2 deletes. A writer's in-memory effect
+// happens only when its statement succeeded. A result that is refused() came from a UNIQUE
+// constraint; failed() is any other fault, which the caller shows to the user.
+class AppData {
+public:
+    DbSession runner;
+    std::vector<NoteRecord> notes;
+    LookupMap colours;
+    LookupMap varieties;
+    LookupMap lines;
+    LookupMap eyeColours;
+    LookupMap statuses;
+    std::map<int, ContactRecord> clients;
+    std::map<int, TransactionRecord> transactions;
+    std::vector<SeasonRecord> seasons;
+    std::vector<PairRecord> pairs;
+    std::vector<RaceRecord> races;
+    std::map<int, ContactRecord> breeders;
+    std::vector<LoftRecord> lofts;
+    std::map<int, PigeonRecord> pigeons;
+
+    int currentLoft = -1;     // index into lofts
+    int currentCategory = -1; // index into the current loft's categories
+    int currentPigeon = -1;   // selected row of the pigeon list
+
+    AppData();
+
+    /// Id of the current loft, 0 when there is none.
+    int CurrentLoftId() const;
+    /// The pigeon of the current loft with this id, or an empty record.
+    const PigeonRecord& FindPigeon(int id) const;
+    LookupMap& LookupMapOf(Lookup lookup);
+    const LookupMap& LookupMapOf(Lookup lookup) const;
+
+    // Loaders. Each reads every table once; a file or table that cannot be read leaves its
+    // containers empty and is reported.
+    DbResult LoadLofts();
+    DbResult LoadPigeons(int loftId);
+    DbResult LoadExtra(int loftId);
+    /// LoadPigeons, then LoadExtra; the caller refills its lists afterwards.
+    DbResult SelectLoft(int loftId);
+
+    // Writers with the mode convention.
+    DbResult SavePigeon(int mode, PigeonRecord& pigeon);
+    DbResult SaveLoft(int mode, LoftRecord& loft);
+    DbResult SaveCategory(int mode, CategoryRecord& category);
+    DbResult SavePair(int mode, PairRecord& pair);
+    DbResult SaveChild(int mode, ChildRecord& child);
+    DbResult SaveRace(int mode, RaceRecord& race);
+    DbResult SaveFlyer(int mode, FlyerRecord& flyer);
+    DbResult SaveTreatment(int mode, TreatmentRecord& treatment);
+    DbResult SaveTransaction(int mode, TransactionRecord& transaction);
+    DbResult SaveClient(int mode, ContactRecord& client);
+    DbResult SaveBreeder(int mode, ContactRecord& breeder);
+
+    // Single-operation writers.
+    DbResult AddCategoryLink(int categoryId, int pigeonId);
+    DbResult RemoveCategoryLink(int categoryId, int pigeonId);
+    DbResult AddToBirdList(int pigeonId);
+    DbResult RemoveFromBirdList(int pigeonId);
+    DbResult AddSeason(SeasonRecord& season);
+    DbResult DeleteSeason(int id);
+    /// Stores a lookup entry; on success the lookup map gets it. The new id goes to *newId.
+    DbResult AddLookup(Lookup lookup, int loftId, const QString& name, int* newId = nullptr);
+    DbResult DeleteLookup(Lookup lookup, int id);
+    DbResult DeleteColour(int id) { return DeleteLookup(Lookup::Colours, id); }
+    DbResult DeleteVariety(int id) { return DeleteLookup(Lookup::Varieties, id); }
+    DbResult DeleteStatus(int id) { return DeleteLookup(Lookup::Statuses, id); }
+    DbResult AddNote(NoteRecord& note);
+    /// Deletes the note's row, then its file.
+    DbResult DeleteNote(const NoteRecord& note);
+    DbResult DeletePigeon(int id);
+
+    // Statements of single fields; the caller mirrors them in memory.
+    DbResult SetPigeonParents(int pigeonId, int sireId, int damId);
+    DbResult SetPigeonShortDescription(int pigeonId, const QString& text);
+    DbResult DeletePigeonTreatments(int pigeonId);
+
+    // The file store: a row and its file enter and leave together.
+    DbResult AddPhoto(PhotoRecord& photo);
+    DbResult AddDocument(DocumentRecord& document);
+    DbResult DeletePhoto(PhotoRecord& photo);
+    DbResult DeleteDocument(DocumentRecord& document);
+};

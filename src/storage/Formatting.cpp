@@ -1,0 +1,37 @@
+#include "storage/Formatting.h"
+
+#include "storage/Records.h"
+
+using namespace Qt::StringLiterals;
+
+QString BandLabel(const PigeonRecord& pigeon)
+{
+    QString label = pigeon.country + u' ' + pigeon.branch + u' ' + pigeon.year + u' ' +
+                    pigeon.ringNumber;
+    if (!pigeon.name.isEmpty())
+        label += u" ["_s + pigeon.name + u']';
+    return label;
+}
+
+QString SexWord(int sex)
+{
+    switch (sex) {
+    case 1:
+        return u"Cock"_s;
+    case 2:
+        return u"Hen"_s;
+    default:
+        return {};
+    }
+}
+
+QString FormatNumber(double value) { return QString::number(value, 'g', 6); }
+
+QString PriceText(float price, int currency)
+{
+    static const char16_t* const kCodes[] = {u" PLN", u" USD", u" EUR", u" FRA", u" JEN"};
+    QString text = FormatNumber(price);
+    if (currency >= 0 && currency < 5)
+        text += QString::fromUtf16(kCodes[currency]);
+    return text;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+struct PigeonRecord;
+
+/// Country, union, year and ring number joined by blanks, then " [name]" when named.
+QString BandLabel(const PigeonRecord& pigeon);
+
+/// "Cock" for 1, "Hen" for 2, nothing otherwise.
+QString SexWord(int sex);
+/// What the editor shows for a sex that is not set.
+inline constexpr char16_t kSexNotSet[] = u"N/A";
+
+/// General notation with up to six significant digits and no trailing zeros (1192.86, 0.75,
+/// 1.23457e+06), as lists and pages show numbers.
+QString FormatNumber(double value);
+
+/// A price followed by its currency code (" PLN", " USD", " EUR", " FRA", " JEN").
+QString PriceText(float price, int currency);

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "storage/DbSession.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <span>
+
+// One table of the two database files and the statement that creates it.
+struct SchemaTable {
+    const char16_t* name;
+    const char16_t* createSql;
+};
+
+/// Every table of both files, pigeons.db's first.
+std::span<const SchemaTable> AllTables();
+/// The CREATE TABLE text of a table, empty for an unknown name.
+QString CreateTableSql(QStringView table);
+
+// Each creates the tables its loader reads that the open file lacks; an existing table keeps
+// the columns it was created with. A failure other than "already there" is reported.
+DbResult CreateTablesPigeons(DbSession& session);
+DbResult CreateTablesLofts(DbSession& session);
+DbResult CreateTablesExtra(DbSession& session);

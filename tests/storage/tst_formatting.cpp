@@ -1,0 +1,128 @@
+// Display texts and local time, in a zone with daylight saving (the test runs with
+// TZ=Europe/Warsaw).
+
+#include "storage/Formatting.h"
+#include "storage/LocalTime.h"
+#include "storage/Records.h"
+
+#include <QTest>
+
+#include <ctime>
+
+using namespace Qt::StringLiterals;
+
+class TestFormatting : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase()
+    {
+        qputenv("TZ", "Europe/Warsaw");
+        tzset();
+    }
+
+    void bandLabel()
+    {
+        PigeonRecord p;
+        p.country = u"PL"_s;
+        p.branch = u"0207"_s;
+        p.year = u"2025"_s;
+        p.ringNumber = u"1234"_s;
+        QCOMPARE(BandLabel(p), u"PL 0207 2025 1234"_s);
+        p.name = u"Żbik"_s;
+        QCOMPARE(BandLabel(p), u"PL 0207 2025 1234 [Żbik]"_s);
+        QCOMPARE(BandLabel(PigeonRecord{}), u"   "_s);
+    }
+
+    void sexWords()
+    {
+        QCOMPARE(SexWord(1), u"Cock"_s);
+        QCOMPARE(SexWord(2), u"Hen"_s);
+        QCOMPARE(SexWord(0), QString());
+        QCOMPARE(SexWord(3), QString());
+    }
+
+    void numbers_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("whole") << 250.0 << u"250"_s;
+        QTest::newRow("half") << 12.5 << u"12.5"_s;
+        QTest::newRow("third") << 1.0 / 3.0 << u"0.333333"_s;
+        QTest::newRow("velocity") << 250500.0 / 12600.0 * 60.0 << u"1192.86"_s;
+        QTest::newRow("million") << 1234567.0 << u"1.23457e+06"_s;
+        QTest::newRow("float 45.67") << double(45.67f) << u"45.67"_s;
+        QTest::newRow("zero") << 0.0 << u"0"_s;
+        QTest::newRow("negative") << -0.75 << u"-0.75"_s;
+    }
+
+    void numbers()
+    {
+        QFETCH(double, value);
+        QFETCH(QString, text);
+        QCOMPARE(FormatNumber(value), text);
+    }
+
+    void prices()
+    {
+        QCOMPARE(PriceText(12.5f, PLN), u"12.5 PLN"_s);
+        QCOMPARE(PriceText(100.0f, USD), u"100 USD"_s);
+        QCOMPARE(PriceText(45.67f, EUR), u"45.67 EUR"_s);
+        QCOMPARE(PriceText(3.0f, FRA), u"3 FRA"_s);
+        QCOMPARE(PriceText(1234567.0f, JEN), u"1.23457e+06 JEN"_s);
+        QCOMPARE(PriceText(7.0f, 5), u"7"_s);
+        QCOMPARE(PriceText(7.0f, -1), u"7"_s);
+    }
+
+    void composeLocalTime_data()
+    {
+        QTest::addColumn<QList<int>>("fields"); // y, m, d, h, min, s
+        QTest::addColumn<qint64>("utc");
+        // Winter is UTC+1, summer UTC+2.
+        QTest::newRow("winter") << QList<int>{2025, 1, 15, 12, 0, 0} << qint64(1736938800);
+        QTest::newRow("summer") << QList<int>{2025, 7, 15, 12, 0, 0} << qint64(1752573600);
+        QTest::newRow("31 April is 1 May")
+            << QList<int>{2025, 4, 31, 8, 0, 0} << qint64(1746079200);
+        QTest::newRow("minute 60 is the next hour")
+            << QList<int>{2025, 1, 15, 11, 60, 0} << qint64(1736938800);
+        QTest::newRow("month 13 is next January")
+            << QList<int>{2024, 13, 15, 12, 0, 0} << qint64(1736938800);
+    }
+
+    void composeLocalTime()
+    {
+        QFETCH(QList<int>, fields);
+        QFETCH(qint64, utc);
+        QCOMPARE(ComposeLocalTime(fields[0], fields[1], fields[2], fields[3], fields[4],
+                                  fields[5]),
+                 utc);
+    }
+
+    void splitIsTheInverse()
+    {
+        const qint64 t = ComposeLocalTime(2025, 3, 30, 3, 30, 15); // just after the spring jump
+        LocalFields f;
+        QVERIFY(SplitLocalTime(t, f));
+        QCOMPARE(f.year, 2025);
+        QCOMPARE(f.month, 3);
+        QCOMPARE(f.day, 30);
+        QCOMPARE(f.hour, 3);
+        QCOMPARE(f.minute, 30);
+        QCOMPARE(f.second, 15);
+        QVERIFY(!SplitLocalTime(-1, f));
+    }
+
+    void displayForms()
+    {
+        const qint64 t = ComposeLocalTime(2025, 7, 5, 9, 7, 0);
+        QCOMPARE(FormatDate(t), u"05/07/25"_s);
+        QCOMPARE(FormatTime(t), u"09:07"_s);
+        QCOMPARE(FormatDateTime(t), u"05/07/25, 09:07"_s);
+        // A missing date shows nothing rather than a day in 1970.
+        QCOMPARE(FormatDate(-1), QString());
+        QCOMPARE(FormatDateTime(-1), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFormatting)
+#include "tst_formatting.moc"
