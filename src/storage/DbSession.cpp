@@ -17,7 +17,16 @@ void DbSession::DbDeleter::operator()(sqlite3* db) const { sqlite3_close_v2(db);
 
 void DbSession::StmtDeleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
 
-DbSession::DbSession() = default;
+DbSession::DbSession()
+{
+    // All database work runs on one thread, so SQLite's per-call locking of a connection is
+    // pure cost; it must be chosen before the library is first used.
+    static const bool configured = [] {
+        sqlite3_config(SQLITE_CONFIG_MULTITHREAD);
+        return true;
+    }();
+    Q_UNUSED(configured);
+}
 
 DbSession::~DbSession() { Close(); }
 

@@ -341,12 +341,16 @@ DbResult AppData::LoadPigeons(int loftId)
         }
     });
 
-    // Photos, documents and treatments join a loaded pigeon; never add one.
-    const auto pigeonOf = [this](int id) -> PigeonRecord* {
+    // Photos, documents, treatments and entries join a loaded pigeon; never add one.
+    std::unordered_map<int, PigeonRecord*> pigeonIndex;
+    pigeonIndex.reserve(pigeons.size());
+    for (auto& [id, pigeon] : pigeons)
+        pigeonIndex.emplace(id, &pigeon);
+    const auto pigeonOf = [&pigeonIndex](int id) -> PigeonRecord* {
         if (id < 1)
             return nullptr;
-        const auto found = pigeons.find(id);
-        return found == pigeons.end() ? nullptr : &found->second;
+        const auto found = pigeonIndex.find(id);
+        return found == pigeonIndex.end() ? nullptr : found->second;
     };
     ForEachRow(s, u"SELECT * FROM zdjecia;"_s, status, [&](const DbSession& row) {
         if (PigeonRecord* pigeon = pigeonOf(row.Int(1)))
@@ -403,6 +407,7 @@ DbResult AppData::LoadPigeons(int loftId)
             if (flyer.id_hodowli == loftId)
                 race.flyers.push_back(std::move(flyer));
         }
+        std::vector<FlyerRecord>().swap(entries[i]);
     }
     return status.Result();
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// The size of a generated loft. The default is the large loft every speed goal is measured on.
+struct LargeLoftSize {
+    int pigeons = 10'000;
+    int otherLoftPigeons = 500; // a second loft, so that the loft filters have work to do
+    int races = 1'000;
+    int entriesPerRace = 100;
+    int pairs = 2'000;
+    int childrenPerPair = 5;
+    int photos = 20'000;
+    int documents = 2'000;
+    int treatments = 5'000;
+    int transactions = 2'000;
+    int clients = 500;
+    int breeders = 200;
+
+    /// Every count multiplied by factor (at least one of each).
+    LargeLoftSize Scaled(double factor) const;
+};
+
+/// Fills the data folder that InstallDir() names, empty or not yet made, with a loft of the
+/// given size in one transaction per file. Deterministic: the same size gives the same files.
+/// Returns an error text, empty on success.
+QString GenerateLargeLoft(const LargeLoftSize& size);
