@@ -14,19 +14,19 @@ namespace {
 
 constexpr qint64 kSeasonStart = 1'735'689'600; // 2025-01-01
 
-int Scale(int count, double factor) { return std::max(1, static_cast<int>(count * factor)); }
+int Scale(int count, double factor) {
+    return std::max(1, static_cast<int>(count * factor));
+}
 
-const QString kNames[] = {u"Błyskawica"_s, u"Zefir"_s,  u"Kometa"_s, u"Orzeł"_s,
-                          u"Strzała"_s,    u"Perła"_s,  u"Tajfun"_s, u"Śnieżka"_s,
-                          u""_s,           u"Grom"_s};
+const QString kNames[] = {u"Błyskawica"_s, u"Zefir"_s,  u"Kometa"_s,  u"Orzeł"_s, u"Strzała"_s,
+                          u"Perła"_s,      u"Tajfun"_s, u"Śnieżka"_s, u""_s,      u"Grom"_s};
 const QString kPlaces[] = {u"Gniezno"_s, u"Hanower"_s, u"Łęczyca"_s, u"Brno"_s, u"Poznań"_s};
 
 class Writer {
 public:
     explicit Writer(const QString& path) { m_ok = m_session.Open(path); }
     DbSession& Session() { return m_session; }
-    bool Run(const QString& sql, const SqlValues& values)
-    {
+    bool Run(const QString& sql, const SqlValues& values) {
         if (!m_ok)
             return false;
         if (DbResult r = m_session.Run(sql, values); !r.ok()) {
@@ -36,7 +36,9 @@ public:
         return m_ok;
     }
     bool Ok() const { return m_ok; }
-    QString Error() const { return m_ok ? QString() : (m_error.isEmpty() ? m_session.LastError() : m_error); }
+    QString Error() const {
+        return m_ok ? QString() : (m_error.isEmpty() ? m_session.LastError() : m_error);
+    }
 
 private:
     DbSession m_session;
@@ -44,23 +46,25 @@ private:
     QString m_error;
 };
 
-QString FillPigeons(const LargeLoftSize& n)
-{
+QString FillPigeons(const LargeLoftSize& n) {
     Writer w(PigeonsDbPath());
     DbTransaction transaction(w.Session());
     QRandomGenerator random(20251206);
-    w.Run(u"INSERT INTO hodowla(id, nazwahodowli, opishodowli) VALUES (1, 'Gołębnik główny', 'strych'),"
+    w.Run(u"INSERT INTO hodowla(id, nazwahodowli, opishodowli) VALUES (1, 'Gołębnik główny', "
+          u"'strych'),"
           u" (2, 'Druga hodowla', '');"_s,
           {});
     for (int loft = 1; loft <= 2; ++loft)
         for (int c = 0; c < 5; ++c)
-            w.Run(u"INSERT INTO kategoria(nazwakategorii, id_hodowli, opiskategorii) VALUES (?, ?, '');"_s,
-                  {u"Kategoria %1"_s.arg(c + 1), loft});
+            w.Run(
+                u"INSERT INTO kategoria(nazwakategorii, id_hodowli, opiskategorii) VALUES (?, ?, '');"_s,
+                {u"Kategoria %1"_s.arg(c + 1), loft});
 
     const int total = n.pigeons + n.otherLoftPigeons;
     for (int id = 1; id <= total && w.Ok(); ++id) {
         const int loft = id <= n.pigeons ? 1 : 2;
-        const QString note = id % 3 == 0 ? u"Dobry lotnik, wrócił z Hanoweru jako pierwszy."_s : QString();
+        const QString note =
+            id % 3 == 0 ? u"Dobry lotnik, wrócił z Hanoweru jako pierwszy."_s : QString();
         w.Run(u"INSERT INTO pigeons(id, id_hodowli, nazwa, kraj, oddzial, rocznik, nr_obraczki,"
               u" id_matki, id_ojca, id_koloru, plec, id_statusu, DataDodania, DataUrodzenia,"
               u" DataKupna, DataSprzedazy, DataOdejscia, notatkiogolne, krotkiopis,"
@@ -129,12 +133,11 @@ QString FillPigeons(const LargeLoftSize& n)
     return committed.ok() ? QString() : committed.message();
 }
 
-QString FillExtra(const LargeLoftSize& n)
-{
+QString FillExtra(const LargeLoftSize& n) {
     Writer w(ExtraDbPath());
     DbTransaction transaction(w.Session());
-    for (Lookup lookup : {Lookup::Colours, Lookup::Varieties, Lookup::Lines, Lookup::EyeColours,
-                          Lookup::Statuses})
+    for (Lookup lookup :
+         {Lookup::Colours, Lookup::Varieties, Lookup::Lines, Lookup::EyeColours, Lookup::Statuses})
         for (int i = 1; i <= 50; ++i)
             w.Run(u"INSERT INTO "_s + LookupTable(lookup) + u"(nazwa, id_hodowli) VALUES (?, 1);"_s,
                   {LookupTable(lookup) + u" %1"_s.arg(i)});
@@ -146,7 +149,8 @@ QString FillExtra(const LargeLoftSize& n)
         w.Run(u"INSERT INTO sezonylegowe(id_hodowli, Nazwa, Opis, DATA_B, DATA_E) VALUES"
               u" (1, ?, '', ?, ?);"_s,
               {u"Sezon %1"_s.arg(2015 + i), kSeasonStart, kSeasonStart + 86400LL * 90});
-    for (const auto& [table, count] : {std::pair{u"klienci"_s, n.clients}, {u"hodowcy"_s, n.breeders}})
+    for (const auto& [table, count] :
+         {std::pair{u"klienci"_s, n.clients}, {u"hodowcy"_s, n.breeders}})
         for (int i = 1; i <= count && w.Ok(); ++i)
             w.Run(u"INSERT INTO "_s + table +
                       u"(imie, nazwisko, miejscowosc, ulica, nrdomu, teldom, email, kodpocztowy,"
@@ -162,17 +166,15 @@ QString FillExtra(const LargeLoftSize& n)
 
 } // namespace
 
-LargeLoftSize LargeLoftSize::Scaled(double factor) const
-{
+LargeLoftSize LargeLoftSize::Scaled(double factor) const {
     LargeLoftSize s = *this;
-    for (int* count : {&s.pigeons, &s.otherLoftPigeons, &s.races, &s.pairs, &s.photos,
-                       &s.documents, &s.treatments, &s.transactions, &s.clients, &s.breeders})
+    for (int* count : {&s.pigeons, &s.otherLoftPigeons, &s.races, &s.pairs, &s.photos, &s.documents,
+                       &s.treatments, &s.transactions, &s.clients, &s.breeders})
         *count = Scale(*count, factor);
     return s;
 }
 
-QString GenerateLargeLoft(const LargeLoftSize& size)
-{
+QString GenerateLargeLoft(const LargeLoftSize& size) {
     // The loaders lay down the schema exactly as the program does.
     AppData schema;
     if (DbResult r = schema.LoadLofts(); !r.ok())

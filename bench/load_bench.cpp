@@ -7,7 +7,6 @@
 // exit code is 1 when the loaders take more than R times the floor.
 
 #include "LargeLoft.h"
-
 #include "storage/AppData.h"
 #include "storage/DbSession.h"
 #include "storage/InstallDir.h"
@@ -29,22 +28,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-double Median(std::vector<double> values)
-{
+double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
-double TimeMs(const std::function<void()>& work)
-{
+double TimeMs(const std::function<void()>& work) {
     QElapsedTimer timer;
     timer.start();
     work();
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-qint64 Scan(const QString& path, const QStringList& tables)
-{
+qint64 Scan(const QString& path, const QStringList& tables) {
     DbSession session;
     qint64 rows = 0;
     if (!session.Open(path))
@@ -59,26 +55,26 @@ qint64 Scan(const QString& path, const QStringList& tables)
 }
 
 const QStringList kLoftTables{u"hodowla"_s, u"kategoria"_s, u"pigeons"_s};
-const QStringList kPigeonTables{u"pigeons"_s, u"transakcje"_s,     u"zdjecia"_s,
+const QStringList kPigeonTables{u"pigeons"_s,   u"transakcje"_s,     u"zdjecia"_s,
                                 u"dokumenty"_s, u"lekisuplementy"_s, u"pary"_s,
-                                u"dzieci"_s,  u"loty"_s,           u"lotniki"_s};
-const QStringList kExtraTables{u"kolory"_s,  u"gatunekrasa"_s,  u"linia"_s,
-                               u"koloroka"_s, u"statusy"_s,      u"notatki"_s,
-                               u"sezonylegowe"_s, u"klienci"_s, u"hodowcy"_s};
+                                u"dzieci"_s,    u"loty"_s,           u"lotniki"_s};
+const QStringList kExtraTables{u"kolory"_s,       u"gatunekrasa"_s, u"linia"_s,
+                               u"koloroka"_s,     u"statusy"_s,     u"notatki"_s,
+                               u"sezonylegowe"_s, u"klienci"_s,     u"hodowcy"_s};
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Loader benchmark on a large generated loft."_s);
     parser.addHelpOption();
     parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
-    parser.addOption({u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    parser.addOption(
+        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
     parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
-    parser.addOption({u"max-ratio"_s, u"Fail when loaders exceed this multiple of the floor."_s,
-                      u"r"_s});
+    parser.addOption(
+        {u"max-ratio"_s, u"Fail when loaders exceed this multiple of the floor."_s, u"r"_s});
     parser.process(app);
 
     QTemporaryDir temporary;
@@ -91,8 +87,8 @@ int main(int argc, char** argv)
         std::printf("Generating %d pigeons, %d races with %d entries, %d pairs with %d children,"
                     " %d photos in %s\n",
                     size.pigeons + size.otherLoftPigeons, size.races,
-                    size.races * size.entriesPerRace, size.pairs,
-                    size.pairs * size.childrenPerPair, size.photos, qPrintable(dir));
+                    size.races * size.entriesPerRace, size.pairs, size.pairs * size.childrenPerPair,
+                    size.photos, qPrintable(dir));
         QElapsedTimer timer;
         timer.start();
         if (const QString error = GenerateLargeLoft(size); !error.isEmpty()) {

@@ -2,8 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-QString LookupTable(Lookup lookup)
-{
+QString LookupTable(Lookup lookup) {
     switch (lookup) {
     case Lookup::Colours:
         return u"kolory"_s;
@@ -19,22 +18,19 @@ QString LookupTable(Lookup lookup)
     return {};
 }
 
-AppData::AppData()
-{
-    for (Lookup lookup : {Lookup::Colours, Lookup::Varieties, Lookup::Lines, Lookup::EyeColours,
-                          Lookup::Statuses})
+AppData::AppData() {
+    for (Lookup lookup :
+         {Lookup::Colours, Lookup::Varieties, Lookup::Lines, Lookup::EyeColours, Lookup::Statuses})
         LookupMapOf(lookup)[0] = u" "_s;
 }
 
-int AppData::CurrentLoftId() const
-{
+int AppData::CurrentLoftId() const {
     if (currentLoft < 0 || currentLoft >= static_cast<int>(lofts.size()))
         return 0;
     return lofts[static_cast<size_t>(currentLoft)].id;
 }
 
-const PigeonRecord& AppData::FindPigeon(int id) const
-{
+const PigeonRecord& AppData::FindPigeon(int id) const {
     static const PigeonRecord kEmpty;
     if (id == 0)
         return kEmpty;
@@ -42,13 +38,11 @@ const PigeonRecord& AppData::FindPigeon(int id) const
     return found == pigeons.end() ? kEmpty : found->second;
 }
 
-LookupMap& AppData::LookupMapOf(Lookup lookup)
-{
+LookupMap& AppData::LookupMapOf(Lookup lookup) {
     return const_cast<LookupMap&>(std::as_const(*this).LookupMapOf(lookup));
 }
 
-const LookupMap& AppData::LookupMapOf(Lookup lookup) const
-{
+const LookupMap& AppData::LookupMapOf(Lookup lookup) const {
     switch (lookup) {
     case Lookup::Colours:
         return colours;
@@ -64,8 +58,7 @@ const LookupMap& AppData::LookupMapOf(Lookup lookup) const
     return statuses;
 }
 
-DbResult AppData::SelectLoft(int loftId)
-{
+DbResult AppData::SelectLoft(int loftId) {
     DbResult pigeonsResult = LoadPigeons(loftId);
     DbResult extraResult = LoadExtra(loftId);
     return pigeonsResult.ok() ? extraResult : pigeonsResult;

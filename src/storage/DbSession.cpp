@@ -6,19 +6,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const void* Utf16(const QString& text) { return text.utf16(); }
+const void* Utf16(const QString& text) {
+    return text.utf16();
+}
 
 // Byte length of a UTF-16 string, as the *16 functions want it; a NUL inside the text is kept.
-int Utf16Bytes(const QString& text) { return static_cast<int>(text.size() * 2); }
+int Utf16Bytes(const QString& text) {
+    return static_cast<int>(text.size() * 2);
+}
 
 } // namespace
 
-void DbSession::DbDeleter::operator()(sqlite3* db) const { sqlite3_close_v2(db); }
+void DbSession::DbDeleter::operator()(sqlite3* db) const {
+    sqlite3_close_v2(db);
+}
 
-void DbSession::StmtDeleter::operator()(sqlite3_stmt* stmt) const { sqlite3_finalize(stmt); }
+void DbSession::StmtDeleter::operator()(sqlite3_stmt* stmt) const {
+    sqlite3_finalize(stmt);
+}
 
-DbSession::DbSession()
-{
+DbSession::DbSession() {
     // All database work runs on one thread, so SQLite's per-call locking of a connection is
     // pure cost; it must be chosen before the library is first used.
     static const bool configured = [] {
@@ -28,10 +35,11 @@ DbSession::DbSession()
     Q_UNUSED(configured);
 }
 
-DbSession::~DbSession() { Close(); }
+DbSession::~DbSession() {
+    Close();
+}
 
-bool DbSession::Open(const QString& path)
-{
+bool DbSession::Open(const QString& path) {
     Close();
     ClearError();
     sqlite3* db = nullptr;
@@ -50,21 +58,18 @@ bool DbSession::Open(const QString& path)
     return true;
 }
 
-void DbSession::Close()
-{
+void DbSession::Close() {
     m_hasRow = false;
     m_stmt.reset();
     m_db.reset();
 }
 
-void DbSession::ClearError()
-{
+void DbSession::ClearError() {
     m_lastError = 0;
     m_lastErrorText.clear();
 }
 
-void DbSession::RecordError(int code)
-{
+void DbSession::RecordError(int code) {
     m_lastError = m_db ? sqlite3_extended_errcode(m_db.get()) : code;
     if (m_lastError == SQLITE_OK)
         m_lastError = code;
@@ -76,8 +81,7 @@ void DbSession::RecordError(int code)
     }
 }
 
-bool DbSession::Prepare(const QString& sql, const SqlValues& values)
-{
+bool DbSession::Prepare(const QString& sql, const SqlValues& values) {
     m_hasRow = false;
     m_stmt.reset();
     ClearError();
@@ -87,8 +91,7 @@ bool DbSession::Prepare(const QString& sql, const SqlValues& values)
         return false;
     }
     sqlite3_stmt* stmt = nullptr;
-    const int rc =
-        sqlite3_prepare16_v2(m_db.get(), Utf16(sql), Utf16Bytes(sql), &stmt, nullptr);
+    const int rc = sqlite3_prepare16_v2(m_db.get(), Utf16(sql), Utf16Bytes(sql), &stmt, nullptr);
     m_stmt.reset(stmt);
     if (rc != SQLITE_OK || !stmt) {
         RecordError(rc == SQLITE_OK ? SQLITE_MISUSE : rc);
@@ -120,8 +123,7 @@ bool DbSession::Prepare(const QString& sql, const SqlValues& values)
     return true;
 }
 
-bool DbSession::Step()
-{
+bool DbSession::Step() {
     const int rc = sqlite3_step(m_stmt.get());
     m_hasRow = rc == SQLITE_ROW;
     if (rc != SQLITE_ROW && rc != SQLITE_DONE) {
@@ -131,8 +133,7 @@ bool DbSession::Step()
     return true;
 }
 
-DbResult DbSession::Run(const QString& sql, const SqlValues& values)
-{
+DbResult DbSession::Run(const QString& sql, const SqlValues& values) {
     if (!Prepare(sql, values) || !Step()) {
         m_stmt.reset();
         m_hasRow = false;
@@ -143,8 +144,7 @@ DbResult DbSession::Run(const QString& sql, const SqlValues& values)
     return DbResult::Done();
 }
 
-bool DbSession::Query(const QString& sql, const SqlValues& values)
-{
+bool DbSession::Query(const QString& sql, const SqlValues& values) {
     if (!Prepare(sql, values))
         return false;
     if (!Step()) {
@@ -154,8 +154,7 @@ bool DbSession::Query(const QString& sql, const SqlValues& values)
     return true;
 }
 
-bool DbSession::Next()
-{
+bool DbSession::Next() {
     if (!m_stmt || !m_hasRow)
         return false;
     if (!Step())
@@ -163,25 +162,23 @@ bool DbSession::Next()
     return m_hasRow;
 }
 
-int DbSession::ColumnCount() const { return m_hasRow ? sqlite3_column_count(m_stmt.get()) : 0; }
+int DbSession::ColumnCount() const {
+    return m_hasRow ? sqlite3_column_count(m_stmt.get()) : 0;
+}
 
-bool DbSession::IsNull(int column) const
-{
+bool DbSession::IsNull(int column) const {
     return !m_hasRow || sqlite3_column_type(m_stmt.get(), column) == SQLITE_NULL;
 }
 
-int DbSession::Int(int column) const
-{
+int DbSession::Int(int column) const {
     return m_hasRow ? sqlite3_column_int(m_stmt.get(), column) : 0;
 }
 
-qint64 DbSession::Int64(int column) const
-{
+qint64 DbSession::Int64(int column) const {
     return m_hasRow ? sqlite3_column_int64(m_stmt.get(), column) : 0;
 }
 
-QString DbSession::Text(int column) const
-{
+QString DbSession::Text(int column) const {
     if (!m_hasRow)
         return {};
     const void* text = sqlite3_column_text16(m_stmt.get(), column);
@@ -191,54 +188,48 @@ QString DbSession::Text(int column) const
     return QString(reinterpret_cast<const QChar*>(text), bytes / 2);
 }
 
-float DbSession::Real(int column) const
-{
+float DbSession::Real(int column) const {
     return m_hasRow ? static_cast<float>(sqlite3_column_double(m_stmt.get(), column)) : 0.0f;
 }
 
-double DbSession::Double(int column) const
-{
+double DbSession::Double(int column) const {
     return m_hasRow ? sqlite3_column_double(m_stmt.get(), column) : 0.0;
 }
 
-int DbSession::LastInsertId() const
-{
+int DbSession::LastInsertId() const {
     return m_db ? static_cast<int>(sqlite3_last_insert_rowid(m_db.get())) : 0;
 }
 
-int DbSession::Changes() const { return m_db ? sqlite3_changes(m_db.get()) : 0; }
+int DbSession::Changes() const {
+    return m_db ? sqlite3_changes(m_db.get()) : 0;
+}
 
-DbResult DbSession::Execute(const QString& path, const QString& sql, const SqlValues& values)
-{
+DbResult DbSession::Execute(const QString& path, const QString& sql, const SqlValues& values) {
     DbSession session;
     if (!session.Open(path))
         return ResultOfFailure(session);
     return session.Run(sql, values);
 }
 
-DbResult ResultOfFailure(const DbSession& session)
-{
-    const QString message = session.LastError().isEmpty()
-                                ? u"The database could not be written."_s
-                                : session.LastError();
+DbResult ResultOfFailure(const DbSession& session) {
+    const QString message = session.LastError().isEmpty() ? u"The database could not be written."_s
+                                                          : session.LastError();
     if (session.LastErrorCode() == SQLITE_CONSTRAINT_UNIQUE)
         return DbResult::Refused(message);
     return DbResult::Failed(message);
 }
 
-DbTransaction::DbTransaction(DbSession& session) : m_session(session)
-{
+DbTransaction::DbTransaction(DbSession& session)
+    : m_session(session) {
     m_begun = m_session.Run(u"BEGIN IMMEDIATE;"_s).ok();
 }
 
-DbTransaction::~DbTransaction()
-{
+DbTransaction::~DbTransaction() {
     if (m_begun && !m_done)
         m_session.Run(u"ROLLBACK;"_s);
 }
 
-DbResult DbTransaction::Commit()
-{
+DbResult DbTransaction::Commit() {
     if (!m_begun)
         return DbResult::Failed(u"The database could not be locked for writing."_s);
     DbResult result = m_session.Run(u"COMMIT;"_s);

@@ -32,7 +32,9 @@ public:
     const QString& message() const { return m_message; }
 
 private:
-    DbResult(Status status, const QString& message) : m_status(status), m_message(message) {}
+    DbResult(Status status, const QString& message)
+        : m_status(status)
+        , m_message(message) {}
 
     Status m_status;
     QString m_message;

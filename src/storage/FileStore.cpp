@@ -14,20 +14,22 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString StoredName(int id, int kind, int category, int subcategory, const QString& extension)
-{
+QString StoredName(int id, int kind, int category, int subcategory, const QString& extension) {
     return QString::number(id) + QString::number(kind) + QString::number(category) +
            QString::number(subcategory) + u'.' + extension;
 }
 
-QString ImagesFolder(const QString& base) { return base + u"db/images/"_s; }
-QString DocumentsFolder(const QString& base) { return base + u"db/documents/"_s; }
+QString ImagesFolder(const QString& base) {
+    return base + u"db/images/"_s;
+}
+QString DocumentsFolder(const QString& base) {
+    return base + u"db/documents/"_s;
+}
 
 // True when a row other than ownId of the table maps to fileName. Ids, kinds and categories are
 // joined without separators, so id 1 of kind 20 and id 12 of kind 0 share "12000.jpg".
 bool NameTakenByOtherRow(DbSession& session, const QString& table, int ownId,
-                         const QString& fileName)
-{
+                         const QString& fileName) {
     const QString sql = u"SELECT id, rodzaj, kategoria, subkategoria, rozszerzenie FROM "_s +
                         table + u" WHERE id <> ?;"_s;
     if (!session.Query(sql, {ownId}))
@@ -42,8 +44,7 @@ bool NameTakenByOtherRow(DbSession& session, const QString& table, int ownId,
 
 // Copies source to destination, replacing a leftover file of that name; a partial copy is
 // removed.
-bool CopyIntoStore(const QString& source, const QString& destination)
-{
+bool CopyIntoStore(const QString& source, const QString& destination) {
     QDir().mkpath(QFileInfo(destination).absolutePath());
     if (QFileInfo::exists(destination) && !QFile::remove(destination))
         return false;
@@ -57,8 +58,7 @@ bool CopyIntoStore(const QString& source, const QString& destination)
 // cannot be stored, so no row points at a missing file.
 DbResult StoreFile(DbSession& session, const QString& insertSql, const SqlValues& values,
                    const QString& table, const QString& source,
-                   const std::function<QString(int id)>& destinationFor, int& id)
-{
+                   const std::function<QString(int id)>& destinationFor, int& id) {
     id = 0;
     const auto close = qScopeGuard([&session] { session.Close(); });
     if (!session.Open(PigeonsDbPath()))
@@ -85,8 +85,7 @@ DbResult StoreFile(DbSession& session, const QString& insertSql, const SqlValues
 
 // The row goes first; the file is removed only when the row is gone, and a file that cannot be
 // removed keeps its row.
-DbResult RemoveStoredFile(DbSession& session, const QString& table, int id, const QString& path)
-{
+DbResult RemoveStoredFile(DbSession& session, const QString& table, int id, const QString& path) {
     const auto close = qScopeGuard([&session] { session.Close(); });
     if (!session.Open(PigeonsDbPath()))
         return ResultOfFailure(session);
@@ -102,39 +101,35 @@ DbResult RemoveStoredFile(DbSession& session, const QString& table, int id, cons
 
 } // namespace
 
-QString PhotoFileName(const PhotoRecord& photo)
-{
+QString PhotoFileName(const PhotoRecord& photo) {
     return StoredName(photo.id, photo.kind, photo.category, photo.subcategory, photo.extension);
 }
 
-QString DocumentFileName(const DocumentRecord& document)
-{
+QString DocumentFileName(const DocumentRecord& document) {
     return StoredName(document.id, document.kind, document.category, document.subcategory,
                       document.extension);
 }
 
-QString PhotoPath(PhotoRecord& photo)
-{
+QString PhotoPath(PhotoRecord& photo) {
     photo.path = ImagesFolder(EscapedInstallDir()) + PhotoFileName(photo);
     return photo.path;
 }
 
 // Paths are built with '/' alone, so the plain and the escaped form agree.
-QString PhotoPathEscaped(PhotoRecord& photo) { return PhotoPath(photo); }
+QString PhotoPathEscaped(PhotoRecord& photo) {
+    return PhotoPath(photo);
+}
 
-QString DocumentPath(DocumentRecord& document)
-{
+QString DocumentPath(DocumentRecord& document) {
     document.path = DocumentsFolder(EscapedInstallDir()) + DocumentFileName(document);
     return document.path;
 }
 
-QString NotePath(int noteId)
-{
+QString NotePath(int noteId) {
     return InstallDir() + u"/db/notes/"_s + QString::number(noteId) + u".html"_s;
 }
 
-DbResult AppData::AddPhoto(PhotoRecord& photo)
-{
+DbResult AppData::AddPhoto(PhotoRecord& photo) {
     photo.subcategory = 0;
     const QString source = photo.path;
     PhotoRecord stored = photo;
@@ -157,8 +152,7 @@ DbResult AppData::AddPhoto(PhotoRecord& photo)
     return result;
 }
 
-DbResult AppData::AddDocument(DocumentRecord& document)
-{
+DbResult AppData::AddDocument(DocumentRecord& document) {
     const QString source = document.path;
     DocumentRecord stored = document;
     int id = 0;
@@ -166,8 +160,8 @@ DbResult AppData::AddDocument(DocumentRecord& document)
         runner,
         u"INSERT INTO dokumenty(opis1, id_wlasciciela, id_hodowli, rodzaj, kategoria, "
         u"subkategoria, rozszerzenie, nazwa) VALUES ( ?, ?, ?, ?, ?, ?, ?, ? );"_s,
-        {document.description, document.idOwner, document.idLoft, document.kind,
-         document.category, document.subcategory, document.extension, document.name},
+        {document.description, document.idOwner, document.idLoft, document.kind, document.category,
+         document.subcategory, document.extension, document.name},
         u"dokumenty"_s, source,
         [&stored](int newId) {
             stored.id = newId;
@@ -180,12 +174,10 @@ DbResult AppData::AddDocument(DocumentRecord& document)
     return result;
 }
 
-DbResult AppData::DeletePhoto(PhotoRecord& photo)
-{
+DbResult AppData::DeletePhoto(PhotoRecord& photo) {
     return RemoveStoredFile(runner, u"zdjecia"_s, photo.id, PhotoPath(photo));
 }
 
-DbResult AppData::DeleteDocument(DocumentRecord& document)
-{
+DbResult AppData::DeleteDocument(DocumentRecord& document) {
     return RemoveStoredFile(runner, u"dokumenty"_s, document.id, DocumentPath(document));
 }

@@ -4,17 +4,15 @@
 
 using namespace Qt::StringLiterals;
 
-QString BandLabel(const PigeonRecord& pigeon)
-{
-    QString label = pigeon.country + u' ' + pigeon.branch + u' ' + pigeon.year + u' ' +
-                    pigeon.ringNumber;
+QString BandLabel(const PigeonRecord& pigeon) {
+    QString label =
+        pigeon.country + u' ' + pigeon.branch + u' ' + pigeon.year + u' ' + pigeon.ringNumber;
     if (!pigeon.name.isEmpty())
         label += u" ["_s + pigeon.name + u']';
     return label;
 }
 
-QString SexWord(int sex)
-{
+QString SexWord(int sex) {
     switch (sex) {
     case 1:
         return u"Cock"_s;
@@ -25,10 +23,11 @@ QString SexWord(int sex)
     }
 }
 
-QString FormatNumber(double value) { return QString::number(value, 'g', 6); }
+QString FormatNumber(double value) {
+    return QString::number(value, 'g', 6);
+}
 
-QString PriceText(float price, int currency)
-{
+QString PriceText(float price, int currency) {
     static const char16_t* const kCodes[] = {u" PLN", u" USD", u" EUR", u" FRA", u" JEN"};
     QString text = FormatNumber(price);
     if (currency >= 0 && currency < 5)

@@ -8,15 +8,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString& Override()
-{
+QString& Override() {
     static QString dir;
     return dir;
 }
 
 // An absolute, clean path, or nothing when the candidate is empty or the root.
-QString Usable(const QString& candidate)
-{
+QString Usable(const QString& candidate) {
     if (candidate.trimmed().isEmpty())
         return {};
     const QString path = QDir::cleanPath(QDir(candidate).absolutePath());
@@ -25,8 +23,7 @@ QString Usable(const QString& candidate)
     return path;
 }
 
-QString EnsureFolder(const QString& relative)
-{
+QString EnsureFolder(const QString& relative) {
     const QString folder = InstallDir() + relative;
     QDir().mkpath(folder);
     return folder;
@@ -34,10 +31,11 @@ QString EnsureFolder(const QString& relative)
 
 } // namespace
 
-void SetInstallDirOverride(const QString& dir) { Override() = dir; }
+void SetInstallDirOverride(const QString& dir) {
+    Override() = dir;
+}
 
-QString InstallDir()
-{
+QString InstallDir() {
     if (QString dir = Usable(Override()); !dir.isEmpty())
         return dir;
     if (QString dir = Usable(qEnvironmentVariable("VORNEL_HOME")); !dir.isEmpty())
@@ -54,18 +52,22 @@ QString InstallDir()
     return QDir::cleanPath(QDir::tempPath() + u"/vornel"_s);
 }
 
-QString EscapedInstallDir() { return InstallDir() + u'/'; }
+QString EscapedInstallDir() {
+    return InstallDir() + u'/';
+}
 
-bool PrepareInstallDir()
-{
+bool PrepareInstallDir() {
     const QString root = InstallDir();
     bool ok = true;
-    for (const QString& sub :
-         {u"/db"_s, u"/db/images"_s, u"/db/documents"_s, u"/db/notes"_s})
+    for (const QString& sub : {u"/db"_s, u"/db/images"_s, u"/db/documents"_s, u"/db/notes"_s})
         ok = QDir().mkpath(root + sub) && ok;
     return ok;
 }
 
-QString PigeonsDbPath() { return EnsureFolder(u"/db"_s) + u"/pigeons.db"_s; }
+QString PigeonsDbPath() {
+    return EnsureFolder(u"/db"_s) + u"/pigeons.db"_s;
+}
 
-QString ExtraDbPath() { return EnsureFolder(u"/db"_s) + u"/dodatkowe_informacje.db"_s; }
+QString ExtraDbPath() {
+    return EnsureFolder(u"/db"_s) + u"/dodatkowe_informacje.db"_s;
+}

@@ -18,13 +18,11 @@ namespace {
 // Keeps the first failure of a load while the remaining tables are still read.
 class LoadStatus {
 public:
-    void Note(const DbResult& result)
-    {
+    void Note(const DbResult& result) {
         if (m_result.ok() && !result.ok())
             m_result = result;
     }
-    void NoteSession(const DbSession& session)
-    {
+    void NoteSession(const DbSession& session) {
         if (session.LastErrorCode() != 0)
             Note(ResultOfFailure(session));
     }
@@ -35,8 +33,7 @@ private:
 };
 
 template <typename RowFn>
-void ForEachRow(DbSession& session, const QString& sql, LoadStatus& status, RowFn&& row)
-{
+void ForEachRow(DbSession& session, const QString& sql, LoadStatus& status, RowFn&& row) {
     if (session.Query(sql)) {
         for (; session.HasRow(); session.Next())
             row(session);
@@ -44,15 +41,13 @@ void ForEachRow(DbSession& session, const QString& sql, LoadStatus& status, RowF
     status.NoteSession(session);
 }
 
-bool TableExists(DbSession& session, const QString& table)
-{
+bool TableExists(DbSession& session, const QString& table) {
     return session.Query(u"SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?;"_s,
                          {table}) &&
            session.HasRow();
 }
 
-PigeonRecord ReadPigeon(const DbSession& s)
-{
+PigeonRecord ReadPigeon(const DbSession& s) {
     PigeonRecord p;
     p.id = s.Int(0);
     p.idLoft = s.Int(1);
@@ -97,8 +92,7 @@ PigeonRecord ReadPigeon(const DbSession& s)
     return p;
 }
 
-TransactionRecord ReadTransaction(const DbSession& s)
-{
+TransactionRecord ReadTransaction(const DbSession& s) {
     TransactionRecord t;
     t.id = s.Int(0);
     t.idLoft = s.Int(1);
@@ -114,8 +108,7 @@ TransactionRecord ReadTransaction(const DbSession& s)
     return t;
 }
 
-PhotoRecord ReadPhoto(const DbSession& s)
-{
+PhotoRecord ReadPhoto(const DbSession& s) {
     PhotoRecord p;
     p.id = s.Int(0);
     p.idPigeon = s.Int(1);
@@ -128,8 +121,7 @@ PhotoRecord ReadPhoto(const DbSession& s)
     return p;
 }
 
-DocumentRecord ReadDocument(const DbSession& s)
-{
+DocumentRecord ReadDocument(const DbSession& s) {
     DocumentRecord d;
     d.id = s.Int(0);
     d.idLoft = s.Int(1);
@@ -143,8 +135,7 @@ DocumentRecord ReadDocument(const DbSession& s)
     return d;
 }
 
-TreatmentRecord ReadTreatment(const DbSession& s)
-{
+TreatmentRecord ReadTreatment(const DbSession& s) {
     TreatmentRecord t;
     t.id = s.Int(0);
     t.idLoft = s.Int(1);
@@ -159,8 +150,7 @@ TreatmentRecord ReadTreatment(const DbSession& s)
     return t;
 }
 
-PairRecord ReadPair(const DbSession& s)
-{
+PairRecord ReadPair(const DbSession& s) {
     PairRecord p;
     p.id = s.Int(0);
     p.idCock = s.Int(1);
@@ -174,8 +164,7 @@ PairRecord ReadPair(const DbSession& s)
     return p;
 }
 
-ChildRecord ReadChild(const DbSession& s)
-{
+ChildRecord ReadChild(const DbSession& s) {
     ChildRecord c;
     c.id = s.Int(0);
     c.idPigeon = s.Int(1);
@@ -186,8 +175,7 @@ ChildRecord ReadChild(const DbSession& s)
     return c;
 }
 
-RaceRecord ReadRace(const DbSession& s)
-{
+RaceRecord ReadRace(const DbSession& s) {
     RaceRecord r;
     r.id = s.Int(0);
     r.id_hodowli = s.Int(1);
@@ -223,8 +211,7 @@ RaceRecord ReadRace(const DbSession& s)
     return r;
 }
 
-FlyerRecord ReadFlyer(const DbSession& s)
-{
+FlyerRecord ReadFlyer(const DbSession& s) {
     FlyerRecord f;
     f.id = s.Int(0);
     f.id_lotu = s.Int(1);
@@ -241,8 +228,7 @@ FlyerRecord ReadFlyer(const DbSession& s)
     return f;
 }
 
-ContactRecord ReadContact(const DbSession& s, bool breeder)
-{
+ContactRecord ReadContact(const DbSession& s, bool breeder) {
     ContactRecord c;
     c.id = s.Int(0);
     c.loft = s.Int(1);
@@ -271,8 +257,7 @@ ContactRecord ReadContact(const DbSession& s, bool breeder)
 
 } // namespace
 
-DbResult AppData::LoadLofts()
-{
+DbResult AppData::LoadLofts() {
     lofts.clear();
     DbSession& s = runner;
     const auto close = qScopeGuard([&s] { s.Close(); });
@@ -313,8 +298,7 @@ DbResult AppData::LoadLofts()
     return status.Result();
 }
 
-DbResult AppData::LoadPigeons(int loftId)
-{
+DbResult AppData::LoadPigeons(int loftId) {
     pigeons.clear();
     transactions.clear();
     pairs.clear();
@@ -412,8 +396,7 @@ DbResult AppData::LoadPigeons(int loftId)
     return status.Result();
 }
 
-DbResult AppData::LoadExtra(int loftId)
-{
+DbResult AppData::LoadExtra(int loftId) {
     notes.clear();
     clients.clear();
     breeders.clear();

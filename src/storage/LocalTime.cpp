@@ -4,8 +4,7 @@
 
 namespace {
 
-bool ToLocal(qint64 time, std::tm& out)
-{
+bool ToLocal(qint64 time, std::tm& out) {
     if (time < 0)
         return false;
     const auto t = static_cast<std::time_t>(time);
@@ -14,8 +13,7 @@ bool ToLocal(qint64 time, std::tm& out)
 
 enum class Form { Date, Time, DateTime };
 
-QString Format(qint64 time, Form form)
-{
+QString Format(qint64 time, Form form) {
     std::tm tm{};
     if (!ToLocal(time, tm))
         return {};
@@ -37,8 +35,7 @@ QString Format(qint64 time, Form form)
 
 } // namespace
 
-qint64 ComposeLocalTime(int year, int month, int day, int hour, int minute, int second)
-{
+qint64 ComposeLocalTime(int year, int month, int day, int hour, int minute, int second) {
     std::tm tm{};
     tm.tm_year = year - 1900;
     tm.tm_mon = month - 1;
@@ -51,8 +48,7 @@ qint64 ComposeLocalTime(int year, int month, int day, int hour, int minute, int 
     return t == static_cast<std::time_t>(-1) ? -1 : static_cast<qint64>(t);
 }
 
-bool SplitLocalTime(qint64 time, LocalFields& fields)
-{
+bool SplitLocalTime(qint64 time, LocalFields& fields) {
     std::tm tm{};
     if (!ToLocal(time, tm))
         return false;
@@ -60,8 +56,14 @@ bool SplitLocalTime(qint64 time, LocalFields& fields)
     return true;
 }
 
-QString FormatDate(qint64 time) { return Format(time, Form::Date); }
+QString FormatDate(qint64 time) {
+    return Format(time, Form::Date);
+}
 
-QString FormatTime(qint64 time) { return Format(time, Form::Time); }
+QString FormatTime(qint64 time) {
+    return Format(time, Form::Time);
+}
 
-QString FormatDateTime(qint64 time) { return Format(time, Form::DateTime); }
+QString FormatDateTime(qint64 time) {
+    return Format(time, Form::DateTime);
+}

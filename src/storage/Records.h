@@ -58,14 +58,14 @@ struct PigeonRecord {
     float velocitySum = 0.0f;
 
     int id = 0;
-    int idVariety = 0;    // id_rasy
-    int idLine = 0;       // id_linia
-    int idEyeColour = 0;  // id_koloroka
-    int idDam = 0;        // id_matki
-    int idSire = 0;       // id_ojca
-    int idStatus = 0;     // id_statusu
-    int idOwner = 0;      // id_wlasciciela
-    int idBreeder = 0;    // id_hodowcy
+    int idVariety = 0;     // id_rasy
+    int idLine = 0;        // id_linia
+    int idEyeColour = 0;   // id_koloroka
+    int idDam = 0;         // id_matki
+    int idSire = 0;        // id_ojca
+    int idStatus = 0;      // id_statusu
+    int idOwner = 0;       // id_wlasciciela
+    int idBreeder = 0;     // id_hodowcy
     int ratingOverall = 0; // ocena_ogolna
     int ratingHealth = 0;  // ocena_zdrowia
     int ratingRacing = 0;  // ocena_lotowa
@@ -136,21 +136,21 @@ struct ChildRecord {
 struct PairRecord {
     int idLoft = 0; // id_hodowli
     int id = 0;
-    int idCock = 0; // id_samca
-    int idHen = 0;  // id_samicy
+    int idCock = 0;         // id_samca
+    int idHen = 0;          // id_samicy
     qint64 datePaired = -1; // DataParowania
     qint64 dateAdded = -1;  // DataDodania
-    QString remarks;  // uwagi
-    QString sireNote; // not_ojciec
-    QString damNote;  // not_matka
+    QString remarks;        // uwagi
+    QString sireNote;       // not_ojciec
+    QString damNote;        // not_matka
     std::vector<ChildRecord> children;
 };
 
 struct SeasonRecord {
     int id = 0;
     int idLoft = 0;
-    QString name;        // Nazwa
-    QString description; // Opis
+    QString name;          // Nazwa
+    QString description;   // Opis
     qint64 dateBegin = -1; // DATA_B
     qint64 dateEnd = -1;   // DATA_E
 };
@@ -158,9 +158,9 @@ struct SeasonRecord {
 // One entry of a pigeon in a race; fields carry their column names.
 struct FlyerRecord {
     int id = -1;
-    int id_lotu = 0;     // the race
-    int id_hodowli = 0;  // the loft current when the entry was made
-    int id_golebia = 0;  // the pigeon; below 1 when none is chosen
+    int id_lotu = 0;              // the race
+    int id_hodowli = 0;           // the loft current when the entry was made
+    int id_golebia = 0;           // the pigeon; below 1 when none is chosen
     qint64 DataCzasPrzylotu = -1; // arrival at the loft
     int nr_konkursu = 0;          // position in the union
     int nr_konkursu_sekcja = 0;   // position in the club
@@ -175,9 +175,9 @@ struct FlyerRecord {
 struct RaceRecord {
     int id = -1;
     int id_hodowli = 0;
-    int typ = 0;         // 0 race, 1 young pigeons race, 2 training race
-    int kategoria = 0;   // category 1 index, -1 when none
-    int kategoria2 = 0;  // category 2 index, -1 when none
+    int typ = 0;              // 0 race, 1 young pigeons race, 2 training race
+    int kategoria = 0;        // category 1 index, -1 when none
+    int kategoria2 = 0;       // category 2 index, -1 when none
     double odleglosckm = 0.0; // whole kilometres
     int odlegloscm = 0;       // metres beyond them
     int liczba_hodowcow = 0;
@@ -216,10 +216,10 @@ struct TransactionRecord {
     int idPigeon = 0; // id_golebia
     QString note;     // not1
     qint64 date = -1;
-    int currency = PLN; // waluta
-    float price = 0.0f; // cena
-    int kind = 0;       // rodzajtransakcji
-    int subject = 0;    // przedmiottransakcji
+    int currency = PLN;   // waluta
+    float price = 0.0f;   // cena
+    int kind = 0;         // rodzajtransakcji
+    int subject = 0;      // przedmiottransakcji
     QString otherSubject; // innyprzedmiottransakcji
 };
 
@@ -229,9 +229,9 @@ struct ContactRecord {
     int loft = 0; // hodowla
     int category = 0;
     int subcategory = 0;
-    int type = 0;     // typ
-    int province = 0; // wojewodztwo
-    int country = 0;  // kraj
+    int type = 0;        // typ
+    int province = 0;    // wojewodztwo
+    int country = 0;     // kraj
     QString firstName;   // imie
     QString postCode;    // kodpocztowy
     QString postCode2;   // kod2, breeders only

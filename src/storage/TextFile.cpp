@@ -6,20 +6,17 @@
 
 using namespace Qt::StringLiterals;
 
-QString ReadTextFile(const QString& path)
-{
+QString ReadTextFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return u"Error"_s;
     const QByteArray data = file.readAll();
-    const auto encoding =
-        QStringConverter::encodingForData(data).value_or(QStringConverter::Utf8);
+    const auto encoding = QStringConverter::encodingForData(data).value_or(QStringConverter::Utf8);
     QStringDecoder decoder(encoding, QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(data);
 }
 
-bool WriteTextFile(const QString& path, const QString& text)
-{
+bool WriteTextFile(const QString& path, const QString& text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -23,8 +23,7 @@ struct Field {
 using Fields = std::vector<Field>;
 using Columns = std::initializer_list<const char16_t*>;
 
-const SqlValue& ValueOf(const Fields& fields, const char16_t* column)
-{
+const SqlValue& ValueOf(const Fields& fields, const char16_t* column) {
     const auto found = std::find_if(fields.begin(), fields.end(), [column](const Field& f) {
         return QStringView(f.column) == QStringView(column);
     });
@@ -33,8 +32,7 @@ const SqlValue& ValueOf(const Fields& fields, const char16_t* column)
     return found == fields.end() ? kNull : found->value;
 }
 
-QString InsertSql(QStringView table, Columns columns)
-{
+QString InsertSql(QStringView table, Columns columns) {
     QStringList names;
     QStringList marks;
     for (const char16_t* column : columns) {
@@ -45,16 +43,14 @@ QString InsertSql(QStringView table, Columns columns)
            marks.join(u", "_s) + u" );"_s;
 }
 
-QString UpdateSql(QStringView table, Columns columns)
-{
+QString UpdateSql(QStringView table, Columns columns) {
     QStringList sets;
     for (const char16_t* column : columns)
         sets.append(QString::fromUtf16(column) + u" = ?"_s);
     return u"UPDATE "_s + table.toString() + u" SET "_s + sets.join(u", "_s) + u" WHERE id = ?;"_s;
 }
 
-SqlValues ValuesFor(const Fields& fields, Columns columns)
-{
+SqlValues ValuesFor(const Fields& fields, Columns columns) {
     SqlValues values;
     values.reserve(columns.size() + 1);
     for (const char16_t* column : columns)
@@ -64,8 +60,7 @@ SqlValues ValuesFor(const Fields& fields, Columns columns)
 
 // Runs a statement on a connection opened for this one operation.
 DbResult RunOnce(DbSession& session, const QString& path, const QString& sql,
-                 const SqlValues& values, int* newId = nullptr)
-{
+                 const SqlValues& values, int* newId = nullptr) {
     const auto close = qScopeGuard([&session] { session.Close(); });
     if (!session.Open(path))
         return ResultOfFailure(session);
@@ -75,20 +70,22 @@ DbResult RunOnce(DbSession& session, const QString& path, const QString& sql,
     return result;
 }
 
-DbResult NotStored() { return DbResult::Failed(u"The record has not been stored yet."_s); }
+DbResult NotStored() {
+    return DbResult::Failed(u"The record has not been stored yet."_s);
+}
 
-DbResult RowMissing() { return DbResult::Failed(u"The record is no longer in the database."_s); }
+DbResult RowMissing() {
+    return DbResult::Failed(u"The record is no longer in the database."_s);
+}
 
 // The shared convention: -1 inserts, the record's id updates, -2 deletes, anything else writes
 // nothing. An update that matches no row is a failure: the screen must not show it as stored.
 DbResult SaveRow(DbSession& session, const QString& path, QStringView table, int mode, int& id,
-                 const Fields& fields, Columns insertColumns, Columns updateColumns)
-{
+                 const Fields& fields, Columns insertColumns, Columns updateColumns) {
     if (mode == -1) {
         int newId = 0;
-        DbResult result =
-            RunOnce(session, path, InsertSql(table, insertColumns), ValuesFor(fields, insertColumns),
-                    &newId);
+        DbResult result = RunOnce(session, path, InsertSql(table, insertColumns),
+                                  ValuesFor(fields, insertColumns), &newId);
         id = newId;
         return result;
     }
@@ -103,12 +100,12 @@ DbResult SaveRow(DbSession& session, const QString& path, QStringView table, int
         return session.Changes() > 0 ? DbResult::Done() : RowMissing();
     }
     if (mode == -2)
-        return RunOnce(session, path, u"DELETE FROM "_s + table.toString() + u" WHERE id = ?;"_s, {id});
+        return RunOnce(session, path, u"DELETE FROM "_s + table.toString() + u" WHERE id = ?;"_s,
+                       {id});
     return NotStored();
 }
 
-Fields PigeonFields(const PigeonRecord& p)
-{
+Fields PigeonFields(const PigeonRecord& p) {
     return {
         {u"nazwa", p.name},
         {u"id_hodowli", p.idLoft},
@@ -150,45 +147,109 @@ Fields PigeonFields(const PigeonRecord& p)
     };
 }
 
-Fields ContactFields(const ContactRecord& c)
-{
+Fields ContactFields(const ContactRecord& c) {
     return {
-        {u"imie", c.firstName},       {u"nazwisko", c.lastName},
-        {u"miejscowosc", c.town},     {u"ulica", c.street},
-        {u"nrdomu", c.houseNumber},   {u"teldom", c.phoneHome},
-        {u"teldom2", c.phoneHome2},   {u"telkom", c.phoneMobile},
-        {u"telkom2", c.phoneMobile2}, {u"email", c.email},
-        {u"adreswww", c.www},         {u"kodpocztowy", c.postCode},
-        {u"kod2", c.postCode2},       {u"uwagi", c.remarks},
-        {u"hodowla", c.loft},         {u"kategoria", c.category},
-        {u"subkategoria", c.subcategory}, {u"typ", c.type},
-        {u"wojewodztwo", c.province}, {u"kraj", c.country},
+        {u"imie", c.firstName},
+        {u"nazwisko", c.lastName},
+        {u"miejscowosc", c.town},
+        {u"ulica", c.street},
+        {u"nrdomu", c.houseNumber},
+        {u"teldom", c.phoneHome},
+        {u"teldom2", c.phoneHome2},
+        {u"telkom", c.phoneMobile},
+        {u"telkom2", c.phoneMobile2},
+        {u"email", c.email},
+        {u"adreswww", c.www},
+        {u"kodpocztowy", c.postCode},
+        {u"kod2", c.postCode2},
+        {u"uwagi", c.remarks},
+        {u"hodowla", c.loft},
+        {u"kategoria", c.category},
+        {u"subkategoria", c.subcategory},
+        {u"typ", c.type},
+        {u"wojewodztwo", c.province},
+        {u"kraj", c.country},
     };
 }
 
 } // namespace
 
-DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon)
-{
+DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
     if (mode == -2)
         return DeletePigeon(pigeon.id);
-    const DbResult result = SaveRow(
-        runner, PigeonsDbPath(), u"pigeons", mode, pigeon.id, PigeonFields(pigeon),
-        {u"nazwa", u"id_hodowli", u"id_matki", u"id_ojca", u"id_wlasciciela", u"id_hodowcy",
-         u"id_rasy", u"id_linia", u"id_koloroka", u"plec", u"id_statusu", u"id_koloru",
-         u"ocena_ogolna", u"ocena_zdrowia", u"ocena_upierzenia", u"ocena_lotowa", u"nr_obraczki",
-         u"kraj", u"oddzial", u"rocznik", u"genotyp", u"fenotyp", u"notatkiogolne",
-         u"notatkicechywygladu", u"notatkichoroby", u"notatkiproblemy", u"NotatkaRodowodowa0",
-         u"NotatkaRodowodowa1", u"NotatkaRodowodowa2", u"NotatkaRodowodowa3",
-         u"NotatkaRodowodowa4", u"DataDodania", u"DataKupna", u"DataSprzedazy", u"DataUrodzenia",
-         u"DataOdejscia"},
-        {u"nazwa", u"kraj", u"oddzial", u"nr_obraczki", u"rocznik", u"genotyp", u"fenotyp",
-         u"id_matki", u"id_ojca", u"id_wlasciciela", u"id_hodowcy", u"id_rasy", u"id_linia",
-         u"id_koloroka", u"plec", u"id_statusu", u"ocena_ogolna", u"ocena_zdrowia",
-         u"ocena_upierzenia", u"ocena_lotowa", u"NotatkaRodowodowa0", u"NotatkaRodowodowa1",
-         u"NotatkaRodowodowa2", u"NotatkaRodowodowa3", u"NotatkaRodowodowa4", u"id_koloru",
-         u"notatkiogolne", u"notatkicechywygladu", u"notatkichoroby", u"notatkiproblemy",
-         u"notatkif", u"DataKupna", u"DataSprzedazy", u"DataUrodzenia", u"DataOdejscia"});
+    const DbResult result =
+        SaveRow(runner, PigeonsDbPath(), u"pigeons", mode, pigeon.id, PigeonFields(pigeon),
+                {u"nazwa",
+                 u"id_hodowli",
+                 u"id_matki",
+                 u"id_ojca",
+                 u"id_wlasciciela",
+                 u"id_hodowcy",
+                 u"id_rasy",
+                 u"id_linia",
+                 u"id_koloroka",
+                 u"plec",
+                 u"id_statusu",
+                 u"id_koloru",
+                 u"ocena_ogolna",
+                 u"ocena_zdrowia",
+                 u"ocena_upierzenia",
+                 u"ocena_lotowa",
+                 u"nr_obraczki",
+                 u"kraj",
+                 u"oddzial",
+                 u"rocznik",
+                 u"genotyp",
+                 u"fenotyp",
+                 u"notatkiogolne",
+                 u"notatkicechywygladu",
+                 u"notatkichoroby",
+                 u"notatkiproblemy",
+                 u"NotatkaRodowodowa0",
+                 u"NotatkaRodowodowa1",
+                 u"NotatkaRodowodowa2",
+                 u"NotatkaRodowodowa3",
+                 u"NotatkaRodowodowa4",
+                 u"DataDodania",
+                 u"DataKupna",
+                 u"DataSprzedazy",
+                 u"DataUrodzenia",
+                 u"DataOdejscia"},
+                {u"nazwa",
+                 u"kraj",
+                 u"oddzial",
+                 u"nr_obraczki",
+                 u"rocznik",
+                 u"genotyp",
+                 u"fenotyp",
+                 u"id_matki",
+                 u"id_ojca",
+                 u"id_wlasciciela",
+                 u"id_hodowcy",
+                 u"id_rasy",
+                 u"id_linia",
+                 u"id_koloroka",
+                 u"plec",
+                 u"id_statusu",
+                 u"ocena_ogolna",
+                 u"ocena_zdrowia",
+                 u"ocena_upierzenia",
+                 u"ocena_lotowa",
+                 u"NotatkaRodowodowa0",
+                 u"NotatkaRodowodowa1",
+                 u"NotatkaRodowodowa2",
+                 u"NotatkaRodowodowa3",
+                 u"NotatkaRodowodowa4",
+                 u"id_koloru",
+                 u"notatkiogolne",
+                 u"notatkicechywygladu",
+                 u"notatkichoroby",
+                 u"notatkiproblemy",
+                 u"notatkif",
+                 u"DataKupna",
+                 u"DataSprzedazy",
+                 u"DataUrodzenia",
+                 u"DataOdejscia"});
     if (result.ok() && pigeon.id >= 1) {
         pigeon.BandLabel = BandLabel(pigeon);
         pigeons.insert_or_assign(pigeon.id, pigeon);
@@ -196,15 +257,13 @@ DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon)
     return result;
 }
 
-DbResult AppData::SaveLoft(int mode, LoftRecord& loft)
-{
+DbResult AppData::SaveLoft(int mode, LoftRecord& loft) {
     const Fields fields{{u"nazwahodowli", loft.name}, {u"opishodowli", loft.description}};
     return SaveRow(runner, PigeonsDbPath(), u"hodowla", mode, loft.id, fields,
                    {u"nazwahodowli", u"opishodowli"}, {u"nazwahodowli", u"opishodowli"});
 }
 
-DbResult AppData::SaveCategory(int mode, CategoryRecord& category)
-{
+DbResult AppData::SaveCategory(int mode, CategoryRecord& category) {
     const Fields fields{{u"nazwakategorii", category.name},
                         {u"opiskategorii", category.description},
                         {u"id_hodowli", category.idLoft}};
@@ -213,8 +272,7 @@ DbResult AppData::SaveCategory(int mode, CategoryRecord& category)
                    {u"nazwakategorii", u"opiskategorii"});
 }
 
-DbResult AppData::SavePair(int mode, PairRecord& pair)
-{
+DbResult AppData::SavePair(int mode, PairRecord& pair) {
     if (mode == -2) {
         // The children go with their pair, all or nothing.
         const auto close = qScopeGuard([this] { runner.Close(); });
@@ -234,29 +292,32 @@ DbResult AppData::SavePair(int mode, PairRecord& pair)
         std::erase_if(pairs, [id](const PairRecord& p) { return p.id == id; });
         return DbResult::Done();
     }
-    const Fields fields{{u"uwagi", pair.remarks},          {u"not_ojciec", pair.sireNote},
-                        {u"not_matka", pair.damNote},      {u"id_samca", pair.idCock},
-                        {u"id_samicy", pair.idHen},        {u"id_hodowli", pair.idLoft},
-                        {u"DataParowania", pair.datePaired}, {u"DataDodania", pair.dateAdded}};
-    return SaveRow(runner, PigeonsDbPath(), u"pary", mode, pair.id, fields,
-                   {u"uwagi", u"not_ojciec", u"not_matka", u"id_samca", u"id_samicy",
-                    u"id_hodowli", u"DataParowania", u"DataDodania"},
-                   {u"uwagi", u"id_samca", u"not_ojciec", u"not_matka", u"id_samicy",
-                    u"DataParowania"});
+    const Fields fields{{u"uwagi", pair.remarks},
+                        {u"not_ojciec", pair.sireNote},
+                        {u"not_matka", pair.damNote},
+                        {u"id_samca", pair.idCock},
+                        {u"id_samicy", pair.idHen},
+                        {u"id_hodowli", pair.idLoft},
+                        {u"DataParowania", pair.datePaired},
+                        {u"DataDodania", pair.dateAdded}};
+    return SaveRow(
+        runner, PigeonsDbPath(), u"pary", mode, pair.id, fields,
+        {u"uwagi", u"not_ojciec", u"not_matka", u"id_samca", u"id_samicy", u"id_hodowli",
+         u"DataParowania", u"DataDodania"},
+        {u"uwagi", u"id_samca", u"not_ojciec", u"not_matka", u"id_samicy", u"DataParowania"});
 }
 
-DbResult AppData::SaveChild(int mode, ChildRecord& child)
-{
+DbResult AppData::SaveChild(int mode, ChildRecord& child) {
     const Fields fields{{u"uwagi", child.remarks},
                         {u"id_golebia", child.idPigeon},
                         {u"id_pary", child.idPair},
                         {u"id_hodowli", child.idLoft},
                         {u"DataDodania", child.dateAdded}};
     const int id = child.id;
-    const DbResult result = SaveRow(runner, PigeonsDbPath(), u"dzieci", mode, child.id, fields,
-                                    {u"uwagi", u"id_golebia", u"id_pary", u"id_hodowli",
-                                     u"DataDodania"},
-                                    {u"uwagi", u"id_golebia"});
+    const DbResult result =
+        SaveRow(runner, PigeonsDbPath(), u"dzieci", mode, child.id, fields,
+                {u"uwagi", u"id_golebia", u"id_pary", u"id_hodowli", u"DataDodania"},
+                {u"uwagi", u"id_golebia"});
     if (!result.ok())
         return result;
     for (PairRecord& pair : pairs) {
@@ -278,8 +339,7 @@ DbResult AppData::SaveChild(int mode, ChildRecord& child)
     return result;
 }
 
-DbResult AppData::SaveRace(int mode, RaceRecord& race)
-{
+DbResult AppData::SaveRace(int mode, RaceRecord& race) {
     const RaceRecord& r = race;
     const Fields fields{
         {u"miejscowosc", r.miejscowosc},
@@ -352,8 +412,7 @@ DbResult AppData::SaveRace(int mode, RaceRecord& race)
     return result;
 }
 
-DbResult AppData::SaveFlyer(int mode, FlyerRecord& flyer)
-{
+DbResult AppData::SaveFlyer(int mode, FlyerRecord& flyer) {
     const Fields fields{{u"notatki", flyer.notatki},
                         {u"id_lotu", flyer.id_lotu},
                         {u"id_hodowli", flyer.id_hodowli},
@@ -374,12 +433,11 @@ DbResult AppData::SaveFlyer(int mode, FlyerRecord& flyer)
                     u"DataCzasPrzylotu"});
 }
 
-DbResult AppData::SaveTreatment(int mode, TreatmentRecord& treatment)
-{
-    const Fields fields{{u"uwagi", treatment.remarks},   {u"id_golebia", treatment.idPigeon},
-                        {u"id_hodowli", treatment.idLoft}, {u"rodzaj", treatment.kind},
+DbResult AppData::SaveTreatment(int mode, TreatmentRecord& treatment) {
+    const Fields fields{{u"uwagi", treatment.remarks},      {u"id_golebia", treatment.idPigeon},
+                        {u"id_hodowli", treatment.idLoft},  {u"rodzaj", treatment.kind},
                         {u"kategoria", treatment.category}, {u"data_podania", treatment.dateGiven},
-                        {u"nazwa", treatment.name},       {u"dawka", treatment.dose},
+                        {u"nazwa", treatment.name},         {u"dawka", treatment.dose},
                         {u"dzialanie", treatment.effect}};
     return SaveRow(runner, PigeonsDbPath(), u"lekisuplementy", mode, treatment.id, fields,
                    {u"uwagi", u"id_golebia", u"id_hodowli", u"rodzaj", u"kategoria",
@@ -387,8 +445,7 @@ DbResult AppData::SaveTreatment(int mode, TreatmentRecord& treatment)
                    {u"uwagi", u"nazwa", u"dawka", u"dzialanie", u"kategoria", u"data_podania"});
 }
 
-DbResult AppData::SaveTransaction(int mode, TransactionRecord& transaction)
-{
+DbResult AppData::SaveTransaction(int mode, TransactionRecord& transaction) {
     const TransactionRecord& t = transaction;
     const Fields fields{{u"id_golebia", t.idPigeon},
                         {u"id_hodowli", t.idLoft},
@@ -400,12 +457,12 @@ DbResult AppData::SaveTransaction(int mode, TransactionRecord& transaction)
                         {u"przedmiottransakcji", t.subject},
                         {u"data", t.date},
                         {u"innyprzedmiottransakcji", t.otherSubject}};
-    const DbResult result = SaveRow(
-        runner, PigeonsDbPath(), u"transakcje", mode, transaction.id, fields,
-        {u"id_golebia", u"id_hodowli", u"id_klienta", u"not1", u"waluta", u"cena",
-         u"rodzajtransakcji", u"przedmiottransakcji", u"data", u"innyprzedmiottransakcji"},
-        {u"not1", u"innyprzedmiottransakcji", u"id_golebia", u"id_klienta", u"waluta", u"cena",
-         u"rodzajtransakcji", u"przedmiottransakcji", u"data"});
+    const DbResult result =
+        SaveRow(runner, PigeonsDbPath(), u"transakcje", mode, transaction.id, fields,
+                {u"id_golebia", u"id_hodowli", u"id_klienta", u"not1", u"waluta", u"cena",
+                 u"rodzajtransakcji", u"przedmiottransakcji", u"data", u"innyprzedmiottransakcji"},
+                {u"not1", u"innyprzedmiottransakcji", u"id_golebia", u"id_klienta", u"waluta",
+                 u"cena", u"rodzajtransakcji", u"przedmiottransakcji", u"data"});
     if (!result.ok())
         return result;
     if (mode == -2)
@@ -415,57 +472,49 @@ DbResult AppData::SaveTransaction(int mode, TransactionRecord& transaction)
     return result;
 }
 
-DbResult AppData::SaveClient(int mode, ContactRecord& client)
-{
-    return SaveRow(runner, ExtraDbPath(), u"klienci", mode, client.id, ContactFields(client),
-                   {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom",
-                    u"teldom2", u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy",
-                    u"uwagi", u"hodowla", u"kategoria", u"subkategoria", u"typ", u"wojewodztwo",
-                    u"kraj"},
-                   {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom",
-                    u"teldom2", u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy",
-                    u"uwagi"});
+DbResult AppData::SaveClient(int mode, ContactRecord& client) {
+    return SaveRow(
+        runner, ExtraDbPath(), u"klienci", mode, client.id, ContactFields(client),
+        {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom", u"teldom2",
+         u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy", u"uwagi", u"hodowla",
+         u"kategoria", u"subkategoria", u"typ", u"wojewodztwo", u"kraj"},
+        {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom", u"teldom2",
+         u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy", u"uwagi"});
 }
 
-DbResult AppData::SaveBreeder(int mode, ContactRecord& breeder)
-{
+DbResult AppData::SaveBreeder(int mode, ContactRecord& breeder) {
     return SaveRow(runner, ExtraDbPath(), u"hodowcy", mode, breeder.id, ContactFields(breeder),
-                   {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom",
-                    u"teldom2", u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy",
-                    u"kod2", u"uwagi", u"hodowla", u"kategoria", u"subkategoria", u"typ",
-                    u"wojewodztwo", u"kraj"},
+                   {u"imie",      u"nazwisko",     u"miejscowosc", u"ulica",       u"nrdomu",
+                    u"teldom",    u"teldom2",      u"telkom",      u"telkom2",     u"email",
+                    u"adreswww",  u"kodpocztowy",  u"kod2",        u"uwagi",       u"hodowla",
+                    u"kategoria", u"subkategoria", u"typ",         u"wojewodztwo", u"kraj"},
                    {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom",
                     u"teldom2", u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy",
                     u"kod2", u"uwagi"});
 }
 
-DbResult AppData::AddCategoryLink(int categoryId, int pigeonId)
-{
+DbResult AppData::AddCategoryLink(int categoryId, int pigeonId) {
     return RunOnce(runner, PigeonsDbPath(),
                    u"INSERT INTO kategoria_id (id_kategorii, id_golebia) VALUES ( ?, ? );"_s,
                    {categoryId, pigeonId});
 }
 
-DbResult AppData::RemoveCategoryLink(int categoryId, int pigeonId)
-{
+DbResult AppData::RemoveCategoryLink(int categoryId, int pigeonId) {
     return RunOnce(runner, PigeonsDbPath(),
                    u"DELETE FROM kategoria_id WHERE id_kategorii = ? AND id_golebia = ?;"_s,
                    {categoryId, pigeonId});
 }
 
-DbResult AppData::AddToBirdList(int pigeonId)
-{
+DbResult AppData::AddToBirdList(int pigeonId) {
     return RunOnce(runner, ExtraDbPath(), u"INSERT INTO ild(id_golebia) VALUES ( ? );"_s,
                    {pigeonId});
 }
 
-DbResult AppData::RemoveFromBirdList(int pigeonId)
-{
+DbResult AppData::RemoveFromBirdList(int pigeonId) {
     return RunOnce(runner, ExtraDbPath(), u"DELETE FROM ild WHERE id_golebia = ?;"_s, {pigeonId});
 }
 
-DbResult AppData::AddSeason(SeasonRecord& season)
-{
+DbResult AppData::AddSeason(SeasonRecord& season) {
     const DbResult result = RunOnce(
         runner, ExtraDbPath(),
         u"INSERT INTO sezonylegowe(id_hodowli, Nazwa, Opis, DATA_B, DATA_E) VALUES ( ?, ?, ?, ?, ? );"_s,
@@ -476,13 +525,11 @@ DbResult AppData::AddSeason(SeasonRecord& season)
     return result;
 }
 
-DbResult AppData::DeleteSeason(int id)
-{
+DbResult AppData::DeleteSeason(int id) {
     return RunOnce(runner, ExtraDbPath(), u"DELETE FROM sezonylegowe WHERE id = ?;"_s, {id});
 }
 
-DbResult AppData::AddLookup(Lookup lookup, int loftId, const QString& name, int* newId)
-{
+DbResult AppData::AddLookup(Lookup lookup, int loftId, const QString& name, int* newId) {
     int id = 0;
     const DbResult result =
         RunOnce(runner, ExtraDbPath(),
@@ -495,14 +542,12 @@ DbResult AppData::AddLookup(Lookup lookup, int loftId, const QString& name, int*
     return result;
 }
 
-DbResult AppData::DeleteLookup(Lookup lookup, int id)
-{
+DbResult AppData::DeleteLookup(Lookup lookup, int id) {
     return RunOnce(runner, ExtraDbPath(),
                    u"DELETE FROM "_s + LookupTable(lookup) + u" WHERE id = ?;"_s, {id});
 }
 
-DbResult AppData::AddNote(NoteRecord& note)
-{
+DbResult AppData::AddNote(NoteRecord& note) {
     const DbResult result =
         RunOnce(runner, ExtraDbPath(),
                 u"INSERT INTO notatki(nazwa, opis, id_hodowli, kategoria, f1, f2, f3) "
@@ -513,8 +558,7 @@ DbResult AppData::AddNote(NoteRecord& note)
     return result;
 }
 
-DbResult AppData::DeleteNote(const NoteRecord& note)
-{
+DbResult AppData::DeleteNote(const NoteRecord& note) {
     DbResult result =
         RunOnce(runner, ExtraDbPath(), u"DELETE FROM notatki WHERE id = ?;"_s, {note.id});
     // The body is removed only once its row is gone, so a failed delete loses nothing.
@@ -523,30 +567,26 @@ DbResult AppData::DeleteNote(const NoteRecord& note)
     return result;
 }
 
-DbResult AppData::DeletePigeon(int id)
-{
-    DbResult result = RunOnce(runner, PigeonsDbPath(), u"DELETE FROM pigeons WHERE id = ?;"_s, {id});
+DbResult AppData::DeletePigeon(int id) {
+    DbResult result =
+        RunOnce(runner, PigeonsDbPath(), u"DELETE FROM pigeons WHERE id = ?;"_s, {id});
     if (result.ok())
         pigeons.erase(id);
     return result;
 }
 
-DbResult AppData::SetPigeonParents(int pigeonId, int sireId, int damId)
-{
+DbResult AppData::SetPigeonParents(int pigeonId, int sireId, int damId) {
     return DbSession::Execute(PigeonsDbPath(),
                               u"UPDATE pigeons SET id_ojca = ?, id_matki = ? WHERE id = ?;"_s,
                               {sireId, damId, pigeonId});
 }
 
-DbResult AppData::SetPigeonShortDescription(int pigeonId, const QString& text)
-{
-    return DbSession::Execute(PigeonsDbPath(),
-                              u"UPDATE pigeons SET krotkiopis = ? WHERE id = ?;"_s,
+DbResult AppData::SetPigeonShortDescription(int pigeonId, const QString& text) {
+    return DbSession::Execute(PigeonsDbPath(), u"UPDATE pigeons SET krotkiopis = ? WHERE id = ?;"_s,
                               {text, pigeonId});
 }
 
-DbResult AppData::DeletePigeonTreatments(int pigeonId)
-{
-    return DbSession::Execute(PigeonsDbPath(), u"DELETE FROM lekisuplementy WHERE id_golebia = ?;"_s,
-                              {pigeonId});
+DbResult AppData::DeletePigeonTreatments(int pigeonId) {
+    return DbSession::Execute(PigeonsDbPath(),
+                              u"DELETE FROM lekisuplementy WHERE id_golebia = ?;"_s, {pigeonId});
 }

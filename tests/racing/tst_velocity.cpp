@@ -11,27 +11,26 @@ class TestVelocity : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void velocity_data()
-    {
+    void velocity_data() {
         QTest::addColumn<double>("km");
         QTest::addColumn<int>("m");
         QTest::addColumn<qint64>("release");
         QTest::addColumn<qint64>("arrival");
         QTest::addColumn<QString>("text");
-        QTest::newRow("250.5 km in 3.5 h") << 250.0 << 500 << qint64(25200) << qint64(37800)
-                                           << u"1192.86"_s;
+        QTest::newRow("250.5 km in 3.5 h")
+            << 250.0 << 500 << qint64(25200) << qint64(37800) << u"1192.86"_s;
         QTest::newRow("metres only") << 0.0 << 1200 << qint64(1000) << qint64(1060) << u"1200"_s;
         QTest::newRow("beyond 32 bits")
             << 100.0 << 0 << qint64(5'000'000'000) << qint64(5'000'006'000) << u"1000"_s;
-        QTest::newRow("zero flight time") << 250.0 << 0 << qint64(1000) << qint64(1000) << QString();
+        QTest::newRow("zero flight time")
+            << 250.0 << 0 << qint64(1000) << qint64(1000) << QString();
         QTest::newRow("arrival before release")
             << 250.0 << 0 << qint64(2000) << qint64(1000) << QString();
         QTest::newRow("no arrival") << 250.0 << 0 << qint64(1000) << qint64(-1) << QString();
         QTest::newRow("no release") << 250.0 << 0 << qint64(-1) << qint64(1000) << QString();
     }
 
-    void velocity()
-    {
+    void velocity() {
         QFETCH(double, km);
         QFETCH(int, m);
         QFETCH(qint64, release);
@@ -40,8 +39,7 @@ private Q_SLOTS:
         QCOMPARE(VelocityText(RaceVelocity(km, m, release, arrival)), text);
     }
 
-    void fromRecords()
-    {
+    void fromRecords() {
         RaceRecord race;
         race.odleglosckm = 250;
         race.odlegloscm = 500;

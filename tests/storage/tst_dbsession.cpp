@@ -18,23 +18,20 @@ class TestDbSession : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
         QCoreApplication::setOrganizationName(u"Vornel"_s);
         QCoreApplication::setApplicationName(u"vornel-tests"_s);
     }
 
-    void init()
-    {
+    void init() {
         m_data = std::make_unique<TestDataDir>();
         m_db = m_data->path() + u"/t.db"_s;
         QVERIFY(DbProbe::Exec(m_db, u"CREATE TABLE t(id INTEGER PRIMARY KEY, n NUMERIC(10,2), "
                                     u"s TEXT, d INTEGER(64), UNIQUE(s))"_s));
     }
 
-    void realsReadBackAsHeld_data()
-    {
+    void realsReadBackAsHeld_data() {
         QTest::addColumn<float>("value");
         QTest::newRow("12.5") << 12.5f;
         QTest::newRow("0.75") << 0.75f;
@@ -44,8 +41,7 @@ private Q_SLOTS:
         QTest::newRow("negative") << -0.1f;
     }
 
-    void realsReadBackAsHeld()
-    {
+    void realsReadBackAsHeld() {
         QFETCH(float, value);
         QVERIFY(DbSession::Execute(m_db, u"INSERT INTO t(n) VALUES (?);"_s, {value}).ok());
         DbSession s;
@@ -55,8 +51,7 @@ private Q_SLOTS:
         QCOMPARE(s.Real(0), value);
     }
 
-    void textIsStoredWhole_data()
-    {
+    void textIsStoredWhole_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("apostrophe") << u"O'Neill's 'loft'"_s;
         QTest::newRow("polish") << u"Zażółć gęślą jaźń ŁÓDŹ"_s;
@@ -66,8 +61,7 @@ private Q_SLOTS:
         QTest::newRow("empty") << QString();
     }
 
-    void textIsStoredWhole()
-    {
+    void textIsStoredWhole() {
         QFETCH(QString, text);
         QVERIFY(DbSession::Execute(m_db, u"INSERT INTO t(s) VALUES (?);"_s, {text}).ok());
         DbSession s;
@@ -79,8 +73,7 @@ private Q_SLOTS:
         QCOMPARE(s.Int(1), 1); // the table is still there
     }
 
-    void nullsReadAsZeroAndEmpty()
-    {
+    void nullsReadAsZeroAndEmpty() {
         QVERIFY(DbProbe::Exec(m_db, u"INSERT INTO t(id) VALUES (5);"_s));
         DbSession s;
         QVERIFY(s.Open(m_db));
@@ -92,15 +85,13 @@ private Q_SLOTS:
         QVERIFY(s.IsNull(3));
     }
 
-    void sixtyFourBitDatesSurvive()
-    {
+    void sixtyFourBitDatesSurvive() {
         const qint64 date = 4'102'444'800LL; // 2100-01-01, beyond 32 bits
         QVERIFY(DbSession::Execute(m_db, u"INSERT INTO t(d) VALUES (?);"_s, {date}).ok());
         QCOMPARE(DbProbe::Number(m_db, u"SELECT d FROM t;"_s), date);
     }
 
-    void uniqueRefusalIsToldApart()
-    {
+    void uniqueRefusalIsToldApart() {
         DbSession s;
         QVERIFY(s.Open(m_db));
         QVERIFY(s.Run(u"INSERT INTO t(s) VALUES (?);"_s, {u"a"_s}).ok());
@@ -116,8 +107,7 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_db, u"SELECT count(*) FROM t;"_s), 1);
     }
 
-    void readsStopAtTheEnd()
-    {
+    void readsStopAtTheEnd() {
         for (int i = 0; i < 3; ++i)
             QVERIFY(DbProbe::Exec(m_db, u"INSERT INTO t(n) VALUES (1);"_s));
         DbSession s;
@@ -133,8 +123,7 @@ private Q_SLOTS:
         QVERIFY(!s.HasRow());
     }
 
-    void transactionRollsBackUnlessCommitted()
-    {
+    void transactionRollsBackUnlessCommitted() {
         DbSession s;
         QVERIFY(s.Open(m_db));
         {
@@ -152,16 +141,14 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_db, u"SELECT count(*) FROM t;"_s), 1);
     }
 
-    void damagedFileIsAFailure()
-    {
+    void damagedFileIsAFailure() {
         const QString damaged =
             m_data->makeFile(u"damaged.db"_s, QByteArray("this is not a database").repeated(300));
         const DbResult result = DbSession::Execute(damaged, u"CREATE TABLE x(id INTEGER)"_s);
         QVERIFY(result.failed());
     }
 
-    void installDirSources()
-    {
+    void installDirSources() {
         // The option wins over the environment, the environment over the setting.
         const QString option = m_data->path() + u"/option"_s;
         SetInstallDirOverride(option + u"/"_s);
@@ -181,15 +168,14 @@ private Q_SLOTS:
         settings.remove(u"InstallPath"_s);
         settings.sync();
         const QString fallback = InstallDir();
-        QCOMPARE(fallback,
-                 QDir::cleanPath(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
+        QCOMPARE(fallback, QDir::cleanPath(
+                               QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)));
         qputenv("VORNEL_HOME", "/");
         QCOMPARE(InstallDir(), fallback);
         qputenv("VORNEL_HOME", home);
     }
 
-    void prepareCreatesTheFolders()
-    {
+    void prepareCreatesTheFolders() {
         QVERIFY(PrepareInstallDir());
         for (const QString& sub : {u"/db"_s, u"/db/images"_s, u"/db/documents"_s, u"/db/notes"_s})
             QVERIFY2(QDir(m_data->path() + sub).exists(), qPrintable(sub));
@@ -197,8 +183,7 @@ private Q_SLOTS:
         QCOMPARE(ExtraDbPath(), m_data->path() + u"/db/dodatkowe_informacje.db"_s);
     }
 
-    void readTextFileByMark_data()
-    {
+    void readTextFileByMark_data() {
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<QString>("text");
         const QString polish = u"Rodowód gołębia"_s;
@@ -212,20 +197,17 @@ private Q_SLOTS:
         QTest::newRow("empty") << QByteArray() << QString();
     }
 
-    void readTextFileByMark()
-    {
+    void readTextFileByMark() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
         QCOMPARE(ReadTextFile(m_data->makeFile(u"t.html"_s, bytes)), text);
     }
 
-    void readTextFileMissing()
-    {
+    void readTextFileMissing() {
         QCOMPARE(ReadTextFile(m_data->path() + u"/missing.html"_s), u"Error"_s);
     }
 
-    void writeTextFileIsUtf16WithMark()
-    {
+    void writeTextFileIsUtf16WithMark() {
         const QString path = m_data->path() + u"/page.html"_s;
         QVERIFY(WriteTextFile(path, u"<p>Łódź</p>"_s));
         QFile file(path);

@@ -13,8 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray Contents(const QString& path)
-{
+QByteArray Contents(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
@@ -25,8 +24,7 @@ class TestFileStore : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_data = std::make_unique<TestDataDir>();
         m_app = std::make_unique<AppData>();
         QVERIFY(m_app->SelectLoft(1).ok());
@@ -34,8 +32,7 @@ private Q_SLOTS:
         m_source = m_data->makeFile(u"głowa.jpg"_s, QByteArray("JPEG bytes"));
     }
 
-    void fileNames_data()
-    {
+    void fileNames_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("category");
@@ -46,8 +43,7 @@ private Q_SLOTS:
         QTest::newRow("negative kind") << 4 << -1 << 0 << 0 << u"4-100.jpg"_s;
     }
 
-    void fileNames()
-    {
+    void fileNames() {
         QFETCH(int, id);
         QFETCH(int, kind);
         QFETCH(int, category);
@@ -63,8 +59,7 @@ private Q_SLOTS:
         QCOMPARE(NotePath(7), m_data->path() + u"/db/notes/7.html"_s);
     }
 
-    void addPhotoStoresRowAndFile()
-    {
+    void addPhotoStoresRowAndFile() {
         PhotoRecord photo;
         photo.idPigeon = 10;
         photo.idLoft = 1;
@@ -77,15 +72,15 @@ private Q_SLOTS:
         QVERIFY(m_app->AddPhoto(photo).ok());
         QVERIFY(photo.id >= 1);
         QCOMPARE(photo.subcategory, 0);
-        const QString expected = m_data->path() + u"/db/images/"_s + QString::number(photo.id) +
-                                 u"120.jpg"_s;
+        const QString expected =
+            m_data->path() + u"/db/images/"_s + QString::number(photo.id) + u"120.jpg"_s;
         QCOMPARE(photo.path, expected);
         QCOMPARE(Contents(expected), QByteArray("JPEG bytes"));
         QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(),
                                u"SELECT opis1, id_golebia, id_hodowli, rozszerzenie, rodzaj,"
                                u" kategoria, subkategoria FROM zdjecia;"_s),
-                 (std::vector<QStringList>{{u"z profilu"_s, u"10"_s, u"1"_s, u"jpg"_s, u"1"_s,
-                                            u"2"_s, u"0"_s}}));
+                 (std::vector<QStringList>{
+                     {u"z profilu"_s, u"10"_s, u"1"_s, u"jpg"_s, u"1"_s, u"2"_s, u"0"_s}}));
 
         // The same source twice gives two rows and two files.
         PhotoRecord again = photo;
@@ -96,8 +91,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(photo.path));
     }
 
-    void addDocumentStoresRowAndFile()
-    {
+    void addDocumentStoresRowAndFile() {
         DocumentRecord document;
         document.idOwner = 10;
         document.idLoft = 1;
@@ -118,8 +112,7 @@ private Q_SLOTS:
                  u"Rodowód"_s);
     }
 
-    void failedCopyLeavesNoRow()
-    {
+    void failedCopyLeavesNoRow() {
         PhotoRecord photo;
         photo.extension = u"jpg"_s;
         photo.path = m_data->path() + u"/missing.jpg"_s;
@@ -134,8 +127,7 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
     }
 
-    void nameClashWithAnotherRowIsRefused()
-    {
+    void nameClashWithAnotherRowIsRefused() {
         // Row 1 of kind 20 is stored as 12000.jpg, the name row 12 of kind 0 would get.
         QVERIFY(DbProbe::Exec(m_data->pigeonsDb(),
                               u"INSERT INTO zdjecia(id, rodzaj, kategoria, subkategoria,"
@@ -154,8 +146,7 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 2);
     }
 
-    void deletesRemoveRowAndFile()
-    {
+    void deletesRemoveRowAndFile() {
         PhotoRecord photo;
         photo.extension = u"jpg"_s;
         photo.path = m_source;
@@ -180,8 +171,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(m_source));
     }
 
-    void deleteThatCannotBeStoredKeepsTheFile()
-    {
+    void deleteThatCannotBeStoredKeepsTheFile() {
         PhotoRecord photo;
         photo.extension = u"jpg"_s;
         photo.path = m_source;

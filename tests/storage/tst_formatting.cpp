@@ -15,14 +15,12 @@ class TestFormatting : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase()
-    {
+    void initTestCase() {
         qputenv("TZ", "Europe/Warsaw");
         tzset();
     }
 
-    void bandLabel()
-    {
+    void bandLabel() {
         PigeonRecord p;
         p.country = u"PL"_s;
         p.branch = u"0207"_s;
@@ -34,16 +32,14 @@ private Q_SLOTS:
         QCOMPARE(BandLabel(PigeonRecord{}), u"   "_s);
     }
 
-    void sexWords()
-    {
+    void sexWords() {
         QCOMPARE(SexWord(1), u"Cock"_s);
         QCOMPARE(SexWord(2), u"Hen"_s);
         QCOMPARE(SexWord(0), QString());
         QCOMPARE(SexWord(3), QString());
     }
 
-    void numbers_data()
-    {
+    void numbers_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
         QTest::newRow("whole") << 250.0 << u"250"_s;
@@ -56,15 +52,13 @@ private Q_SLOTS:
         QTest::newRow("negative") << -0.75 << u"-0.75"_s;
     }
 
-    void numbers()
-    {
+    void numbers() {
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(FormatNumber(value), text);
     }
 
-    void prices()
-    {
+    void prices() {
         QCOMPARE(PriceText(12.5f, PLN), u"12.5 PLN"_s);
         QCOMPARE(PriceText(100.0f, USD), u"100 USD"_s);
         QCOMPARE(PriceText(45.67f, EUR), u"45.67 EUR"_s);
@@ -74,8 +68,7 @@ private Q_SLOTS:
         QCOMPARE(PriceText(7.0f, -1), u"7"_s);
     }
 
-    void composeLocalTime_data()
-    {
+    void composeLocalTime_data() {
         QTest::addColumn<QList<int>>("fields"); // y, m, d, h, min, s
         QTest::addColumn<qint64>("utc");
         // Winter is UTC+1, summer UTC+2.
@@ -89,17 +82,14 @@ private Q_SLOTS:
             << QList<int>{2024, 13, 15, 12, 0, 0} << qint64(1736938800);
     }
 
-    void composeLocalTime()
-    {
+    void composeLocalTime() {
         QFETCH(QList<int>, fields);
         QFETCH(qint64, utc);
-        QCOMPARE(ComposeLocalTime(fields[0], fields[1], fields[2], fields[3], fields[4],
-                                  fields[5]),
+        QCOMPARE(ComposeLocalTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]),
                  utc);
     }
 
-    void splitIsTheInverse()
-    {
+    void splitIsTheInverse() {
         const qint64 t = ComposeLocalTime(2025, 3, 30, 3, 30, 15); // just after the spring jump
         LocalFields f;
         QVERIFY(SplitLocalTime(t, f));
@@ -112,8 +102,7 @@ private Q_SLOTS:
         QVERIFY(!SplitLocalTime(-1, f));
     }
 
-    void displayForms()
-    {
+    void displayForms() {
         const qint64 t = ComposeLocalTime(2025, 7, 5, 9, 7, 0);
         QCOMPARE(FormatDate(t), u"05/07/25"_s);
         QCOMPARE(FormatTime(t), u"09:07"_s);

@@ -13,8 +13,7 @@ namespace {
 
 constexpr qint64 kRelease = 1'750'000'000; // a summer morning, seconds since 1970
 
-void Exec(const QString& db, const QString& sql)
-{
+void Exec(const QString& db, const QString& sql) {
     QVERIFY2(DbProbe::Exec(db, sql), qPrintable(sql));
 }
 
@@ -24,8 +23,7 @@ class TestLoaders : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_data = std::make_unique<TestDataDir>();
         AppData schema; // the first load creates both files
         QVERIFY(schema.LoadLofts().ok());
@@ -34,16 +32,14 @@ private Q_SLOTS:
         m_d = m_data->extraDb();
     }
 
-    void noLoftsLoadsNothing()
-    {
+    void noLoftsLoadsNothing() {
         AppData data;
         QVERIFY(data.LoadLofts().ok());
         QVERIFY(data.lofts.empty());
         QCOMPARE(data.CurrentLoftId(), 0);
     }
 
-    void loftsWithCategoriesAndCounts()
-    {
+    void loftsWithCategoriesAndCounts() {
         Exec(m_p, u"INSERT INTO hodowla(id, nazwahodowli, opishodowli) VALUES "
                   u"(4, 'Północ', 'na strychu'), (2, 'Południe', NULL);"_s);
         Exec(m_p, u"INSERT INTO kategoria(id, nazwakategorii, id_hodowli, opiskategorii) VALUES "
@@ -78,8 +74,7 @@ private Q_SLOTS:
         QCOMPARE(data.lofts[0].categories.size(), 2u);
     }
 
-    void pigeonFieldsComeFromTheirColumns()
-    {
+    void pigeonFieldsComeFromTheirColumns() {
         Exec(m_p, u"INSERT INTO pigeons(id, id_hodowli, nazwa, kraj, oddzial, rocznik, nr_obraczki,"
                   u" genotyp, fenotyp, id_matki, id_ojca, id_wlasciciela, id_hodowcy, id_rasy,"
                   u" id_linia, id_koloroka, id_koloru, plec, id_statusu, ocena_ogolna,"
@@ -137,8 +132,7 @@ private Q_SLOTS:
         QCOMPARE(p.BandLabel, u"PL 0207 2024 1234 [Błyskawica]"_s);
     }
 
-    void pigeonLoaderKeepsToItsLoft()
-    {
+    void pigeonLoaderKeepsToItsLoft() {
         Exec(m_p, u"INSERT INTO pigeons(id, id_hodowli) VALUES (10, 1), (11, 1), (20, 2);"_s);
         Exec(m_p, u"INSERT INTO transakcje(id, id_hodowli, id_golebia, id_klienta, cena, waluta,"
                   u" rodzajtransakcji, przedmiottransakcji, data, innyprzedmiottransakcji, not1)"
@@ -249,8 +243,7 @@ private Q_SLOTS:
         QCOMPARE(data.pairs[0].children.size(), 1u);
     }
 
-    void racesCarryTheLoftsEntriesAndTheTotals()
-    {
+    void racesCarryTheLoftsEntriesAndTheTotals() {
         Exec(m_p, u"INSERT INTO pigeons(id, id_hodowli) VALUES (10, 1), (11, 1), (20, 2);"_s);
         // 250 km 500 m; release at kRelease.
         Exec(m_p, u"INSERT INTO loty(id, id_hodowli, typ, kategoria, kategoria2, odleglosckm,"
@@ -262,20 +255,24 @@ private Q_SLOTS:
                   u" pogodalokalna, pogodawmiejscuwypuszczenia, notatki) VALUES"
                   u" (5, 2, 1, 3, 4, 250, 500, 40, 900, 300, 180, 60, 12, 7, 9, 17, 1, 2, 51, 3, 4,"
                   u" 5, 6, 7, "_s +
-                     QString::number(kRelease) + u", 11, 12, 'Gniezno', 'słońce', 'mgła', 'n');"_s);
+                      QString::number(kRelease) +
+                      u", 11, 12, 'Gniezno', 'słońce', 'mgła', 'n');"_s);
         Exec(m_p, u"INSERT INTO loty(id, id_hodowli, odleglosckm, odlegloscm, czasodlotu) VALUES"
                   u" (6, 1, 100, 0, "_s +
-                     QString::number(kRelease) + u");"_s);
-        const auto arrival = [](qint64 s) { return QString::number(kRelease + s); };
+                      QString::number(kRelease) + u");"_s);
+        const auto arrival = [](qint64 s) {
+            return QString::number(kRelease + s);
+        };
         Exec(m_p, u"INSERT INTO lotniki(id, id_lotu, id_hodowli, id_golebia, DataCzasPrzylotu,"
                   u" nr_konkursu, nr_konkursu_sekcja, CoefficientOddzialowy, CoefficientSekcyjny,"
                   u" PunktyOddzial, PunktySekcja, notatki) VALUES"
-                  u" (1, 5, 1, 10, "_s + arrival(12600) + u", 3, 1, 0.75, 12.5, 45.67, 1234567, 'ok'),"_s +
-                  u" (2, 5, 1, 11, "_s + arrival(0) + u", 8, 2, 0, 0, 0, 0, ''),"_s +
-                  u" (3, 5, 2, 20, "_s + arrival(12000) + u", 1, 1, 0, 0, 0, 0, ''),"_s +
-                  u" (4, 6, 1, 10, "_s + arrival(6000) + u", 6, 1, 0, 0, 0, 0, ''),"_s +
-                  u" (5, 6, 1, 999, "_s + arrival(6000) + u", 2, 1, 0, 0, 0, 0, ''),"_s +
-                  u" (6, 77, 1, 10, "_s + arrival(6000) + u", 50, 1, 0, 0, 0, 0, '');"_s);
+                  u" (1, 5, 1, 10, "_s +
+                      arrival(12600) + u", 3, 1, 0.75, 12.5, 45.67, 1234567, 'ok'),"_s +
+                      u" (2, 5, 1, 11, "_s + arrival(0) + u", 8, 2, 0, 0, 0, 0, ''),"_s +
+                      u" (3, 5, 2, 20, "_s + arrival(12000) + u", 1, 1, 0, 0, 0, 0, ''),"_s +
+                      u" (4, 6, 1, 10, "_s + arrival(6000) + u", 6, 1, 0, 0, 0, 0, ''),"_s +
+                      u" (5, 6, 1, 999, "_s + arrival(6000) + u", 2, 1, 0, 0, 0, 0, ''),"_s +
+                      u" (6, 77, 1, 10, "_s + arrival(6000) + u", 50, 1, 0, 0, 0, 0, '');"_s);
         AppData data;
         QVERIFY(data.LoadPigeons(1).ok());
 
@@ -352,22 +349,30 @@ private Q_SLOTS:
         QCOMPARE(data.races[0].flyers.size(), 2u);
     }
 
-    void extraLoaderLookupsNotesSeasonsContacts()
-    {
+    void extraLoaderLookupsNotesSeasonsContacts() {
         Exec(m_d, u"INSERT INTO kolory(id, id_hodowli, nazwa) VALUES (1, 1, 'Niebieski'),"
                   u" (2, 2, 'Czerwony'), (0, 1, 'zero');"_s);
         Exec(m_d, u"INSERT INTO gatunekrasa(id, id_hodowli, nazwa) VALUES (3, 1, 'Pocztowy');"_s);
-        Exec(m_d, u"INSERT INTO linia(id, id_hodowli, id_gatunku, nazwa) VALUES (4, 1, 0, 'Janssen');"_s);
-        Exec(m_d, u"INSERT INTO koloroka(id, id_hodowli, id_podgatunku, nazwa) VALUES (5, 1, 0, 'Perłowe');"_s);
-        Exec(m_d, u"INSERT INTO statusy(id, id_hodowli, nazwa, opis) VALUES (6, 2, 'Sprzedany', 'x');"_s);
-        Exec(m_d, u"INSERT INTO notatki(id, id_hodowli, nazwa, opis) VALUES (1, 1, 'Plan', 'wiosna'),"
-                  u" (2, 2, 'Inna', ''), (3, 1, 'Karma', '');"_s);
+        Exec(
+            m_d,
+            u"INSERT INTO linia(id, id_hodowli, id_gatunku, nazwa) VALUES (4, 1, 0, 'Janssen');"_s);
+        Exec(
+            m_d,
+            u"INSERT INTO koloroka(id, id_hodowli, id_podgatunku, nazwa) VALUES (5, 1, 0, 'Perłowe');"_s);
+        Exec(
+            m_d,
+            u"INSERT INTO statusy(id, id_hodowli, nazwa, opis) VALUES (6, 2, 'Sprzedany', 'x');"_s);
+        Exec(m_d,
+             u"INSERT INTO notatki(id, id_hodowli, nazwa, opis) VALUES (1, 1, 'Plan', 'wiosna'),"
+             u" (2, 2, 'Inna', ''), (3, 1, 'Karma', '');"_s);
         Exec(m_d, u"INSERT INTO sezonylegowe(id, id_hodowli, Nazwa, Opis, DATA_B, DATA_E) VALUES"
                   u" (1, 2, 'Sezon 2025', 'opis', 10, 20);"_s);
-        Exec(m_d, u"INSERT INTO klienci(id, hodowla, kategoria, subkategoria, typ, imie, nazwisko,"
-                  u" miejscowosc, ulica, nrdomu, teldom, teldom2, telkom, telkom2, email, adreswww,"
-                  u" uwagi, wojewodztwo, kraj, kodpocztowy) VALUES (8, 1, 2, 3, 4, 'Jan', 'O''Neill',"
-                  u" 'Łódź', 'Długa', '5a', '1', '2', '3', '4', 'j@x.pl', 'www', 'uw', 7, 9, '90-001');"_s);
+        Exec(
+            m_d,
+            u"INSERT INTO klienci(id, hodowla, kategoria, subkategoria, typ, imie, nazwisko,"
+            u" miejscowosc, ulica, nrdomu, teldom, teldom2, telkom, telkom2, email, adreswww,"
+            u" uwagi, wojewodztwo, kraj, kodpocztowy) VALUES (8, 1, 2, 3, 4, 'Jan', 'O''Neill',"
+            u" 'Łódź', 'Długa', '5a', '1', '2', '3', '4', 'j@x.pl', 'www', 'uw', 7, 9, '90-001');"_s);
         Exec(m_d, u"INSERT INTO hodowcy(id, imie, kodpocztowy, kod2, nip) VALUES"
                   u" (3, 'Anna', '00-950', '00-951', 'nip');"_s);
         AppData data;
@@ -426,8 +431,7 @@ private Q_SLOTS:
         QCOMPARE(data.clients.size(), 1u);
     }
 
-    void unreadableFileIsReportedAndLeavesContainersEmpty()
-    {
+    void unreadableFileIsReportedAndLeavesContainersEmpty() {
         AppData data;
         data.pigeons[1].name = u"stale"_s;
         QFile::remove(m_p);

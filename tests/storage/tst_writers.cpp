@@ -15,8 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-PigeonRecord FullPigeon(int loftId)
-{
+PigeonRecord FullPigeon(int loftId) {
     PigeonRecord p;
     p.idLoft = loftId;
     p.name = u"D'Artagnan"_s;
@@ -57,8 +56,7 @@ PigeonRecord FullPigeon(int loftId)
     return p;
 }
 
-void CompareStoredFields(const PigeonRecord& actual, const PigeonRecord& expected)
-{
+void CompareStoredFields(const PigeonRecord& actual, const PigeonRecord& expected) {
     QCOMPARE(actual.idLoft, expected.idLoft);
     QCOMPARE(actual.name, expected.name);
     QCOMPARE(actual.country, expected.country);
@@ -102,16 +100,14 @@ class TestWriters : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void init()
-    {
+    void init() {
         m_data = std::make_unique<TestDataDir>();
         m_app = std::make_unique<AppData>();
         QVERIFY(m_app->LoadLofts().ok());
         QVERIFY(m_app->SelectLoft(1).ok());
     }
 
-    void pigeonInsertUpdateDelete()
-    {
+    void pigeonInsertUpdateDelete() {
         AppData& app = *m_app;
         PigeonRecord pigeon = FullPigeon(1);
         QVERIFY(app.SavePigeon(-1, pigeon).ok());
@@ -150,15 +146,13 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s), 0);
     }
 
-    void modesOutsideTheConventionWriteNothing_data()
-    {
+    void modesOutsideTheConventionWriteNothing_data() {
         QTest::addColumn<int>("mode");
         QTest::newRow("0") << 0;
         QTest::newRow("-3") << -3;
     }
 
-    void modesOutsideTheConventionWriteNothing()
-    {
+    void modesOutsideTheConventionWriteNothing() {
         QFETCH(int, mode);
         PigeonRecord pigeon = FullPigeon(1);
         QVERIFY(m_app->SavePigeon(mode, pigeon).failed());
@@ -170,16 +164,14 @@ private Q_SLOTS:
         QVERIFY(m_app->pigeons.empty());
     }
 
-    void updateOfAMissingRowIsAFailure()
-    {
+    void updateOfAMissingRowIsAFailure() {
         PigeonRecord ghost = FullPigeon(1);
         ghost.id = 999;
         QVERIFY(m_app->SavePigeon(999, ghost).failed());
         QVERIFY(m_app->pigeons.empty());
     }
 
-    void loftsAndCategories()
-    {
+    void loftsAndCategories() {
         AppData& app = *m_app;
         LoftRecord loft;
         loft.name = u"Gołębnik O'Briena"_s;
@@ -222,8 +214,7 @@ private Q_SLOTS:
         QVERIFY(app.SaveLoft(other.id, other).refused());
     }
 
-    void pairsAndChildren()
-    {
+    void pairsAndChildren() {
         AppData& app = *m_app;
         PairRecord pair;
         pair.idLoft = 1;
@@ -279,8 +270,7 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pary;"_s), 0);
     }
 
-    void racesAndFlyers()
-    {
+    void racesAndFlyers() {
         AppData& app = *m_app;
         RaceRecord race;
         race.id_hodowli = 1;
@@ -388,8 +378,7 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM lotniki;"_s), 0);
     }
 
-    void treatmentsAndTransactions()
-    {
+    void treatmentsAndTransactions() {
         AppData& app = *m_app;
         PigeonRecord pigeon = FullPigeon(1);
         QVERIFY(app.SavePigeon(-1, pigeon).ok());
@@ -454,8 +443,7 @@ private Q_SLOTS:
                  0);
     }
 
-    void clientsAndBreeders()
-    {
+    void clientsAndBreeders() {
         AppData& app = *m_app;
         ContactRecord contact;
         contact.loft = 1;
@@ -507,8 +495,7 @@ private Q_SLOTS:
         QVERIFY(app.clients.empty() && app.breeders.empty());
     }
 
-    void categoryLinksAndTheBirdList()
-    {
+    void categoryLinksAndTheBirdList() {
         AppData& app = *m_app;
         const QString p = m_data->pigeonsDb();
         QVERIFY(app.AddCategoryLink(2, 10).ok());
@@ -526,8 +513,7 @@ private Q_SLOTS:
                  (std::vector<QStringList>{{u"11"_s}}));
     }
 
-    void seasonsLookupsAndNotes()
-    {
+    void seasonsLookupsAndNotes() {
         AppData& app = *m_app;
         SeasonRecord season{0, 1, u"Sezon 2026"_s, u"wiosna"_s, 100, 200};
         QVERIFY(app.AddSeason(season).ok());
@@ -552,8 +538,7 @@ private Q_SLOTS:
         NoteRecord note{0, 1, u"Plan lotów"_s, u"na maj"_s};
         QVERIFY(app.AddNote(note).ok());
         QCOMPARE(app.notes.size(), 1u);
-        QCOMPARE(DbProbe::Rows(m_data->extraDb(),
-                               u"SELECT kategoria, f1, f2, f3 FROM notatki;"_s),
+        QCOMPARE(DbProbe::Rows(m_data->extraDb(), u"SELECT kategoria, f1, f2, f3 FROM notatki;"_s),
                  (std::vector<QStringList>{{u"0"_s, u"0"_s, u"0"_s, u"0"_s}}));
 
         AppData reloaded;
@@ -583,8 +568,7 @@ private Q_SLOTS:
         QVERIFY(reloaded.notes.empty());
     }
 
-    void singleFieldStatements()
-    {
+    void singleFieldStatements() {
         AppData& app = *m_app;
         PigeonRecord pigeon = FullPigeon(1);
         QVERIFY(app.SavePigeon(-1, pigeon).ok());
@@ -606,8 +590,7 @@ private Q_SLOTS:
         QVERIFY(p.treatments.empty());
     }
 
-    void readOnlyFileFailsAndLeavesMemoryAsItWas()
-    {
+    void readOnlyFileFailsAndLeavesMemoryAsItWas() {
         AppData& app = *m_app;
         PigeonRecord pigeon = FullPigeon(1);
         QVERIFY(app.SavePigeon(-1, pigeon).ok());

@@ -4,8 +4,7 @@
 
 namespace DbProbe {
 
-std::vector<QStringList> Rows(const QString& dbPath, const QString& sql)
-{
+std::vector<QStringList> Rows(const QString& dbPath, const QString& sql) {
     std::vector<QStringList> rows;
     DbSession session;
     if (!session.Open(dbPath) || !session.Query(sql))
@@ -19,24 +18,21 @@ std::vector<QStringList> Rows(const QString& dbPath, const QString& sql)
     return rows;
 }
 
-qint64 Number(const QString& dbPath, const QString& sql)
-{
+qint64 Number(const QString& dbPath, const QString& sql) {
     DbSession session;
     if (!session.Open(dbPath) || !session.Query(sql) || !session.HasRow())
         return -999;
     return session.Int64(0);
 }
 
-QString Text(const QString& dbPath, const QString& sql)
-{
+QString Text(const QString& dbPath, const QString& sql) {
     DbSession session;
     if (!session.Open(dbPath) || !session.Query(sql) || !session.HasRow())
         return {};
     return session.Text(0);
 }
 
-bool Exec(const QString& dbPath, const QString& sql)
-{
+bool Exec(const QString& dbPath, const QString& sql) {
     return DbSession::Execute(dbPath, sql).ok();
 }
 

@@ -6,16 +6,15 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-TestDataDir::TestDataDir() : m_previousHome(qgetenv("VORNEL_HOME"))
-{
+TestDataDir::TestDataDir()
+    : m_previousHome(qgetenv("VORNEL_HOME")) {
     // Should a test ever fall through to the per-user folder, it lands in Qt's test location.
     QStandardPaths::setTestModeEnabled(true);
     SetInstallDirOverride({});
     qputenv("VORNEL_HOME", m_dir.path().toLocal8Bit());
 }
 
-TestDataDir::~TestDataDir()
-{
+TestDataDir::~TestDataDir() {
     // A newer fixture may already have taken over; leave its folder in place.
     if (qgetenv("VORNEL_HOME") != m_dir.path().toLocal8Bit())
         return;
@@ -25,8 +24,7 @@ TestDataDir::~TestDataDir()
         qputenv("VORNEL_HOME", m_previousHome);
 }
 
-QString TestDataDir::makeFile(const QString& name, const QByteArray& content) const
-{
+QString TestDataDir::makeFile(const QString& name, const QByteArray& content) const {
     const QString file = path() + QLatin1Char('/') + name;
     QFile out(file);
     if (out.open(QIODevice::WriteOnly))
@@ -36,14 +34,12 @@ QString TestDataDir::makeFile(const QString& name, const QByteArray& content) co
 
 namespace {
 
-bool Writable(const QString& path)
-{
+bool Writable(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadWrite);
 }
 
-bool RunChattr(const char* flag, const QString& path)
-{
+bool RunChattr(const char* flag, const QString& path) {
     QProcess chattr;
     chattr.start(QStringLiteral("chattr"), {QString::fromLatin1(flag), path});
     return chattr.waitForFinished(5000) && chattr.exitStatus() == QProcess::NormalExit &&
@@ -52,16 +48,15 @@ bool RunChattr(const char* flag, const QString& path)
 
 } // namespace
 
-ReadOnlyFile::ReadOnlyFile(const QString& path) : m_path(path)
-{
+ReadOnlyFile::ReadOnlyFile(const QString& path)
+    : m_path(path) {
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     if (Writable(path))
         m_immutable = RunChattr("+i", path);
     m_readOnly = !Writable(path);
 }
 
-ReadOnlyFile::~ReadOnlyFile()
-{
+ReadOnlyFile::~ReadOnlyFile() {
     if (m_immutable)
         RunChattr("-i", m_path);
     QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
