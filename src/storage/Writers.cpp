@@ -21,7 +21,7 @@ struct Field {
     SqlValue value;
 };
 using Fields = std::vector<Field>;
-using Columns = std::initializer_list<const char16_t*>;
+using Columns = std::vector<const char16_t*>;
 
 const SqlValue& ValueOf(const Fields& fields, const char16_t* column) {
     const auto found = std::find_if(fields.begin(), fields.end(), [column](const Field& f) {
@@ -32,7 +32,7 @@ const SqlValue& ValueOf(const Fields& fields, const char16_t* column) {
     return found == fields.end() ? kNull : found->value;
 }
 
-QString InsertSql(QStringView table, Columns columns) {
+QString InsertSql(QStringView table, const Columns& columns) {
     QStringList names;
     QStringList marks;
     for (const char16_t* column : columns) {
@@ -43,14 +43,14 @@ QString InsertSql(QStringView table, Columns columns) {
            marks.join(u", "_s) + u" );"_s;
 }
 
-QString UpdateSql(QStringView table, Columns columns) {
+QString UpdateSql(QStringView table, const Columns& columns) {
     QStringList sets;
     for (const char16_t* column : columns)
         sets.append(QString::fromUtf16(column) + u" = ?"_s);
     return u"UPDATE "_s + table.toString() + u" SET "_s + sets.join(u", "_s) + u" WHERE id = ?;"_s;
 }
 
-SqlValues ValuesFor(const Fields& fields, Columns columns) {
+SqlValues ValuesFor(const Fields& fields, const Columns& columns) {
     SqlValues values;
     values.reserve(columns.size() + 1);
     for (const char16_t* column : columns)
@@ -81,7 +81,7 @@ DbResult RowMissing() {
 // The shared convention: -1 inserts, the record's id updates, -2 deletes, anything else writes
 // nothing. An update that matches no row is a failure: the screen must not show it as stored.
 DbResult SaveRow(DbSession& session, const QString& path, QStringView table, int mode, int& id,
-                 const Fields& fields, Columns insertColumns, Columns updateColumns) {
+                 const Fields& fields, const Columns& insertColumns, const Columns& updateColumns) {
     if (mode == -1) {
         int newId = 0;
         DbResult result = RunOnce(session, path, InsertSql(table, insertColumns),
@@ -170,6 +170,20 @@ Fields ContactFields(const ContactRecord& c) {
         {u"wojewodztwo", c.province},
         {u"kraj", c.country},
     };
+}
+
+// Clients and breeders share their columns; a breeder has a second post code after the first.
+// An update leaves the classification columns as they were inserted.
+Columns ContactColumns(bool breeder, bool forInsert) {
+    Columns columns{u"imie",    u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu",   u"teldom",
+                    u"teldom2", u"telkom",   u"telkom2",     u"email", u"adreswww", u"kodpocztowy"};
+    if (breeder)
+        columns.push_back(u"kod2");
+    columns.push_back(u"uwagi");
+    if (forInsert)
+        columns.insert(columns.end(), {u"hodowla", u"kategoria", u"subkategoria", u"typ",
+                                       u"wojewodztwo", u"kraj"});
+    return columns;
 }
 
 } // namespace
@@ -473,24 +487,13 @@ DbResult AppData::SaveTransaction(int mode, TransactionRecord& transaction) {
 }
 
 DbResult AppData::SaveClient(int mode, ContactRecord& client) {
-    return SaveRow(
-        runner, ExtraDbPath(), u"klienci", mode, client.id, ContactFields(client),
-        {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom", u"teldom2",
-         u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy", u"uwagi", u"hodowla",
-         u"kategoria", u"subkategoria", u"typ", u"wojewodztwo", u"kraj"},
-        {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom", u"teldom2",
-         u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy", u"uwagi"});
+    return SaveRow(runner, ExtraDbPath(), u"klienci", mode, client.id, ContactFields(client),
+                   ContactColumns(false, true), ContactColumns(false, false));
 }
 
 DbResult AppData::SaveBreeder(int mode, ContactRecord& breeder) {
     return SaveRow(runner, ExtraDbPath(), u"hodowcy", mode, breeder.id, ContactFields(breeder),
-                   {u"imie",      u"nazwisko",     u"miejscowosc", u"ulica",       u"nrdomu",
-                    u"teldom",    u"teldom2",      u"telkom",      u"telkom2",     u"email",
-                    u"adreswww",  u"kodpocztowy",  u"kod2",        u"uwagi",       u"hodowla",
-                    u"kategoria", u"subkategoria", u"typ",         u"wojewodztwo", u"kraj"},
-                   {u"imie", u"nazwisko", u"miejscowosc", u"ulica", u"nrdomu", u"teldom",
-                    u"teldom2", u"telkom", u"telkom2", u"email", u"adreswww", u"kodpocztowy",
-                    u"kod2", u"uwagi"});
+                   ContactColumns(true, true), ContactColumns(true, false));
 }
 
 DbResult AppData::AddCategoryLink(int categoryId, int pigeonId) {

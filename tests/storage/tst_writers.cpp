@@ -212,6 +212,13 @@ private Q_SLOTS:
         QVERIFY(app.SaveLoft(-1, other).ok());
         other.name = u"Nowa nazwa"_s;
         QVERIFY(app.SaveLoft(other.id, other).refused());
+
+        QVERIFY(app.SaveCategory(-2, category).ok());
+        QVERIFY(app.SaveLoft(-2, other).ok());
+        QVERIFY(app.LoadLofts().ok());
+        QCOMPARE(app.lofts.size(), 1u);
+        QCOMPARE(app.lofts[0].id, loft.id);
+        QVERIFY(app.lofts[0].categories.empty());
     }
 
     void pairsAndChildren() {
