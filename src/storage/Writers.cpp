@@ -327,21 +327,25 @@ DbResult AppData::SaveChild(int mode, ChildRecord& child) {
                         {u"id_pary", child.idPair},
                         {u"id_hodowli", child.idLoft},
                         {u"DataDodania", child.dateAdded}};
-    const int id = child.id;
     const DbResult result =
         SaveRow(runner, PigeonsDbPath(), u"dzieci", mode, child.id, fields,
                 {u"uwagi", u"id_golebia", u"id_pary", u"id_hodowli", u"DataDodania"},
                 {u"uwagi", u"id_golebia"});
     if (!result.ok())
         return result;
+    if (mode == -1) {
+        const auto pair = std::find_if(pairs.begin(), pairs.end(), [&child](const PairRecord& p) {
+            return p.id == child.idPair;
+        });
+        if (pair != pairs.end())
+            pair->children.push_back(child);
+        return result;
+    }
     for (PairRecord& pair : pairs) {
         std::vector<ChildRecord>& children = pair.children;
-        if (mode == -1 && pair.id == child.idPair) {
-            children.push_back(child);
-            break;
-        }
-        const auto found = std::find_if(children.begin(), children.end(),
-                                        [id](const ChildRecord& c) { return c.id == id; });
+        const auto found =
+            std::find_if(children.begin(), children.end(),
+                         [&child](const ChildRecord& c) { return c.id == child.id; });
         if (found == children.end())
             continue;
         if (mode == -2)
