@@ -1,0 +1,83 @@
+#include "app/LoftApp.h"
+
+#include "app/MainDialog.h"
+#include "app/MainMenu.h"
+#include "app/ShippedFiles.h"
+#include "app/SingleInstance.h"
+#include "storage/AppData.h"
+#include "storage/InstallDir.h"
+#include "ui/Artwork.h"
+#include "ui/MessageBox.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QSplashScreen>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+void CLoftApp::SetIdentity()
+{
+    QCoreApplication::setOrganizationName(u"Vornel"_s);
+    QCoreApplication::setApplicationName(u"Vornel"_s);
+    QCoreApplication::setApplicationVersion(u"0.1.0"_s);
+    QGuiApplication::setApplicationDisplayName(u"Vornel"_s);
+}
+
+std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Vornel, the loft register for pigeon fanciers."_s);
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption noSplash(u"nosplash"_s, u"Start without the splash picture."_s);
+    const QCommandLineOption dataDir(u"data-dir"_s,
+                                     u"Keep the databases, photos and notes in <dir>."_s,
+                                     u"dir"_s);
+    parser.addOption(noSplash);
+    parser.addOption(dataDir);
+    parser.process(app); // --help, --version and unknown options end the process here
+    Options options;
+    options.splash = !parser.isSet(noSplash);
+    options.dataDir = parser.value(dataDir);
+    return options;
+}
+
+int CLoftApp::Run(QApplication& app)
+{
+    const std::optional<Options> options = ParseCommandLine(app);
+    if (!options)
+        return 0;
+    return Start(*options);
+}
+
+int CLoftApp::Start(const Options& options)
+{
+    if (!options.dataDir.isEmpty())
+        SetInstallDirOverride(options.dataDir);
+
+    SingleInstance guard;
+    if (!guard.Acquire()) {
+        MessageBox::ShowMessage(nullptr, u"Nie można uruchomić jednocześnie dwóch kopii programu"_s,
+                                u"Błąd uruchomienia"_s);
+        return 0;
+    }
+
+    PrepareInstallDir();
+    InstallShippedFiles();
+    QApplication::setStyle(new MenuGradientStyle);
+
+    std::unique_ptr<QSplashScreen> splash;
+    if (options.splash) {
+        splash = std::make_unique<QSplashScreen>(Artwork::Splash());
+        splash->show();
+        QTimer::singleShot(1000, splash.get(), &QWidget::close);
+    }
+
+    AppData data;
+    CMainDialog dialog(data);
+    dialog.Initialise();
+    dialog.showMaximized();
+    dialog.exec();
+    return 0;
+}

@@ -1,0 +1,435 @@
+#include "app/MainDialog.h"
+
+#include "app/Backup.h"
+#include "app/LoftSelector.h"
+#include "app/MainMenu.h"
+#include "app/Oprogramie.h"
+#include "app/Pomoc.h"
+#include "app/ZakladkaStartowa.h"
+#include "breeding/ZakladkaEdycjaPtaka.h"
+#include "notes/ZakladkaNotatnik.h"
+#include "racing/ZakladkaLotyGolebi.h"
+#include "register/ZakladkaListaPsow.h"
+#include "storage/AppData.h"
+#include "storage/InstallDir.h"
+#include "trade/ZakladkaTransakcje.h"
+#include "ui/Artwork.h"
+#include "ui/Banner.h"
+#include "ui/ExternalPrograms.h"
+#include "ui/MessageBox.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStyleOptionFrame>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kStripTop = 65;
+constexpr int kStripBottom = 95;
+constexpr int kStripLeft = 150;
+// Each caption's left and right edge from the strip's left.
+constexpr std::array<std::pair<int, int>, CMainDialog::TabCount> kCaptionSpans{
+    {{0, 100}, {100, 250}, {250, 380}, {380, 530}, {530, 680}, {680, 830}}};
+const char16_t* const kCaptions[] = {u"Welcome!", u"Pigeons List", u"Pairing",
+                                     u"Transactions", u"Races", u"Notepad"};
+
+const QString kLoftTip =
+    u"<b>Loft List</b><br><hr size=1><br><br>List of available lofts. Vornel software allow "
+    u"creating <br>many virtual lofts, which may be useful in the case <br> when we have divided "
+    u"the loft into several rooms."_s;
+const QString kCategoryTip =
+    u"<b>List of categories</b><br><hr size=1><br><br>The list of categories that are in the "
+    u"selected loft. <br> The program allows you to create multiple categories, <br> to allow "
+    u"the ordering of our breed. <br> By categories in our loft order will rule :)"_s;
+
+const QString kSiteUrl = u"https://vornel.example.org/"_s;
+const QString kRacingSiteUrl = u"https://vornel.example.org/racing-site"_s;
+
+struct PageTarget {
+    int tab;
+    PageCommand command;
+};
+
+// Menu commands that a page carries out.
+const std::map<int, PageTarget>& PageCommands()
+{
+    using T = CMainDialog::Tab;
+    static const std::map<int, PageTarget> commands{
+        {CmdAddNewPigeon, {T::TabPigeons, PageCommand::AddPigeon}},
+        {CmdEditPigeon, {T::TabPigeons, PageCommand::EditPigeon}},
+        {CmdDeletePigeon, {T::TabPigeons, PageCommand::DeletePigeon}},
+        {CmdMovePigeon, {T::TabPigeons, PageCommand::MovePigeon}},
+        {CmdRingSeries, {T::TabPigeons, PageCommand::AddRingSeries}},
+        {CmdAddToList, {T::TabPigeons, PageCommand::AddToPrintList}},
+        {CmdPrintList, {T::TabPigeons, PageCommand::PrintList}},
+        {CmdPrintIndividualList, {T::TabPigeons, PageCommand::PrintList}},
+        {CmdRemoveFromList, {T::TabPigeons, PageCommand::RemoveFromPrintList}},
+        {CmdPrintCategory, {T::TabPigeons, PageCommand::PrintCategory}},
+        {CmdPrintCategory2, {T::TabPigeons, PageCommand::PrintCategory}},
+        {CmdAddPair, {T::TabPairing, PageCommand::AddPair}},
+        {CmdEditPair, {T::TabPairing, PageCommand::EditPair}},
+        {CmdDeletePair, {T::TabPairing, PageCommand::DeletePair}},
+        {CmdAddSeason, {T::TabPairing, PageCommand::AddSeason}},
+        {CmdDeleteSeason, {T::TabPairing, PageCommand::DeleteSeason}},
+        {CmdAddChildren, {T::TabPairing, PageCommand::AddChildren}},
+        {CmdEditChild, {T::TabPairing, PageCommand::EditChild}},
+        {CmdDeleteChild, {T::TabPairing, PageCommand::DeleteChild}},
+        {CmdPrintPairingCard, {T::TabPairing, PageCommand::PrintPairingCard}},
+        {CmdPrintPairingCard2, {T::TabPairing, PageCommand::PrintPairingCard}},
+        {CmdAddTransaction, {T::TabTransactions, PageCommand::AddTransaction}},
+        {CmdEditTransaction, {T::TabTransactions, PageCommand::EditTransaction}},
+        {CmdDeleteTransaction, {T::TabTransactions, PageCommand::DeleteTransaction}},
+        {CmdAddRace, {T::TabRaces, PageCommand::AddRace}},
+        {CmdEditRace, {T::TabRaces, PageCommand::EditRace}},
+        {CmdDeleteRace, {T::TabRaces, PageCommand::DeleteRace}},
+        {CmdAddFlyer, {T::TabRaces, PageCommand::AddFlyer}},
+        {CmdEditFlyer, {T::TabRaces, PageCommand::EditFlyer}},
+        {CmdDeleteFlyer, {T::TabRaces, PageCommand::DeleteFlyer}},
+        {CmdBestPigeons, {T::TabRaces, PageCommand::BestPigeons}},
+        {CmdBestPairs, {T::TabRaces, PageCommand::BestPairs}},
+    };
+    return commands;
+}
+
+// Commands whose windows belong to features built later; they stay disabled until then.
+bool IsLaterFeature(int id)
+{
+    switch (id) {
+    case CmdManageBreeders:
+    case CmdAddNewClient:
+    case CmdManageClients:
+    case CmdVelocityCalculator:
+    case CmdDistanceCalculator:
+    case CmdBranchList:
+    case CmdManageColours:
+    case CmdManageVarieties:
+    case CmdManageStatus:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Prints made from the pigeon list, the preview panel and the races tab; in the menu they have
+// no action of their own.
+bool IsInert(int id)
+{
+    switch (id) {
+    case CmdFamilyTree:
+    case CmdPrintReport:
+    case CmdPrintPedigree:
+    case CmdPrintProgeny:
+    case CmdPrintSiblings:
+    case CmdPrintRacingResults:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+// The area under the menu: it paints the background and the tab strip and takes the clicks on
+// the captions. Coordinates of the strip and the pages are in its pixels.
+class MainClientArea : public QWidget {
+public:
+    explicit MainClientArea(CMainDialog* owner) : QWidget(owner), m_owner(owner)
+    {
+        setObjectName(u"clientArea"_s);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        m_owner->PaintClient(painter);
+    }
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() == Qt::LeftButton)
+            m_owner->ClickClient(event->position().toPoint());
+    }
+    void resizeEvent(QResizeEvent*) override { m_owner->LayoutClient(); }
+
+private:
+    CMainDialog* m_owner;
+};
+
+CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
+    : QDialog(parent)
+    , m_data(appData)
+    , m_menuBar(new QMenuBar(this))
+    , m_client(new MainClientArea(this))
+    , m_loftList(new QComboBox(m_client))
+    , m_categoryList(new QComboBox(m_client))
+    , m_loftCount(new QLabel(m_client))
+    , m_categoryCount(new QLabel(m_client))
+{
+    setObjectName(u"mainDialog"_s);
+    setWindowTitle(u"VORNEL - Professional Software to manage your loft"_s);
+    setWindowIcon(Artwork::AppIcon());
+    setWindowFlags(Qt::Window | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setMinimumSize(1000, 620);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setMenuBar(m_menuBar);
+    layout->addWidget(m_client);
+    BuildMainMenu(
+        m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });
+
+    m_loftList->setObjectName(u"loftList"_s);
+    m_loftList->setGeometry(351, 19, 207, 24);
+    m_loftList->setToolTip(kLoftTip);
+    m_categoryList->setObjectName(u"categoryList"_s);
+    m_categoryList->setGeometry(702, 19, 243, 24);
+    m_categoryList->setToolTip(kCategoryTip);
+    m_loftCount->setObjectName(u"loftCount"_s);
+    m_loftCount->setGeometry(568, 14, 110, 31);
+    m_categoryCount->setObjectName(u"categoryCount"_s);
+    m_categoryCount->setGeometry(955, 14, 110, 31);
+    for (QLabel* label : {m_loftCount, m_categoryCount}) {
+        label->setFont(CaptionFont(24));
+        label->setAttribute(Qt::WA_TranslucentBackground);
+    }
+    m_loftCount->setStyleSheet(u"color: rgb(105, 146, 229);"_s);
+    m_categoryCount->setStyleSheet(u"color: white;"_s);
+
+    m_startPage = new CZakladkaStartowa(m_data, m_client);
+    m_pigeonList = new CZakladkaListaPsow(m_data, m_client);
+    m_pairing = new CZakladkaEdycjaPtaka(m_data, m_client);
+    m_transactions = new CZakladkaTransakcje(m_data, m_client);
+    m_races = new CZakladkaLotyGolebi(m_data, m_client);
+    m_notepad = new CZakladkaNotatnik(m_data, m_client);
+    m_pages = {m_startPage, m_pigeonList, m_pairing, m_transactions, m_races, m_notepad};
+    for (CTabPage* page : m_pages)
+        page->setVisible(page == m_startPage);
+    m_startPage->SetTargets(m_pigeonList, m_pairing, m_transactions, m_notepad,
+                            [this](int id) { RunCommand(id); });
+    m_pigeonList->SetCountLabels(m_loftCount, m_categoryCount);
+
+    m_lofts = new LoftSelector(
+        m_data, m_loftList, m_categoryList, m_loftCount, this,
+        {[this](int loftId) { loadLoftData(loftId); }, [this] { m_pigeonList->ClearList(); },
+         [this](int loft, int category) { m_pigeonList->ShowCategory(loft, category); }});
+    resize(1280, 800);
+}
+
+CMainDialog::~CMainDialog() = default;
+
+void CMainDialog::Initialise()
+{
+    m_data.currentLoft = -1;
+    m_data.currentCategory = -1;
+    if (const DbResult result = m_data.LoadLofts(); result.failed())
+        MessageBox::ShowFailure(this, result);
+    m_lofts->SelectFirstLoft();
+}
+
+void CMainDialog::loadLoftData(int loftId)
+{
+    if (const DbResult result = m_data.SelectLoft(loftId); result.failed())
+        MessageBox::ShowFailure(this, result);
+    for (CTabPage* page : m_pages)
+        page->ClearLoftLists();
+    for (CTabPage* page : m_pages)
+        page->FillLoftLists();
+}
+
+bool CMainDialog::HasAction(int id) const { return !IsInert(id) && !IsLaterFeature(id); }
+
+void CMainDialog::RunCommand(int id)
+{
+    if (PageCommands().count(id)) {
+        RunPageCommand(id);
+        return;
+    }
+    switch (id) {
+    case CmdCreateBackup:
+        CreateBackup();
+        break;
+    case CmdImportBackup:
+        ImportBackup();
+        break;
+    case CmdExitProgram:
+        accept();
+        break;
+    case CmdManageLofts:
+        m_lofts->ManageLofts();
+        break;
+    case CmdAddNewLoft:
+        m_lofts->AddLoft();
+        break;
+    case CmdEditLoft:
+        m_lofts->EditLoft();
+        break;
+    case CmdDeleteLoft:
+        m_lofts->DeleteLoft();
+        break;
+    case CmdAddCategory:
+        m_lofts->AddCategory();
+        break;
+    case CmdEditCategory:
+        m_lofts->EditCategory();
+        break;
+    case CmdDeleteCategory:
+        m_lofts->DeleteCategory();
+        break;
+    case CmdIntroduction:
+        OpenHelp(u"intro.html"_s);
+        break;
+    case CmdAllHelpTopics:
+        OpenHelp(u"help.html"_s);
+        break;
+    case CmdAbout: {
+        COprogramie about(this);
+        about.exec();
+        break;
+    }
+    case CmdCalculator:
+        if (!ExternalPrograms::StartCalculator())
+            MessageBox::ShowMessage(this, u"No calculator program was found on this system."_s);
+        break;
+    case CmdVisitSite:
+        ExternalPrograms::OpenUrl(QUrl(kSiteUrl));
+        break;
+    case CmdRacingSite:
+        ExternalPrograms::OpenUrl(QUrl(kRacingSiteUrl));
+        break;
+    default:
+        if (IsLaterFeature(id) && !(id == CmdAddNewClient && m_data.currentLoft < 0))
+            Q_EMIT featureRequested(id);
+        break;
+    }
+}
+
+void CMainDialog::RunPageCommand(int id)
+{
+    const PageTarget& target = PageCommands().at(id);
+    m_pages[size_t(target.tab)]->Perform(target.command);
+}
+
+void CMainDialog::OpenHelp(const QString& page)
+{
+    CPomoc help(InstallDir() + u"/html/help/"_s + page, this);
+    help.exec();
+}
+
+void CMainDialog::CreateBackup()
+{
+    Backup::Create(this);
+}
+
+void CMainDialog::ImportBackup()
+{
+    // The restored files replace what is loaded: read them again, as after the manager.
+    if (Backup::Import(this))
+        m_lofts->ReloadAll();
+}
+
+void CMainDialog::SetActiveTab(int tab)
+{
+    if (tab < 0 || tab >= TabCount)
+        return;
+    m_activeTab = tab;
+    CTabPage* page = m_pages[size_t(tab)];
+    for (CTabPage* other : m_pages)
+        if (other != page)
+            other->hide();
+    if (tab == TabPairing)
+        page->LayoutPage();
+    page->show();
+    page->PageShown();
+    m_client->update();
+}
+
+QRect CMainDialog::CaptionRect(int tab) const
+{
+    const auto [left, right] = kCaptionSpans[size_t(tab)];
+    return QRect(QPoint(kStripLeft + left, kStripTop),
+                 QPoint(kStripLeft + right - 1, kStripBottom - 1));
+}
+
+QRect CMainDialog::PageRect() const
+{
+    const QRect client = m_client->rect();
+    return QRect(QPoint(client.left() + 10, client.top() + 110),
+                 QPoint(client.right() - 20, client.bottom() - 5));
+}
+
+void CMainDialog::LayoutClient()
+{
+    for (CTabPage* page : m_pages) {
+        page->setGeometry(PageRect());
+        page->LayoutPage();
+    }
+}
+
+void CMainDialog::PaintClient(QPainter& painter)
+{
+    const QRect client = m_client->rect();
+    painter.fillRect(client, Qt::white);
+    painter.drawPixmap(0, 0, Artwork::MainBackground());
+
+    const QRect band(client.left(), kStripTop, client.width(), kStripBottom - kStripTop);
+    QLinearGradient gradient(band.topLeft(), band.bottomLeft());
+    gradient.setColorAt(0, QColor(19, 126, 209));
+    gradient.setColorAt(1, QColor(15, 107, 177));
+    painter.fillRect(band, gradient);
+    painter.fillRect(QRect(client.left(), 90, client.width(), 5), QColor(155, 255, 155));
+
+    painter.setFont(CaptionFont(14));
+    for (int tab = 0; tab < TabCount; ++tab) {
+        const QRect caption = CaptionRect(tab);
+        if (tab == m_activeTab) {
+            painter.fillRect(caption, QColor(19, 126, 209));
+            // A raised edge on the left, top and right of the active caption.
+            painter.setPen(QColor(120, 190, 245));
+            painter.drawLine(caption.bottomLeft(), caption.topLeft());
+            painter.drawLine(caption.topLeft(), caption.topRight());
+            painter.setPen(QColor(8, 60, 110));
+            painter.drawLine(caption.topRight(), caption.bottomRight());
+            painter.setPen(QColor(60, 150, 225));
+            painter.drawLine(caption.bottomLeft() + QPoint(1, 0), caption.topLeft() + QPoint(1, 1));
+            painter.drawLine(caption.topLeft() + QPoint(1, 1), caption.topRight() + QPoint(-1, 1));
+        }
+        painter.setPen(Qt::white);
+        painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine,
+                         QString::fromUtf16(kCaptions[tab]));
+    }
+}
+
+void CMainDialog::ClickClient(const QPoint& point)
+{
+    for (int tab = 0; tab < TabCount; ++tab) {
+        if (CaptionRect(tab).contains(point)) {
+            SetActiveTab(tab);
+            return;
+        }
+    }
+}
+
+void CMainDialog::keyPressEvent(QKeyEvent* event)
+{
+    // Neither Enter nor Escape closes the main window.
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        event->accept();
+        return;
+    default:
+        QDialog::keyPressEvent(event);
+    }
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/Banner.h"
+
+// The about box.
+class COprogramie : public BannerDialog {
+    Q_OBJECT
+
+public:
+    explicit COprogramie(QWidget* parent = nullptr);
+};

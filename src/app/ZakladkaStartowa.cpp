@@ -1,0 +1,180 @@
+#include "app/ZakladkaStartowa.h"
+
+#include "app/MainMenu.h"
+#include "storage/AppData.h"
+#include "ui/Artwork.h"
+#include "ui/Banner.h"
+
+#include <QCalendarWidget>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QTextCharFormat>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Top edges of the link rectangles; each is 30 pixels high.
+constexpr int kLinkTops[] = {100, 130, 160, 190, 220, 385, 415, 445, 475};
+constexpr int kCalendarMinimumWidth = 1281;
+
+} // namespace
+
+CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
+    : CTabPage(appData, parent)
+    , m_calendar(new QCalendarWidget(this))
+    , m_sidePicture(new QLabel(this))
+    , m_search(new QLineEdit(this))
+{
+    setObjectName(u"startPage"_s);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+
+    m_calendar->setObjectName(u"calendar"_s);
+    m_calendar->setGridVisible(false);
+    m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    m_calendar->setStyleSheet(
+        u"QCalendarWidget QWidget#qt_calendar_navigationbar { background: rgb(75, 150, 251); }"
+        u"QCalendarWidget QToolButton { color: white; font-weight: bold; }"
+        u"QCalendarWidget QAbstractItemView { color: rgb(42, 130, 198); }"_s);
+    QTextCharFormat dayText;
+    dayText.setForeground(QColor(42, 130, 198));
+    m_calendar->setWeekdayTextFormat(Qt::Saturday, dayText);
+    m_calendar->setWeekdayTextFormat(Qt::Sunday, dayText);
+
+    m_sidePicture->setObjectName(u"sidePicture"_s);
+
+    auto* hint = new QLabel(u"Clicking on the thumbnail of the bird next to the list of birds "
+                            u"includes browser his all photos added in program."_s,
+                            this);
+    hint->setObjectName(u"hint"_s);
+    hint->setWordWrap(true);
+    hint->setGeometry(558, 330, 380, 40);
+
+    auto* searchGroup = new QGroupBox(this);
+    searchGroup->setGeometry(558, 380, 380, 110);
+    auto* searchLabel = new QLabel(u"Enter band number and click search"_s, searchGroup);
+    m_search->setParent(searchGroup);
+    m_search->setObjectName(u"searchBand"_s);
+    auto* searchButton = new QPushButton(u"Search"_s, searchGroup);
+    searchButton->setObjectName(u"search"_s);
+    auto* previous = new QPushButton(u"<< Previous"_s, searchGroup);
+    previous->setObjectName(u"previous"_s);
+    auto* next = new QPushButton(u"Next >>"_s, searchGroup);
+    next->setObjectName(u"next"_s);
+    auto* row = new QHBoxLayout;
+    row->addWidget(m_search);
+    row->addWidget(searchButton);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(previous);
+    buttons->addStretch();
+    buttons->addWidget(next);
+    auto* layout = new QVBoxLayout(searchGroup);
+    layout->addWidget(searchLabel);
+    layout->addLayout(row);
+    layout->addLayout(buttons);
+    for (QPushButton* button : {searchButton, previous, next})
+        button->setAutoDefault(false);
+}
+
+void CZakladkaStartowa::SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions,
+                                   CTabPage* notepad, std::function<void(int)> runCommand)
+{
+    m_pigeons = pigeons;
+    m_pairing = pairing;
+    m_transactions = transactions;
+    m_notepad = notepad;
+    m_runCommand = std::move(runCommand);
+}
+
+void CZakladkaStartowa::LayoutPage()
+{
+    const int w = width();
+    const int h = height();
+    const bool wide = w >= kCalendarMinimumWidth;
+    m_calendar->setGeometry(960, 100, std::max(0, w - 970), std::max(0, h - 140));
+    m_calendar->setVisible(wide);
+    m_calendar->setEnabled(wide);
+    m_sidePicture->setVisible(wide);
+    if (wide) {
+        m_sidePicture->setGeometry(960, 49, w - 970, 44);
+        m_sidePicture->setPixmap(Artwork::CalendarBand(w - 970));
+    }
+}
+
+std::vector<QRect> CZakladkaStartowa::LinkRects() const
+{
+    std::vector<QRect> rects;
+    for (int top : kLinkTops)
+        rects.emplace_back(QPoint(40, top), QPoint(349, top + 29));
+    return rects;
+}
+
+void CZakladkaStartowa::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    painter.drawPixmap(9, 51, Artwork::StartLinksTop());
+    painter.drawPixmap(9, 340, Artwork::StartLinksBottom());
+    painter.drawPixmap(558, 49, Artwork::StartPicture().scaled(
+                                    380, 270, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    painter.setFont(CaptionFont(20));
+    painter.setPen(QColor(63, 172, 255));
+    painter.drawText(QRect(14, 4, 520, 40), Qt::AlignVCenter, u"Welcome to Vornel"_s);
+}
+
+void CZakladkaStartowa::mousePressEvent(QMouseEvent* event)
+{
+    const std::vector<QRect> rects = LinkRects();
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (rects[i].contains(event->position().toPoint()))
+            RunLink(static_cast<int>(i));
+}
+
+void CZakladkaStartowa::RunLink(int index)
+{
+    const auto perform = [](CTabPage* page, PageCommand command) {
+        if (page)
+            page->Perform(command);
+    };
+    const auto run = [this](int id) {
+        if (m_runCommand)
+            m_runCommand(id);
+    };
+    switch (index) {
+    case 0:
+        perform(m_pigeons, PageCommand::AddPigeon);
+        break;
+    case 1:
+        perform(m_pairing, PageCommand::AddPair);
+        break;
+    case 2:
+        perform(m_transactions, PageCommand::AddTransaction);
+        break;
+    case 3:
+        if (m_data.currentLoft != -1)
+            run(CmdAddNewClient);
+        break;
+    case 4:
+        perform(m_notepad, PageCommand::NewNote);
+        break;
+    case 5:
+        run(CmdIntroduction);
+        break;
+    case 6:
+        run(CmdAllHelpTopics);
+        break;
+    case 7:
+        run(CmdVisitSite);
+        break;
+    case 8:
+        run(CmdRacingSite);
+        break;
+    default:
+        break;
+    }
+}

@@ -1,0 +1,8 @@
+#include "trade/ZakladkaTransakcje.h"
+
+using namespace Qt::StringLiterals;
+
+CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent) : CTabPage(appData, parent)
+{
+    setObjectName(u"transactionsPage"_s);
+}

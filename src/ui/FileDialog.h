@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Every file and folder chooser goes through here, so that a test can choose in advance.
+class FileDialog {
+public:
+    /// A folder, or nothing when the user cancels.
+    static QString ChooseFolder(QWidget* parent, const QString& title);
+    static QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter);
+    static QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
+                                  const QString& filter);
+
+    // Tests: with the test mode on, no dialog is shown; each call takes the next queued name
+    // (nothing when none is queued).
+    static void SetTestMode(bool on);
+    static void SetNextName(const QString& name);
+    static QStringList& Titles();
+};

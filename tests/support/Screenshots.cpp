@@ -1,0 +1,109 @@
+// Takes the pictures under docs/screenshots: every window of the application shell, on a small
+// sample loft. Run under a display, for example:
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tests/vornel_screenshots docs/screenshots
+
+#include "app/DodajEdytujHodowle.h"
+#include "app/LoftApp.h"
+#include "app/MainDialog.h"
+#include "app/MainMenu.h"
+#include "app/Oprogramie.h"
+#include "app/Pomoc.h"
+#include "app/ShippedFiles.h"
+#include "app/ZarzadzajHodowlami.h"
+#include "storage/AppData.h"
+#include "storage/InstallDir.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void Save(QWidget* widget, const QString& folder, const QString& name)
+{
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+    QTest::qWait(400);
+    const QString path = folder + u'/' + name;
+    if (!widget->grab().save(path))
+        std::fprintf(stderr, "could not write %s\n", qPrintable(path));
+    else
+        std::printf("%s\n", qPrintable(path));
+}
+
+void SampleLoft(AppData& data)
+{
+    data.LoadLofts(); // lays down the tables
+    data.SelectLoft(1);
+    for (const QString& name : {u"Gołębnik główny"_s, u"Młodzież 2026"_s}) {
+        LoftRecord loft;
+        loft.name = name;
+        loft.description = u"Strych nad stodołą"_s;
+        data.SaveLoft(-1, loft);
+        for (const QString& category : {u"Lotowe"_s, u"Rozpłodowe"_s, u"Sprzedane"_s}) {
+            CategoryRecord c;
+            c.idLoft = loft.id;
+            c.name = category;
+            data.SaveCategory(-1, c);
+        }
+    }
+    for (int i = 0; i < 24; ++i) {
+        PigeonRecord pigeon;
+        pigeon.idLoft = 1;
+        pigeon.ringNumber = QString::number(1200 + i);
+        data.SavePigeon(-1, pigeon);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    CLoftApp::SetIdentity();
+    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
+    QDir().mkpath(folder);
+    QTemporaryDir data;
+    SetInstallDirOverride(data.path());
+    PrepareInstallDir();
+    InstallShippedFiles();
+    QApplication::setStyle(new MenuGradientStyle);
+
+    AppData appData;
+    SampleLoft(appData);
+    CMainDialog main(appData);
+    main.Initialise();
+    main.resize(app.primaryScreen()->availableSize());
+    main.showMaximized();
+    Save(&main, folder, u"main-window.png"_s);
+    main.SetActiveTab(CMainDialog::TabPigeons);
+    Save(&main, folder, u"main-window-pigeons-tab.png"_s);
+    main.SetActiveTab(CMainDialog::TabStart);
+
+    CZarzadzajHodowlami manager(appData, &main);
+    manager.findChild<QListWidget*>(u"loftList"_s)->setCurrentRow(0);
+    Save(&manager, folder, u"lofts-and-categories-manager.png"_s);
+    manager.hide();
+
+    CDodajEdytujHodowle loft(u"Edit Loft"_s, &main);
+    loft.setName(appData.lofts[0].name);
+    loft.setDescription(appData.lofts[0].description);
+    Save(&loft, folder, u"loft-dialog.png"_s);
+    loft.hide();
+
+    CPomoc help(InstallDir() + u"/html/help/help.html"_s, &main);
+    Save(&help, folder, u"help-window.png"_s);
+    help.hide();
+
+    COprogramie about(&main);
+    Save(&about, folder, u"about-box.png"_s);
+    return 0;
+}
