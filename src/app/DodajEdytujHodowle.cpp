@@ -4,14 +4,12 @@ using namespace Qt::StringLiterals;
 
 CDodajEdytujHodowle::CDodajEdytujHodowle(const QString& title, QWidget* parent)
     : NameDescriptionDialog(title, u"Nazwa hodowli"_s, u"Loft description"_s,
-                            u"Wprowadź nazwę hodowli"_s, parent)
-{
+                            u"Wprowadź nazwę hodowli"_s, parent) {
     setObjectName(u"loftDialog"_s);
 }
 
 CDodajEdytujKategorie::CDodajEdytujKategorie(const QString& title, QWidget* parent)
     : NameDescriptionDialog(title, u"Nazwa kategorii"_s, u"Category description"_s,
-                            u"Wprowadź nazwę kategorii"_s, parent)
-{
+                            u"Wprowadź nazwę kategorii"_s, parent) {
     setObjectName(u"categoryDialog"_s);
 }

@@ -10,8 +10,7 @@
 using namespace Qt::StringLiterals;
 
 FolderCopyResult CopyFolder(const QString& source, const QString& destination,
-                            const AskOverwrite& ask, const CopyProgress& progress)
-{
+                            const AskOverwrite& ask, const CopyProgress& progress) {
     FolderCopyResult result;
     const QDir from(source);
     if (!from.exists()) {
@@ -26,10 +25,18 @@ FolderCopyResult CopyFolder(const QString& source, const QString& destination,
         files.append(from.relativeFilePath(it.next()));
     std::sort(files.begin(), files.end());
 
-    if (!QDir().mkpath(destination)) {
-        result.status = FolderCopyResult::Status::Failed;
-        result.error = destination;
-        return result;
+    // Folders first, so that empty ones (no documents yet) are part of the copy too.
+    QStringList folders{QString()};
+    QDirIterator dirs(source, QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot,
+                      QDirIterator::Subdirectories);
+    while (dirs.hasNext())
+        folders.append(from.relativeFilePath(dirs.next()));
+    for (const QString& folder : folders) {
+        if (!QDir().mkpath(QDir(destination).filePath(folder))) {
+            result.status = FolderCopyResult::Status::Failed;
+            result.error = QDir(destination).filePath(folder);
+            return result;
+        }
     }
     bool overwriteAll = false;
     for (int i = 0; i < files.size(); ++i) {

@@ -16,24 +16,21 @@
 
 using namespace Qt::StringLiterals;
 
-void CLoftApp::SetIdentity()
-{
+void CLoftApp::SetIdentity() {
     QCoreApplication::setOrganizationName(u"Vornel"_s);
     QCoreApplication::setApplicationName(u"Vornel"_s);
     QCoreApplication::setApplicationVersion(u"0.1.0"_s);
     QGuiApplication::setApplicationDisplayName(u"Vornel"_s);
 }
 
-std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app)
-{
+std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app) {
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Vornel, the loft register for pigeon fanciers."_s);
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption noSplash(u"nosplash"_s, u"Start without the splash picture."_s);
     const QCommandLineOption dataDir(u"data-dir"_s,
-                                     u"Keep the databases, photos and notes in <dir>."_s,
-                                     u"dir"_s);
+                                     u"Keep the databases, photos and notes in <dir>."_s, u"dir"_s);
     parser.addOption(noSplash);
     parser.addOption(dataDir);
     parser.process(app); // --help, --version and unknown options end the process here
@@ -43,16 +40,14 @@ std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app)
     return options;
 }
 
-int CLoftApp::Run(QApplication& app)
-{
+int CLoftApp::Run(QApplication& app) {
     const std::optional<Options> options = ParseCommandLine(app);
     if (!options)
         return 0;
     return Start(*options);
 }
 
-int CLoftApp::Start(const Options& options)
-{
+int CLoftApp::Start(const Options& options) {
     if (!options.dataDir.isEmpty())
         SetInstallDirOverride(options.dataDir);
 

@@ -10,35 +10,30 @@ namespace LoftEditing {
 
 namespace {
 
-bool ValidLoft(const AppData& data, int loftIndex)
-{
+bool ValidLoft(const AppData& data, int loftIndex) {
     return loftIndex >= 0 && loftIndex < static_cast<int>(data.lofts.size());
 }
 
-bool ValidCategory(const AppData& data, int loftIndex, int categoryIndex)
-{
+bool ValidCategory(const AppData& data, int loftIndex, int categoryIndex) {
     return ValidLoft(data, loftIndex) && categoryIndex >= 0 &&
            categoryIndex < static_cast<int>(data.lofts[size_t(loftIndex)].categories.size());
 }
 
 // A refusal by the database (a name it already has) passes quietly; any other failure is shown.
-bool Stored(QWidget* parent, const DbResult& result)
-{
+bool Stored(QWidget* parent, const DbResult& result) {
     if (result.failed())
         MessageBox::ShowFailure(parent, result);
     return result.ok();
 }
 
-bool ConfirmDelete(QWidget* parent, const QString& what)
-{
+bool ConfirmDelete(QWidget* parent, const QString& what) {
     return MessageBox::AskYesNo(parent, u"Do you really want to delete %1?"_s.arg(what),
                                 u"Are you sure?"_s);
 }
 
 } // namespace
 
-std::optional<int> AddLoft(AppData& data, QWidget* parent, const QString& title)
-{
+std::optional<int> AddLoft(AppData& data, QWidget* parent, const QString& title) {
     CDodajEdytujHodowle dialog(title, parent);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -51,8 +46,7 @@ std::optional<int> AddLoft(AppData& data, QWidget* parent, const QString& title)
     return static_cast<int>(data.lofts.size()) - 1;
 }
 
-bool EditLoft(AppData& data, QWidget* parent, int loftIndex, const QString& title)
-{
+bool EditLoft(AppData& data, QWidget* parent, int loftIndex, const QString& title) {
     if (!ValidLoft(data, loftIndex))
         return false;
     LoftRecord& loaded = data.lofts[size_t(loftIndex)];
@@ -71,8 +65,7 @@ bool EditLoft(AppData& data, QWidget* parent, int loftIndex, const QString& titl
     return true;
 }
 
-bool DeleteLoft(AppData& data, QWidget* parent, int loftIndex)
-{
+bool DeleteLoft(AppData& data, QWidget* parent, int loftIndex) {
     if (!ValidLoft(data, loftIndex))
         return false;
     LoftRecord& loft = data.lofts[size_t(loftIndex)];
@@ -85,8 +78,7 @@ bool DeleteLoft(AppData& data, QWidget* parent, int loftIndex)
 }
 
 std::optional<int> AddCategory(AppData& data, QWidget* parent, int loftIndex,
-                               const QString& title)
-{
+                               const QString& title) {
     if (!ValidLoft(data, loftIndex))
         return std::nullopt;
     CDodajEdytujKategorie dialog(title, parent);
@@ -104,8 +96,7 @@ std::optional<int> AddCategory(AppData& data, QWidget* parent, int loftIndex,
 }
 
 bool EditCategory(AppData& data, QWidget* parent, int loftIndex, int categoryIndex,
-                  const QString& title)
-{
+                  const QString& title) {
     if (!ValidCategory(data, loftIndex, categoryIndex))
         return false;
     LoftRecord& loft = data.lofts[size_t(loftIndex)];
@@ -126,8 +117,7 @@ bool EditCategory(AppData& data, QWidget* parent, int loftIndex, int categoryInd
     return true;
 }
 
-bool DeleteCategory(AppData& data, QWidget* parent, int loftIndex, int categoryIndex)
-{
+bool DeleteCategory(AppData& data, QWidget* parent, int loftIndex, int categoryIndex) {
     if (!ValidCategory(data, loftIndex, categoryIndex))
         return false;
     std::vector<CategoryRecord>& categories = data.lofts[size_t(loftIndex)].categories;

@@ -18,22 +18,18 @@ LoftSelector::LoftSelector(AppData& data, QComboBox* lofts, QComboBox* categorie
     , m_categories(categories)
     , m_loftCount(loftCount)
     , m_parent(dialogParent)
-    , m_hooks(std::move(hooks))
-{
+    , m_hooks(std::move(hooks)) {
     // Only a user's choice runs the handlers; filling the lists does not.
     connect(m_lofts, &QComboBox::activated, this, &LoftSelector::OnLoftChosen);
     connect(m_categories, &QComboBox::activated, this, &LoftSelector::OnCategoryChosen);
 }
 
-void LoftSelector::SetLoftCount()
-{
+void LoftSelector::SetLoftCount() {
     if (m_data.currentLoft >= 0)
-        m_loftCount->setText(
-            u"(%1)"_s.arg(m_data.lofts[size_t(m_data.currentLoft)].pigeonCount));
+        m_loftCount->setText(u"(%1)"_s.arg(m_data.lofts[size_t(m_data.currentLoft)].pigeonCount));
 }
 
-void LoftSelector::FillCategories()
-{
+void LoftSelector::FillCategories() {
     m_categories->clear();
     if (m_data.currentLoft < 0)
         return;
@@ -42,8 +38,7 @@ void LoftSelector::FillCategories()
     m_categories->setCurrentIndex(-1);
 }
 
-void LoftSelector::SelectFirstLoft()
-{
+void LoftSelector::SelectFirstLoft() {
     m_lofts->clear();
     m_categories->clear();
     m_data.currentLoft = -1;
@@ -68,8 +63,7 @@ void LoftSelector::SelectFirstLoft()
         m_hooks.showCategory(0, 0);
 }
 
-void LoftSelector::OnLoftChosen(int index)
-{
+void LoftSelector::OnLoftChosen(int index) {
     if (index < 0 || index >= static_cast<int>(m_data.lofts.size())) {
         m_data.currentLoft = -1;
         return;
@@ -88,8 +82,7 @@ void LoftSelector::OnLoftChosen(int index)
     }
 }
 
-void LoftSelector::OnCategoryChosen(int index)
-{
+void LoftSelector::OnCategoryChosen(int index) {
     if (index < 0) {
         m_data.currentCategory = -1;
         return;
@@ -102,8 +95,7 @@ void LoftSelector::OnCategoryChosen(int index)
     m_hooks.showCategory(m_data.currentLoft, index);
 }
 
-void LoftSelector::AddLoft()
-{
+void LoftSelector::AddLoft() {
     if (const auto index = LoftEditing::AddLoft(m_data, m_parent, u"Add new loft"_s)) {
         const int selected = m_lofts->currentIndex();
         m_lofts->addItem(m_data.lofts[size_t(*index)].name);
@@ -111,8 +103,7 @@ void LoftSelector::AddLoft()
     }
 }
 
-void LoftSelector::EditLoft()
-{
+void LoftSelector::EditLoft() {
     const int index = m_data.currentLoft;
     if (index < 0 || !LoftEditing::EditLoft(m_data, m_parent, index, u"Edit Loft"_s))
         return;
@@ -122,8 +113,7 @@ void LoftSelector::EditLoft()
     m_data.currentLoft = -1;
 }
 
-void LoftSelector::DeleteLoft()
-{
+void LoftSelector::DeleteLoft() {
     const int index = m_data.currentLoft;
     if (index < 0 || !LoftEditing::DeleteLoft(m_data, m_parent, index))
         return;
@@ -132,20 +122,19 @@ void LoftSelector::DeleteLoft()
     m_data.currentLoft = -1;
 }
 
-void LoftSelector::AddCategory()
-{
+void LoftSelector::AddCategory() {
     const int loft = m_data.currentLoft;
     if (loft < 0)
         return;
-    if (const auto index = LoftEditing::AddCategory(m_data, m_parent, loft, u"Add new category"_s)) {
+    if (const auto index =
+            LoftEditing::AddCategory(m_data, m_parent, loft, u"Add new category"_s)) {
         const int selected = m_categories->currentIndex();
         m_categories->addItem(m_data.lofts[size_t(loft)].categories[size_t(*index)].name);
         m_categories->setCurrentIndex(selected);
     }
 }
 
-void LoftSelector::EditCategory()
-{
+void LoftSelector::EditCategory() {
     const int loft = m_data.currentLoft;
     const int index = m_data.currentCategory;
     if (loft < 0 || index < 0 ||
@@ -156,8 +145,7 @@ void LoftSelector::EditCategory()
     m_categories->setCurrentIndex(-1);
 }
 
-void LoftSelector::DeleteCategory()
-{
+void LoftSelector::DeleteCategory() {
     const int loft = m_data.currentLoft;
     const int index = m_data.currentCategory;
     if (loft < 0 || index < 0 || !LoftEditing::DeleteCategory(m_data, m_parent, loft, index))
@@ -169,8 +157,7 @@ void LoftSelector::DeleteCategory()
     m_data.currentCategory = -1;
 }
 
-void LoftSelector::ManageLofts()
-{
+void LoftSelector::ManageLofts() {
     {
         CZarzadzajHodowlami manager(m_data, m_parent);
         manager.exec();
@@ -178,8 +165,7 @@ void LoftSelector::ManageLofts()
     ReloadAll();
 }
 
-void LoftSelector::ReloadAll()
-{
+void LoftSelector::ReloadAll() {
     if (const DbResult result = m_data.LoadLofts(); result.failed())
         MessageBox::ShowFailure(m_parent, result);
     SelectFirstLoft();

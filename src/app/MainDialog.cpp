@@ -40,8 +40,8 @@ constexpr int kStripLeft = 150;
 // Each caption's left and right edge from the strip's left.
 constexpr std::array<std::pair<int, int>, CMainDialog::TabCount> kCaptionSpans{
     {{0, 100}, {100, 250}, {250, 380}, {380, 530}, {530, 680}, {680, 830}}};
-const char16_t* const kCaptions[] = {u"Welcome!", u"Pigeons List", u"Pairing",
-                                     u"Transactions", u"Races", u"Notepad"};
+const char16_t* const kCaptions[] = {u"Welcome!",     u"Pigeons List", u"Pairing",
+                                     u"Transactions", u"Races",        u"Notepad"};
 
 const QString kLoftTip =
     u"<b>Loft List</b><br><hr size=1><br><br>List of available lofts. Vornel software allow "
@@ -61,8 +61,7 @@ struct PageTarget {
 };
 
 // Menu commands that a page carries out.
-const std::map<int, PageTarget>& PageCommands()
-{
+const std::map<int, PageTarget>& PageCommands() {
     using T = CMainDialog::Tab;
     static const std::map<int, PageTarget> commands{
         {CmdAddNewPigeon, {T::TabPigeons, PageCommand::AddPigeon}},
@@ -102,8 +101,7 @@ const std::map<int, PageTarget>& PageCommands()
 }
 
 // Commands whose windows belong to features built later; they stay disabled until then.
-bool IsLaterFeature(int id)
-{
+bool IsLaterFeature(int id) {
     switch (id) {
     case CmdManageBreeders:
     case CmdAddNewClient:
@@ -122,8 +120,7 @@ bool IsLaterFeature(int id)
 
 // Prints made from the pigeon list, the preview panel and the races tab; in the menu they have
 // no action of their own.
-bool IsInert(int id)
-{
+bool IsInert(int id) {
     switch (id) {
     case CmdFamilyTree:
     case CmdPrintReport:
@@ -143,19 +140,18 @@ bool IsInert(int id)
 // the captions. Coordinates of the strip and the pages are in its pixels.
 class MainClientArea : public QWidget {
 public:
-    explicit MainClientArea(CMainDialog* owner) : QWidget(owner), m_owner(owner)
-    {
+    explicit MainClientArea(CMainDialog* owner)
+        : QWidget(owner)
+        , m_owner(owner) {
         setObjectName(u"clientArea"_s);
     }
 
 protected:
-    void paintEvent(QPaintEvent*) override
-    {
+    void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         m_owner->PaintClient(painter);
     }
-    void mousePressEvent(QMouseEvent* event) override
-    {
+    void mousePressEvent(QMouseEvent* event) override {
         if (event->button() == Qt::LeftButton)
             m_owner->ClickClient(event->position().toPoint());
     }
@@ -173,8 +169,7 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     , m_loftList(new QComboBox(m_client))
     , m_categoryList(new QComboBox(m_client))
     , m_loftCount(new QLabel(m_client))
-    , m_categoryCount(new QLabel(m_client))
-{
+    , m_categoryCount(new QLabel(m_client)) {
     setObjectName(u"mainDialog"_s);
     setWindowTitle(u"VORNEL - Professional Software to manage your loft"_s);
     setWindowIcon(Artwork::AppIcon());
@@ -219,17 +214,18 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
                             [this](int id) { RunCommand(id); });
     m_pigeonList->SetCountLabels(m_loftCount, m_categoryCount);
 
-    m_lofts = new LoftSelector(
-        m_data, m_loftList, m_categoryList, m_loftCount, this,
-        {[this](int loftId) { loadLoftData(loftId); }, [this] { m_pigeonList->ClearList(); },
-         [this](int loft, int category) { m_pigeonList->ShowCategory(loft, category); }});
+    m_lofts = new LoftSelector(m_data, m_loftList, m_categoryList, m_loftCount, this,
+                               {[this](int loftId) { loadLoftData(loftId); },
+                                [this] { m_pigeonList->ClearList(); },
+                                [this](int loft, int category) {
+                                    m_pigeonList->ShowCategory(loft, category);
+                                }});
     resize(1280, 800);
 }
 
 CMainDialog::~CMainDialog() = default;
 
-void CMainDialog::Initialise()
-{
+void CMainDialog::Initialise() {
     m_data.currentLoft = -1;
     m_data.currentCategory = -1;
     if (const DbResult result = m_data.LoadLofts(); result.failed())
@@ -237,8 +233,7 @@ void CMainDialog::Initialise()
     m_lofts->SelectFirstLoft();
 }
 
-void CMainDialog::loadLoftData(int loftId)
-{
+void CMainDialog::loadLoftData(int loftId) {
     if (const DbResult result = m_data.SelectLoft(loftId); result.failed())
         MessageBox::ShowFailure(this, result);
     for (CTabPage* page : m_pages)
@@ -247,10 +242,11 @@ void CMainDialog::loadLoftData(int loftId)
         page->FillLoftLists();
 }
 
-bool CMainDialog::HasAction(int id) const { return !IsInert(id) && !IsLaterFeature(id); }
+bool CMainDialog::HasAction(int id) const {
+    return !IsInert(id) && !IsLaterFeature(id);
+}
 
-void CMainDialog::RunCommand(int id)
-{
+void CMainDialog::RunCommand(int id) {
     if (PageCommands().count(id)) {
         RunPageCommand(id);
         return;
@@ -314,32 +310,27 @@ void CMainDialog::RunCommand(int id)
     }
 }
 
-void CMainDialog::RunPageCommand(int id)
-{
+void CMainDialog::RunPageCommand(int id) {
     const PageTarget& target = PageCommands().at(id);
     m_pages[size_t(target.tab)]->Perform(target.command);
 }
 
-void CMainDialog::OpenHelp(const QString& page)
-{
+void CMainDialog::OpenHelp(const QString& page) {
     CPomoc help(InstallDir() + u"/html/help/"_s + page, this);
     help.exec();
 }
 
-void CMainDialog::CreateBackup()
-{
+void CMainDialog::CreateBackup() {
     Backup::Create(this);
 }
 
-void CMainDialog::ImportBackup()
-{
+void CMainDialog::ImportBackup() {
     // The restored files replace what is loaded: read them again, as after the manager.
     if (Backup::Import(this))
         m_lofts->ReloadAll();
 }
 
-void CMainDialog::SetActiveTab(int tab)
-{
+void CMainDialog::SetActiveTab(int tab) {
     if (tab < 0 || tab >= TabCount)
         return;
     m_activeTab = tab;
@@ -354,30 +345,26 @@ void CMainDialog::SetActiveTab(int tab)
     m_client->update();
 }
 
-QRect CMainDialog::CaptionRect(int tab) const
-{
+QRect CMainDialog::CaptionRect(int tab) const {
     const auto [left, right] = kCaptionSpans[size_t(tab)];
     return QRect(QPoint(kStripLeft + left, kStripTop),
                  QPoint(kStripLeft + right - 1, kStripBottom - 1));
 }
 
-QRect CMainDialog::PageRect() const
-{
+QRect CMainDialog::PageRect() const {
     const QRect client = m_client->rect();
     return QRect(QPoint(client.left() + 10, client.top() + 110),
                  QPoint(client.right() - 20, client.bottom() - 5));
 }
 
-void CMainDialog::LayoutClient()
-{
+void CMainDialog::LayoutClient() {
     for (CTabPage* page : m_pages) {
         page->setGeometry(PageRect());
         page->LayoutPage();
     }
 }
 
-void CMainDialog::PaintClient(QPainter& painter)
-{
+void CMainDialog::PaintClient(QPainter& painter) {
     const QRect client = m_client->rect();
     painter.fillRect(client, Qt::white);
     painter.drawPixmap(0, 0, Artwork::MainBackground());
@@ -410,8 +397,7 @@ void CMainDialog::PaintClient(QPainter& painter)
     }
 }
 
-void CMainDialog::ClickClient(const QPoint& point)
-{
+void CMainDialog::ClickClient(const QPoint& point) {
     for (int tab = 0; tab < TabCount; ++tab) {
         if (CaptionRect(tab).contains(point)) {
             SetActiveTab(tab);
@@ -420,8 +406,7 @@ void CMainDialog::ClickClient(const QPoint& point)
     }
 }
 
-void CMainDialog::keyPressEvent(QKeyEvent* event)
-{
+void CMainDialog::keyPressEvent(QKeyEvent* event) {
     // Neither Enter nor Escape closes the main window.
     switch (event->key()) {
     case Qt::Key_Return:

@@ -95,8 +95,7 @@ const MenuEntry kEntries[] = {
     {CmdAbout, u"About...", kHelp, nullptr, true, 0},
 };
 
-QColor FromColorRef(uint value)
-{
+QColor FromColorRef(uint value) {
     // Stored as 0x00BBGGRR.
     return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
                   static_cast<int>((value >> 16) & 0xFF));
@@ -104,11 +103,12 @@ QColor FromColorRef(uint value)
 
 } // namespace
 
-std::span<const MenuEntry> MenuEntries() { return kEntries; }
+std::span<const MenuEntry> MenuEntries() {
+    return kEntries;
+}
 
 void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& run,
-                   const std::function<bool(int)>& hasAction)
-{
+                   const std::function<bool(int)>& hasAction) {
     std::map<QString, QMenu*> menus;
     std::map<QString, QMenu*> submenus;
     for (const MenuEntry& entry : kEntries) {
@@ -142,10 +142,10 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& run,
     }
 }
 
-MenuGradientStyle::MenuGradientStyle() : m_settings(ReadSettings()) {}
+MenuGradientStyle::MenuGradientStyle()
+    : m_settings(ReadSettings()) {}
 
-MenuGradientStyle::Settings MenuGradientStyle::ReadSettings()
-{
+MenuGradientStyle::Settings MenuGradientStyle::ReadSettings() {
     const QSettings profile(u"Gryndal Tarvessa"_s, u"Vornel"_s);
     Settings s;
     s.showGradient = profile.value(u"MenuXP/ShowGradient"_s, 1).toInt() != 0;
@@ -157,8 +157,7 @@ MenuGradientStyle::Settings MenuGradientStyle::ReadSettings()
 }
 
 void MenuGradientStyle::drawControl(ControlElement element, const QStyleOption* option,
-                                    QPainter* painter, const QWidget* widget) const
-{
+                                    QPainter* painter, const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
     if (element != CE_MenuItem || !item) {
         QProxyStyle::drawControl(element, option, painter, widget);

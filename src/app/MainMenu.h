@@ -80,9 +80,9 @@ struct MenuEntry {
     int id;
     const char16_t* text;
     const char16_t* menu;
-    const char16_t* submenu;  // nullptr when the entry is in the menu itself
+    const char16_t* submenu; // nullptr when the entry is in the menu itself
     bool separatorBefore;
-    int icon;                 // index into the menu icons, -1 for none
+    int icon; // index into the menu icons, -1 for none
 };
 
 /// Every entry in menu order.

@@ -9,8 +9,8 @@
 
 using namespace Qt::StringLiterals;
 
-COprogramie::COprogramie(QWidget* parent) : BannerDialog(parent)
-{
+COprogramie::COprogramie(QWidget* parent)
+    : BannerDialog(parent) {
     setObjectName(u"aboutBox"_s);
     setWindowTitle(u"About Vornel"_s);
     setBannerTitle(u"About Vornel"_s);
@@ -35,5 +35,5 @@ COprogramie::COprogramie(QWidget* parent) : BannerDialog(parent)
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
     details->setGeometry(117, 330, 513, 50);
     details->setText(u"Version %1\nData folder: %2"_s.arg(QCoreApplication::applicationVersion(),
-                                                        QDir::toNativeSeparators(InstallDir())));
+                                                          QDir::toNativeSeparators(InstallDir())));
 }

@@ -10,10 +10,11 @@
 using namespace Qt::StringLiterals;
 
 // Resources of a static library must be registered by name, outside any namespace.
-static void InitResources() { Q_INIT_RESOURCE(vornel); }
+static void InitResources() {
+    Q_INIT_RESOURCE(vornel);
+}
 
-bool InstallShippedFiles()
-{
+bool InstallShippedFiles() {
     InitResources();
     bool ok = true;
     // Resource folder -> folder under the data folder.
@@ -22,17 +23,15 @@ bool InstallShippedFiles()
         QDirIterator it(resource, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
             const QString file = it.next();
-            const QString destination =
-                InstallDir() + target + file.mid(resource.size());
+            const QString destination = InstallDir() + target + file.mid(resource.size());
             if (QFileInfo::exists(destination))
                 continue;
             QDir().mkpath(QFileInfo(destination).absolutePath());
             // Files copied out of the resources are read-only; the user may edit them.
             ok = QFile::copy(file, destination) &&
-                 QFile::setPermissions(destination, QFileDevice::ReadOwner |
-                                                        QFileDevice::WriteOwner |
-                                                        QFileDevice::ReadGroup |
-                                                        QFileDevice::ReadOther) &&
+                 QFile::setPermissions(destination,
+                                       QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                           QFileDevice::ReadGroup | QFileDevice::ReadOther) &&
                  ok;
         }
     }

@@ -29,8 +29,7 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
     , m_calendar(new QCalendarWidget(this))
     , m_sidePicture(new QLabel(this))
-    , m_search(new QLineEdit(this))
-{
+    , m_search(new QLineEdit(this)) {
     setObjectName(u"startPage"_s);
     setAttribute(Qt::WA_OpaquePaintEvent);
 
@@ -82,8 +81,7 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
 }
 
 void CZakladkaStartowa::SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions,
-                                   CTabPage* notepad, std::function<void(int)> runCommand)
-{
+                                   CTabPage* notepad, std::function<void(int)> runCommand) {
     m_pigeons = pigeons;
     m_pairing = pairing;
     m_transactions = transactions;
@@ -91,8 +89,7 @@ void CZakladkaStartowa::SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPag
     m_runCommand = std::move(runCommand);
 }
 
-void CZakladkaStartowa::LayoutPage()
-{
+void CZakladkaStartowa::LayoutPage() {
     const int w = width();
     const int h = height();
     const bool wide = w >= kCalendarMinimumWidth;
@@ -106,37 +103,34 @@ void CZakladkaStartowa::LayoutPage()
     }
 }
 
-std::vector<QRect> CZakladkaStartowa::LinkRects() const
-{
+std::vector<QRect> CZakladkaStartowa::LinkRects() const {
     std::vector<QRect> rects;
     for (int top : kLinkTops)
         rects.emplace_back(QPoint(40, top), QPoint(349, top + 29));
     return rects;
 }
 
-void CZakladkaStartowa::paintEvent(QPaintEvent*)
-{
+void CZakladkaStartowa::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     painter.drawPixmap(9, 51, Artwork::StartLinksTop());
     painter.drawPixmap(9, 340, Artwork::StartLinksBottom());
-    painter.drawPixmap(558, 49, Artwork::StartPicture().scaled(
-                                    380, 270, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    painter.drawPixmap(
+        558, 49,
+        Artwork::StartPicture().scaled(380, 270, Qt::KeepAspectRatio, Qt::SmoothTransformation));
     painter.setFont(CaptionFont(20));
     painter.setPen(QColor(63, 172, 255));
     painter.drawText(QRect(14, 4, 520, 40), Qt::AlignVCenter, u"Welcome to Vornel"_s);
 }
 
-void CZakladkaStartowa::mousePressEvent(QMouseEvent* event)
-{
+void CZakladkaStartowa::mousePressEvent(QMouseEvent* event) {
     const std::vector<QRect> rects = LinkRects();
     for (size_t i = 0; i < rects.size(); ++i)
         if (rects[i].contains(event->position().toPoint()))
             RunLink(static_cast<int>(i));
 }
 
-void CZakladkaStartowa::RunLink(int index)
-{
+void CZakladkaStartowa::RunLink(int index) {
     const auto perform = [](CTabPage* page, PageCommand command) {
         if (page)
             page->Perform(command);

@@ -21,8 +21,8 @@ public:
     CZakladkaStartowa(AppData& appData, QWidget* parent);
 
     /// The pages the links act on, and the way to run the main window's own commands.
-    void SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions,
-                    CTabPage* notepad, std::function<void(int)> runCommand);
+    void SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions, CTabPage* notepad,
+                    std::function<void(int)> runCommand);
     void LayoutPage() override;
 
     /// The link rectangles in the page's pixels, in the order of their actions.

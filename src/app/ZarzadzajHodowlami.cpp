@@ -12,13 +12,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Dialog units of the manager's layout, turned into pixels.
-QRect Units(int x, int y, int w, int h)
-{
+QRect Units(int x, int y, int w, int h) {
     return QRect(x * 3 / 2, y * 13 / 8, w * 3 / 2, h * 13 / 8);
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& text, QRect rect)
-{
+QPushButton* Button(QWidget* parent, const QString& name, const QString& text, QRect rect) {
     auto* button = new QPushButton(text, parent);
     button->setObjectName(name);
     button->setGeometry(rect);
@@ -32,8 +30,7 @@ CZarzadzajHodowlami::CZarzadzajHodowlami(AppData& appData, QWidget* parent)
     : BannerDialog(parent)
     , m_data(appData)
     , m_lofts(new QListWidget(this))
-    , m_categories(new QListWidget(this))
-{
+    , m_categories(new QListWidget(this)) {
     setObjectName(u"loftManager"_s);
     setWindowTitle(u"LOFT and Categories Manager"_s);
     setBannerTitle(u"Lofts and categories manager"_s);
@@ -70,8 +67,7 @@ CZarzadzajHodowlami::CZarzadzajHodowlami(AppData& appData, QWidget* parent)
             &QPushButton::clicked, this, &CZarzadzajHodowlami::DeleteCategory);
 }
 
-void CZarzadzajHodowlami::OnLoftSelected(int row)
-{
+void CZarzadzajHodowlami::OnLoftSelected(int row) {
     if (row < 0)
         return;
     m_loftIndex = row;
@@ -79,10 +75,11 @@ void CZarzadzajHodowlami::OnLoftSelected(int row)
     FillCategories();
 }
 
-void CZarzadzajHodowlami::OnCategorySelected(int row) { m_categoryIndex = row; }
+void CZarzadzajHodowlami::OnCategorySelected(int row) {
+    m_categoryIndex = row;
+}
 
-void CZarzadzajHodowlami::FillCategories()
-{
+void CZarzadzajHodowlami::FillCategories() {
     const QSignalBlocker blocker(m_categories);
     m_categories->clear();
     if (m_loftIndex < 0)
@@ -91,16 +88,14 @@ void CZarzadzajHodowlami::FillCategories()
         m_categories->addItem(category.name);
 }
 
-void CZarzadzajHodowlami::AddLoft()
-{
+void CZarzadzajHodowlami::AddLoft() {
     if (const auto index = LoftEditing::AddLoft(m_data, this, u"Add New Loft"_s)) {
         const QSignalBlocker blocker(m_lofts);
         m_lofts->addItem(m_data.lofts[size_t(*index)].name);
     }
 }
 
-void CZarzadzajHodowlami::EditLoft()
-{
+void CZarzadzajHodowlami::EditLoft() {
     if (m_loftIndex < 0)
         return;
     if (LoftEditing::EditLoft(m_data, this, m_loftIndex, u"Edit loft"_s)) {
@@ -112,8 +107,7 @@ void CZarzadzajHodowlami::EditLoft()
     }
 }
 
-void CZarzadzajHodowlami::DeleteLoft()
-{
+void CZarzadzajHodowlami::DeleteLoft() {
     if (m_loftIndex < 0)
         return;
     if (LoftEditing::DeleteLoft(m_data, this, m_loftIndex)) {
@@ -124,8 +118,7 @@ void CZarzadzajHodowlami::DeleteLoft()
     }
 }
 
-void CZarzadzajHodowlami::AddCategory()
-{
+void CZarzadzajHodowlami::AddCategory() {
     if (m_loftIndex < 0)
         return;
     if (const auto index =
@@ -135,12 +128,10 @@ void CZarzadzajHodowlami::AddCategory()
     }
 }
 
-void CZarzadzajHodowlami::EditCategory()
-{
+void CZarzadzajHodowlami::EditCategory() {
     if (m_loftIndex < 0 || m_categoryIndex < 0)
         return;
-    if (LoftEditing::EditCategory(m_data, this, m_loftIndex, m_categoryIndex,
-                                  u"Edit Category"_s)) {
+    if (LoftEditing::EditCategory(m_data, this, m_loftIndex, m_categoryIndex, u"Edit Category"_s)) {
         const QSignalBlocker blocker(m_categories);
         delete m_categories->takeItem(m_categoryIndex);
         m_categories->insertItem(
@@ -150,8 +141,7 @@ void CZarzadzajHodowlami::EditCategory()
     }
 }
 
-void CZarzadzajHodowlami::DeleteCategory()
-{
+void CZarzadzajHodowlami::DeleteCategory() {
     if (m_loftIndex < 0 || m_categoryIndex < 0)
         return;
     if (LoftEditing::DeleteCategory(m_data, this, m_loftIndex, m_categoryIndex)) {

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent) : CTabPage(appData, parent)
-{
+CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent)
+    : CTabPage(appData, parent) {
     setObjectName(u"pairingPage"_s);
 }

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent) : CTabPage(appData, parent)
-{
+CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
+    : CTabPage(appData, parent) {
     setObjectName(u"notepadPage"_s);
 }

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent) : CTabPage(appData, parent)
-{
+CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
+    : CTabPage(appData, parent) {
     setObjectName(u"racesPage"_s);
 }

@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent) : CTabPage(appData, parent)
-{
+CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
+    : CTabPage(appData, parent) {
     setObjectName(u"transactionsPage"_s);
 }

@@ -17,8 +17,7 @@ const QColor kBlue(19, 126, 209);
 const QColor kSky(120, 180, 235);
 const QColor kGreen(155, 255, 155);
 
-QPixmap Cached(const QString& key, QSize size, const std::function<void(QPainter&)>& paint)
-{
+QPixmap Cached(const QString& key, QSize size, const std::function<void(QPainter&)>& paint) {
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))
         return pixmap;
@@ -32,16 +31,14 @@ QPixmap Cached(const QString& key, QSize size, const std::function<void(QPainter
     return pixmap;
 }
 
-QFont Face(const QString& family, int pixelSize, int weight = QFont::Normal)
-{
+QFont Face(const QString& family, int pixelSize, int weight = QFont::Normal) {
     QFont font(family);
     font.setPixelSize(pixelSize);
     font.setWeight(static_cast<QFont::Weight>(weight));
     return font;
 }
 
-void PaintWaves(QPainter& p, const QRectF& area, const QColor& colour, int count)
-{
+void PaintWaves(QPainter& p, const QRectF& area, const QColor& colour, int count) {
     p.save();
     p.setPen(QPen(colour, 1.5));
     for (int i = 0; i < count; ++i) {
@@ -57,8 +54,7 @@ void PaintWaves(QPainter& p, const QRectF& area, const QColor& colour, int count
 
 // A link panel of the start page: a white card with a blue title bar and its entries.
 QPixmap LinkPanel(const QString& key, const QString& title, const QStringList& entries,
-                  int firstTop)
-{
+                  int firstTop) {
     return Cached(key, QSize(516, 206), [&](QPainter& p) {
         p.setPen(QPen(QColor(200, 215, 235), 1));
         p.setBrush(Qt::white);
@@ -91,19 +87,18 @@ QPixmap LinkPanel(const QString& key, const QString& title, const QStringList& e
 
 namespace Artwork {
 
-void PaintPigeon(QPainter& p, const QRectF& box, const QColor& colour)
-{
+void PaintPigeon(QPainter& p, const QRectF& box, const QColor& colour) {
     // Drawn on a 100 × 75 grid, then fitted into the box.
     QPainterPath bird;
-    bird.moveTo(14, 26);                                 // beak tip
-    bird.lineTo(22, 22);                                 // top of the beak
-    bird.cubicTo(22, 12, 36, 8, 40, 18);                 // crown
-    bird.cubicTo(44, 26, 42, 30, 48, 34);                // nape
-    bird.cubicTo(62, 30, 80, 32, 100, 44);               // back to the tail
-    bird.lineTo(96, 52);                                 // tail end
-    bird.cubicTo(80, 52, 70, 58, 56, 60);                // belly
-    bird.cubicTo(44, 62, 34, 56, 30, 46);                // breast
-    bird.cubicTo(28, 38, 26, 32, 22, 28);                // throat
+    bird.moveTo(14, 26);                   // beak tip
+    bird.lineTo(22, 22);                   // top of the beak
+    bird.cubicTo(22, 12, 36, 8, 40, 18);   // crown
+    bird.cubicTo(44, 26, 42, 30, 48, 34);  // nape
+    bird.cubicTo(62, 30, 80, 32, 100, 44); // back to the tail
+    bird.lineTo(96, 52);                   // tail end
+    bird.cubicTo(80, 52, 70, 58, 56, 60);  // belly
+    bird.cubicTo(44, 62, 34, 56, 30, 46);  // breast
+    bird.cubicTo(28, 38, 26, 32, 22, 28);  // throat
     bird.closeSubpath();
     QPainterPath wing;
     wing.moveTo(46, 38);
@@ -128,8 +123,7 @@ void PaintPigeon(QPainter& p, const QRectF& box, const QColor& colour)
     p.restore();
 }
 
-QPixmap Banner()
-{
+QPixmap Banner() {
     return Cached(u"vornel-banner"_s, QSize(900, 58), [](QPainter& p) {
         QLinearGradient band(0, 0, 900, 0);
         band.setColorAt(0, kDeepBlue);
@@ -141,8 +135,7 @@ QPixmap Banner()
     });
 }
 
-QPixmap MainBackground()
-{
+QPixmap MainBackground() {
     return Cached(u"vornel-background"_s, QSize(2400, 62), [](QPainter& p) {
         QLinearGradient sky(0, 0, 0, 62);
         sky.setColorAt(0, QColor(10, 52, 110));
@@ -159,8 +152,7 @@ QPixmap MainBackground()
     });
 }
 
-QPixmap Splash()
-{
+QPixmap Splash() {
     return Cached(u"vornel-splash"_s, QSize(480, 300), [](QPainter& p) {
         QLinearGradient sky(0, 0, 0, 300);
         sky.setColorAt(0, QColor(10, 52, 110));
@@ -177,25 +169,25 @@ QPixmap Splash()
     });
 }
 
-QIcon AppIcon()
-{
+QIcon AppIcon() {
     QIcon icon;
     for (int size : {16, 32, 48, 64, 128}) {
-        icon.addPixmap(Cached(u"vornel-icon-%1"_s.arg(size), QSize(size, size), [size](QPainter& p) {
-            QRadialGradient disc(size / 2.0, size / 2.0, size / 2.0);
-            disc.setColorAt(0, kSky);
-            disc.setColorAt(1, kDeepBlue);
-            p.setPen(Qt::NoPen);
-            p.setBrush(disc);
-            p.drawEllipse(QRectF(0, 0, size, size));
-            PaintPigeon(p, QRectF(size * 0.12, size * 0.2, size * 0.76, size * 0.57), Qt::white);
-        }));
+        icon.addPixmap(
+            Cached(u"vornel-icon-%1"_s.arg(size), QSize(size, size), [size](QPainter& p) {
+                QRadialGradient disc(size / 2.0, size / 2.0, size / 2.0);
+                disc.setColorAt(0, kSky);
+                disc.setColorAt(1, kDeepBlue);
+                p.setPen(Qt::NoPen);
+                p.setBrush(disc);
+                p.drawEllipse(QRectF(0, 0, size, size));
+                PaintPigeon(p, QRectF(size * 0.12, size * 0.2, size * 0.76, size * 0.57),
+                            Qt::white);
+            }));
     }
     return icon;
 }
 
-QIcon MenuIcon(int index)
-{
+QIcon MenuIcon(int index) {
     return QIcon(Cached(u"vornel-menu-%1"_s.arg(index), QSize(16, 16), [index](QPainter& p) {
         p.setPen(Qt::NoPen);
         switch (index) {
@@ -272,24 +264,21 @@ QIcon MenuIcon(int index)
     }));
 }
 
-QPixmap StartLinksTop()
-{
+QPixmap StartLinksTop() {
     return LinkPanel(u"vornel-start-top"_s, u"Quick start"_s,
                      {u"Add a new pigeon"_s, u"Add a new pair"_s, u"Add a new transaction"_s,
                       u"Add a new client"_s, u"Write a new note"_s},
                      49);
 }
 
-QPixmap StartLinksBottom()
-{
+QPixmap StartLinksBottom() {
     return LinkPanel(u"vornel-start-bottom"_s, u"Help and information"_s,
                      {u"Program introduction"_s, u"All help topics"_s, u"Visit our site"_s,
                       u"Your racing site in minutes"_s},
                      45);
 }
 
-QPixmap StartPicture()
-{
+QPixmap StartPicture() {
     return Cached(u"vornel-start-picture"_s, QSize(380, 290), [](QPainter& p) {
         QLinearGradient sky(0, 0, 0, 290);
         sky.setColorAt(0, kSky);
@@ -304,8 +293,7 @@ QPixmap StartPicture()
     });
 }
 
-QPixmap AboutPicture()
-{
+QPixmap AboutPicture() {
     return Cached(u"vornel-about"_s, QSize(96, 96), [](QPainter& p) {
         QRadialGradient disc(48, 48, 48);
         disc.setColorAt(0, kSky);
@@ -317,8 +305,7 @@ QPixmap AboutPicture()
     });
 }
 
-QPixmap CalendarBand(int width)
-{
+QPixmap CalendarBand(int width) {
     width = std::max(width, 1);
     return Cached(u"vornel-calendar-band-%1"_s.arg(width), QSize(width, 44), [width](QPainter& p) {
         QLinearGradient band(0, 0, width, 0);

@@ -6,16 +6,14 @@
 
 using namespace Qt::StringLiterals;
 
-QFont CaptionFont(int pixelSize, bool bold)
-{
+QFont CaptionFont(int pixelSize, bool bold) {
     QFont font(u"Tahoma"_s);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;
 }
 
-void PaintBanner(QPainter& painter, const QRect& client, const QString& title, int textLeft)
-{
+void PaintBanner(QPainter& painter, const QRect& client, const QString& title, int textLeft) {
     painter.fillRect(client, Qt::white);
     painter.drawPixmap(client.topLeft(), Artwork::Banner());
     painter.setFont(CaptionFont(28));
@@ -24,19 +22,18 @@ void PaintBanner(QPainter& painter, const QRect& client, const QString& title, i
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
 }
 
-BannerDialog::BannerDialog(QWidget* parent, int textLeft) : QDialog(parent), m_textLeft(textLeft)
-{
+BannerDialog::BannerDialog(QWidget* parent, int textLeft)
+    : QDialog(parent)
+    , m_textLeft(textLeft) {
     setAutoFillBackground(false);
 }
 
-void BannerDialog::setBannerTitle(const QString& title)
-{
+void BannerDialog::setBannerTitle(const QString& title) {
     m_title = title;
     update();
 }
 
-void BannerDialog::paintEvent(QPaintEvent*)
-{
+void BannerDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBanner(painter, rect(), m_title, m_textLeft);
 }

@@ -10,28 +10,27 @@ namespace ExternalPrograms {
 
 namespace {
 
-Launcher& TestLauncher()
-{
+Launcher& TestLauncher() {
     static Launcher launcher;
     return launcher;
 }
 
 } // namespace
 
-void SetLauncherForTests(Launcher launcher) { TestLauncher() = std::move(launcher); }
+void SetLauncherForTests(Launcher launcher) {
+    TestLauncher() = std::move(launcher);
+}
 
-bool OpenUrl(const QUrl& url)
-{
+bool OpenUrl(const QUrl& url) {
     if (TestLauncher())
         return TestLauncher()(url.toString());
     return QDesktopServices::openUrl(url);
 }
 
-bool StartCalculator()
-{
+bool StartCalculator() {
     static const char16_t* const kCalculators[] = {
-        u"gnome-calculator", u"kcalc", u"galculator", u"mate-calc", u"qalculate-gtk",
-        u"qalculate-qt",     u"speedcrunch", u"xcalc"};
+        u"gnome-calculator", u"kcalc",        u"galculator",  u"mate-calc",
+        u"qalculate-gtk",    u"qalculate-qt", u"speedcrunch", u"xcalc"};
     for (const char16_t* name : kCalculators) {
         const QString program = QStandardPaths::findExecutable(QString::fromUtf16(name));
         if (program.isEmpty())

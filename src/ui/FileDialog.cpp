@@ -13,14 +13,12 @@ struct TestState {
     QStringList titles;
 };
 
-TestState& State()
-{
+TestState& State() {
     static TestState state;
     return state;
 }
 
-std::optional<QString> TestAnswer(const QString& title)
-{
+std::optional<QString> TestAnswer(const QString& title) {
     TestState& state = State();
     if (!state.on)
         return std::nullopt;
@@ -34,29 +32,32 @@ std::optional<QString> TestAnswer(const QString& title)
 
 } // namespace
 
-void FileDialog::SetTestMode(bool on) { State().on = on; }
+void FileDialog::SetTestMode(bool on) {
+    State().on = on;
+}
 
-void FileDialog::SetNextName(const QString& name) { State().names.push_back(name); }
+void FileDialog::SetNextName(const QString& name) {
+    State().names.push_back(name);
+}
 
-QStringList& FileDialog::Titles() { return State().titles; }
+QStringList& FileDialog::Titles() {
+    return State().titles;
+}
 
-QString FileDialog::ChooseFolder(QWidget* parent, const QString& title)
-{
+QString FileDialog::ChooseFolder(QWidget* parent, const QString& title) {
     if (auto answer = TestAnswer(title))
         return *answer;
     return QFileDialog::getExistingDirectory(parent, title);
 }
 
-QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter)
-{
+QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter) {
     if (auto answer = TestAnswer(title))
         return *answer;
     return QFileDialog::getOpenFileName(parent, title, {}, filter);
 }
 
 QString FileDialog::ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
-                                   const QString& filter)
-{
+                                   const QString& filter) {
     if (auto answer = TestAnswer(title))
         return *answer;
     return QFileDialog::getSaveFileName(parent, title, fileName, filter);

@@ -13,30 +13,33 @@ struct TestState {
     QStringList captions;
 };
 
-TestState& State()
-{
+TestState& State() {
     static TestState state;
     return state;
 }
 
 } // namespace
 
-void MessageBox::SetTestMode(bool on) { State().on = on; }
+void MessageBox::SetTestMode(bool on) {
+    State().on = on;
+}
 
-void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer)
-{
+void MessageBox::SetNextAnswer(QMessageBox::StandardButton answer) {
     State().answers.push_back(answer);
 }
 
-QStringList& MessageBox::History() { return State().history; }
+QStringList& MessageBox::History() {
+    return State().history;
+}
 
-QStringList& MessageBox::Captions() { return State().captions; }
+QStringList& MessageBox::Captions() {
+    return State().captions;
+}
 
 QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, QMessageBox::Icon icon,
                                             const QString& caption, const QString& text,
                                             QMessageBox::StandardButtons buttons,
-                                            QMessageBox::StandardButton defaultButton)
-{
+                                            QMessageBox::StandardButton defaultButton) {
     const QString title = caption.isEmpty() ? QCoreApplication::applicationName() : caption;
     TestState& state = State();
     if (state.on) {
@@ -55,27 +58,23 @@ QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, QMessageBox::Icon i
 }
 
 void MessageBox::ShowMessage(QWidget* parent, const QString& text, const QString& caption,
-                             QMessageBox::Icon icon)
-{
+                             QMessageBox::Icon icon) {
     Ask(parent, icon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool MessageBox::AskYesNo(QWidget* parent, const QString& text, const QString& caption)
-{
+bool MessageBox::AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
     return Ask(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                QMessageBox::No) == QMessageBox::Yes;
 }
 
-void MessageBox::ShowFailure(QWidget* parent, const DbResult& result)
-{
+void MessageBox::ShowFailure(QWidget* parent, const DbResult& result) {
     ShowMessage(parent,
                 QCoreApplication::translate("MessageBox", "The change could not be saved:\n%1")
                     .arg(result.message()),
                 {}, QMessageBox::Warning);
 }
 
-QMessageBox::StandardButton MessageBox::AskOverwrite(QWidget* parent, const QString& text)
-{
+QMessageBox::StandardButton MessageBox::AskOverwrite(QWidget* parent, const QString& text) {
     const QMessageBox::StandardButton answer =
         Ask(parent, QMessageBox::Question, {}, text,
             QMessageBox::Yes | QMessageBox::YesToAll | QMessageBox::No | QMessageBox::Cancel,

@@ -17,8 +17,7 @@ NameDescriptionDialog::NameDescriptionDialog(const QString& title, const QString
     : BannerDialog(parent)
     , m_name(new QLineEdit(this))
     , m_description(new QPlainTextEdit(this))
-    , m_tooShortMessage(tooShortMessage)
-{
+    , m_tooShortMessage(tooShortMessage) {
     setWindowTitle(title);
     setBannerTitle(title);
     m_name->setObjectName(u"name"_s);
@@ -50,19 +49,23 @@ NameDescriptionDialog::NameDescriptionDialog(const QString& title, const QString
     resize(480, 250);
 }
 
-void NameDescriptionDialog::setName(const QString& name) { m_name->setText(name); }
+void NameDescriptionDialog::setName(const QString& name) {
+    m_name->setText(name);
+}
 
-QString NameDescriptionDialog::name() const { return m_name->text(); }
+QString NameDescriptionDialog::name() const {
+    return m_name->text();
+}
 
-void NameDescriptionDialog::setDescription(const QString& description)
-{
+void NameDescriptionDialog::setDescription(const QString& description) {
     m_description->setPlainText(description);
 }
 
-QString NameDescriptionDialog::description() const { return m_description->toPlainText(); }
+QString NameDescriptionDialog::description() const {
+    return m_description->toPlainText();
+}
 
-void NameDescriptionDialog::accept()
-{
+void NameDescriptionDialog::accept() {
     if (m_name->text().size() <= 3) {
         MessageBox::ShowMessage(this, m_tooShortMessage, u"Błąd"_s, QMessageBox::Warning);
         return;

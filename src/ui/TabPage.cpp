@@ -1,9 +1,10 @@
 #include "ui/TabPage.h"
 
-CTabPage::CTabPage(AppData& appData, QWidget* parent) : QWidget(parent), m_data(appData) {}
+CTabPage::CTabPage(AppData& appData, QWidget* parent)
+    : QWidget(parent)
+    , m_data(appData) {}
 
-void CTabPage::Perform(PageCommand command)
-{
+void CTabPage::Perform(PageCommand command) {
     HandleCommand(command);
     Q_EMIT commandPerformed(command);
 }

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
+#include <QMenu>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,8 +27,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void Save(QWidget* widget, const QString& folder, const QString& name)
-{
+void Save(QWidget* widget, const QString& folder, const QString& name) {
     widget->show();
     widget->raise();
     widget->activateWindow();
@@ -39,8 +39,7 @@ void Save(QWidget* widget, const QString& folder, const QString& name)
         std::printf("%s\n", qPrintable(path));
 }
 
-void SampleLoft(AppData& data)
-{
+void SampleLoft(AppData& data) {
     data.LoadLofts(); // lays down the tables
     data.SelectLoft(1);
     for (const QString& name : {u"Gołębnik główny"_s, u"Młodzież 2026"_s}) {
@@ -65,8 +64,7 @@ void SampleLoft(AppData& data)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     CLoftApp::SetIdentity();
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
@@ -84,6 +82,13 @@ int main(int argc, char** argv)
     main.resize(app.primaryScreen()->availableSize());
     main.showMaximized();
     Save(&main, folder, u"main-window.png"_s);
+    if (auto* menu = main.findChild<QMenu*>(u"menu Database"_s)) {
+        menu->popup(main.mapToGlobal(QPoint(0, 20)));
+        QTest::qWait(300);
+        menu->setActiveAction(menu->actions().value(1));
+        Save(menu, folder, u"menu-database.png"_s);
+        menu->hide();
+    }
     main.SetActiveTab(CMainDialog::TabPigeons);
     Save(&main, folder, u"main-window-pigeons-tab.png"_s);
     main.SetActiveTab(CMainDialog::TabStart);

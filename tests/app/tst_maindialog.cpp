@@ -1,0 +1,427 @@
+// The main window: start-up, the loft and category lists and commands, the tab strip, the keys
+// and where every menu command goes.
+
+#include "app/LoftSelector.h"
+#include "app/MainDialog.h"
+#include "app/MainMenu.h"
+#include "register/ZakladkaListaPsow.h"
+#include "storage/AppData.h"
+#include "support/DbProbe.h"
+#include "support/ModalDriver.h"
+#include "support/TestDataDir.h"
+#include "ui/ExternalPrograms.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
+}
+
+void Choose(QComboBox* combo, int index) {
+    combo->setCurrentIndex(index);
+    Q_EMIT combo->activated(index);
+}
+
+} // namespace
+
+class TestMainDialog : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        MessageBox::SetTestMode(true);
+        FileDialog::SetTestMode(true);
+        ExternalPrograms::SetLauncherForTests([this](const QString& what) {
+            m_launched.append(what);
+            return true;
+        });
+    }
+
+    void init() {
+        m_data = std::make_unique<TestDataDir>();
+        m_app = std::make_unique<AppData>();
+        MessageBox::History().clear();
+        MessageBox::Captions().clear();
+        m_launched.clear();
+    }
+
+    void cleanup() {
+        m_dialog.reset();
+        m_app.reset();
+    }
+
+    void firstStartOnAnEmptyFolder() {
+        Open();
+        QCOMPARE(m_dialog->windowTitle(), u"VORNEL - Professional Software to manage your loft"_s);
+        QCOMPARE(m_dialog->ActiveTab(), int(CMainDialog::TabStart));
+        QVERIFY(m_dialog->Page(CMainDialog::TabStart)->isVisible());
+        for (int tab = 1; tab < CMainDialog::TabCount; ++tab)
+            QVERIFY(!m_dialog->Page(tab)->isVisible());
+        QCOMPARE(LoftList()->count(), 0);
+        QCOMPARE(CategoryList()->count(), 0);
+        QCOMPARE(m_app->currentLoft, -1);
+        QCOMPARE(m_app->currentCategory, -1);
+        QCOMPARE(LoftCount()->text(), QString());
+        QVERIFY(MessageBox::History().isEmpty());
+        QVERIFY(QFile::exists(m_data->pigeonsDb()));
+    }
+
+    void firstLoftWithoutCategories() {
+        Seed({{u"Pierwszy"_s, {}}, {u"Drugi z kategorią"_s, {u"Młode"_s}}});
+        Open();
+        QCOMPARE(Items(LoftList()), (QStringList{u"Pierwszy"_s, u"Drugi z kategorią"_s}));
+        QCOMPARE(LoftList()->currentIndex(), 0);
+        QCOMPARE(m_app->currentLoft, 0);
+        QCOMPARE(CategoryList()->count(), 0);
+        QCOMPARE(m_app->currentCategory, -1);
+        QCOMPARE(PigeonList()->ShownCategory(), -1);
+        QCOMPARE(LoftCount()->text(), u"(0)"_s);
+    }
+
+    void choosingALoftLoadsItsData() {
+        Seed({{u"Pierwszy"_s, {u"Stare"_s}}, {u"Drugi"_s, {u"Młode"_s, u"Lotowe"_s}}});
+        AddPigeons(1, 2);
+        AddPigeons(2, 3);
+        Open();
+        QCOMPARE(m_app->pigeons.size(), 2u);
+        QCOMPARE(LoftCount()->text(), u"(2)"_s);
+        QCOMPARE(PigeonList()->ShownLoft(), 0);
+        QCOMPARE(PigeonList()->ShownCategory(), 0);
+
+        Choose(LoftList(), 1);
+        QCOMPARE(m_app->currentLoft, 1);
+        QCOMPARE(m_app->pigeons.size(), 3u);
+        for (const auto& [id, pigeon] : m_app->pigeons)
+            QCOMPARE(pigeon.idLoft, 2);
+        QCOMPARE(LoftCount()->text(), u"(3)"_s);
+        QCOMPARE(Items(CategoryList()), (QStringList{u"Młode"_s, u"Lotowe"_s}));
+        QCOMPARE(m_app->currentCategory, 0);
+        QCOMPARE(PigeonList()->ShownLoft(), 1);
+
+        Choose(CategoryList(), 1);
+        QCOMPARE(m_app->currentCategory, 1);
+        QCOMPARE(PigeonList()->ShownCategory(), 1);
+    }
+
+    void loftsFromTheMenu() {
+        Open();
+        // Three characters are refused with the loft message; four are taken.
+        ModalDriver::AnswerNameDialog(u"Abc"_s);
+        Trigger(CmdAddNewLoft);
+        QCOMPARE(MessageBox::History(), QStringList{u"Wprowadź nazwę hodowli"_s});
+        QCOMPARE(MessageBox::Captions(), QStringList{u"Błąd"_s});
+        QCOMPARE(LoftList()->count(), 0);
+        ModalDriver::AnswerNameDialog(u"Abcd"_s, u"pierwszy"_s);
+        Trigger(CmdAddNewLoft);
+        QCOMPARE(Items(LoftList()), QStringList{u"Abcd"_s});
+        QCOMPARE(m_app->currentLoft, -1);         // adding selects nothing
+        ModalDriver::AnswerNameDialog(u" Ab "_s); // blanks count as characters
+        Trigger(CmdAddNewLoft);
+        QCOMPARE(Items(LoftList()), (QStringList{u"Abcd"_s, u" Ab "_s}));
+
+        // A name the database has already is quietly not added.
+        MessageBox::History().clear();
+        ModalDriver::AnswerNameDialog(u"Abcd"_s);
+        Trigger(CmdAddNewLoft);
+        QCOMPARE(LoftList()->count(), 2);
+        QCOMPARE(m_app->lofts.size(), 2u);
+        QVERIFY(MessageBox::History().isEmpty());
+
+        // Edit and delete need a current loft; after an edit none is current.
+        {
+            ModalDriver::NoDialogGuard guard;
+            Trigger(CmdEditLoft);
+            Trigger(CmdDeleteLoft);
+            Trigger(CmdAddCategory);
+            QCOMPARE(guard.dialogsSeen(), 0);
+        }
+        Choose(LoftList(), 0);
+        ModalDriver::AnswerNameDialog(u"Abcd zmieniony"_s, u"opis"_s);
+        Trigger(CmdEditLoft);
+        QCOMPARE(Items(LoftList()), (QStringList{u"Abcd zmieniony"_s, u" Ab "_s}));
+        QCOMPARE(LoftList()->currentIndex(), -1);
+        QCOMPARE(m_app->currentLoft, -1);
+        QCOMPARE(DbProbe::Text(
+                     m_data->pigeonsDb(),
+                     u"SELECT opishodowli FROM hodowla WHERE nazwahodowli = 'Abcd zmieniony';"_s),
+                 u"opis"_s);
+
+        // Delete asks first; No keeps the loft.
+        Choose(LoftList(), 1);
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        Trigger(CmdDeleteLoft);
+        QCOMPARE(LoftList()->count(), 2);
+        QCOMPARE(MessageBox::Captions().last(), u"Are you sure?"_s);
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        Trigger(CmdDeleteLoft);
+        QCOMPARE(Items(LoftList()), QStringList{u"Abcd zmieniony"_s});
+        QCOMPARE(m_app->currentLoft, -1);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM hodowla;"_s), 1);
+    }
+
+    void categoriesFromTheMenu() {
+        Seed({{u"Gołębnik"_s, {u"Stare"_s}}});
+        Open();
+        ModalDriver::AnswerNameDialog(u"Kat"_s);
+        Trigger(CmdAddCategory);
+        QCOMPARE(MessageBox::History(), QStringList{u"Wprowadź nazwę kategorii"_s});
+        ModalDriver::AnswerNameDialog(u"Młode"_s, u"2026"_s);
+        Trigger(CmdAddCategory);
+        QCOMPARE(Items(CategoryList()), (QStringList{u"Stare"_s, u"Młode"_s}));
+        QCOMPARE(CategoryList()->currentIndex(), 0);
+        QCOMPARE(m_app->lofts[0].categories.size(), 2u);
+
+        Choose(CategoryList(), 1);
+        ModalDriver::AnswerNameDialog(u"Młode 2026"_s);
+        Trigger(CmdEditCategory);
+        QCOMPARE(Items(CategoryList()), (QStringList{u"Stare"_s, u"Młode 2026"_s}));
+        QCOMPARE(m_app->currentCategory, 1);
+        QCOMPARE(m_app->lofts[0].categories[1].name, u"Młode 2026"_s);
+
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        Trigger(CmdDeleteCategory);
+        QCOMPARE(Items(CategoryList()), QStringList{u"Stare"_s});
+        QCOMPARE(m_app->currentCategory, -1);
+        QCOMPARE(m_app->currentPigeon, -1);
+        QCOMPARE(PigeonList()->ShownCategory(), -1);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM kategoria;"_s), 1);
+
+        // Without a current category there is nothing to edit or delete.
+        ModalDriver::NoDialogGuard guard;
+        Trigger(CmdEditCategory);
+        Trigger(CmdDeleteCategory);
+        QCOMPARE(guard.dialogsSeen(), 0);
+        QCOMPARE(CategoryList()->count(), 1);
+    }
+
+    void managerClosingMakesLoftZeroCurrent() {
+        Seed({{u"Pierwszy"_s, {u"Stare"_s, u"Młode"_s}}, {u"Drugi"_s, {u"Lotowe"_s}}});
+        Open();
+        Choose(LoftList(), 1);
+        QCOMPARE(m_app->currentLoft, 1);
+        ModalDriver::OnNextModal([](QDialog* manager) { manager->reject(); });
+        Trigger(CmdManageLofts);
+        QCOMPARE(ModalDriver::LastDialogClass(), u"CZarzadzajHodowlami"_s);
+        QCOMPARE(m_app->currentLoft, 0);
+        QCOMPARE(m_app->currentCategory, 0);
+        QCOMPARE(LoftList()->currentIndex(), 0);
+        QCOMPARE(Items(CategoryList()), (QStringList{u"Stare"_s, u"Młode"_s}));
+        QCOMPARE(PigeonList()->ShownLoft(), 0);
+        QCOMPARE(PigeonList()->ShownCategory(), 0);
+    }
+
+    void tabCaptions_data() {
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("Welcome!") << QPoint(200, 80) << int(CMainDialog::TabStart);
+        QTest::newRow("Pigeons List") << QPoint(260, 70) << int(CMainDialog::TabPigeons);
+        QTest::newRow("Pairing edge") << QPoint(400, 94) << int(CMainDialog::TabPairing);
+        QTest::newRow("Transactions") << QPoint(600, 80) << int(CMainDialog::TabTransactions);
+        QTest::newRow("Races") << QPoint(750, 80) << int(CMainDialog::TabRaces);
+        QTest::newRow("Notepad last pixel") << QPoint(979, 80) << int(CMainDialog::TabNotepad);
+        QTest::newRow("left of the strip") << QPoint(149, 80) << -1;
+        QTest::newRow("right of the strip") << QPoint(980, 80) << -1;
+        QTest::newRow("above the strip") << QPoint(300, 64) << -1;
+        QTest::newRow("below the strip") << QPoint(300, 95) << -1;
+    }
+
+    void tabCaptions() {
+        QFETCH(QPoint, point);
+        QFETCH(int, tab);
+        Open();
+        m_dialog->SetActiveTab(CMainDialog::TabRaces);
+        QTest::mouseClick(m_dialog->ClientArea(), Qt::LeftButton, {}, point);
+        const int expected = tab < 0 ? int(CMainDialog::TabRaces) : tab;
+        QCOMPARE(m_dialog->ActiveTab(), expected);
+        for (int page = 0; page < CMainDialog::TabCount; ++page)
+            QCOMPARE(m_dialog->Page(page)->isVisible(), page == expected);
+    }
+
+    void captionsStayPutWhenTheWindowResizes() {
+        Open();
+        const QRect before = m_dialog->CaptionRect(CMainDialog::TabRaces);
+        m_dialog->resize(1600, 900);
+        QCOMPARE(m_dialog->CaptionRect(CMainDialog::TabRaces), before);
+        QCOMPARE(m_dialog->Page(0)->geometry(), m_dialog->PageRect());
+        QCOMPARE(m_dialog->PageRect().topLeft(), QPoint(10, 110));
+    }
+
+    void enterAndEscapeKeepTheWindowOpen() {
+        Open();
+        for (Qt::Key key : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Enter}) {
+            QTest::keyClick(m_dialog.get(), key);
+            QTest::keyClick(LoftList(), key);
+            QVERIFY(m_dialog->isVisible());
+        }
+        QCOMPARE(m_dialog->result(), 0);
+    }
+
+    void pageCommandsReachTheirPages() {
+        Open();
+        std::map<int, int> targets; // command id -> tab that performed it
+        for (int tab = 0; tab < CMainDialog::TabCount; ++tab) {
+            connect(m_dialog->Page(tab), &CTabPage::commandPerformed, this,
+                    [&targets, tab, this] { targets[m_lastId] = tab; });
+        }
+        const std::map<int, int> expected{{CmdAddNewPigeon, 1},
+                                          {CmdEditPigeon, 1},
+                                          {CmdDeletePigeon, 1},
+                                          {CmdMovePigeon, 1},
+                                          {CmdRingSeries, 1},
+                                          {CmdAddToList, 1},
+                                          {CmdPrintList, 1},
+                                          {CmdRemoveFromList, 1},
+                                          {CmdPrintCategory, 1},
+                                          {CmdPrintCategory2, 1},
+                                          {CmdPrintIndividualList, 1},
+                                          {CmdAddPair, 2},
+                                          {CmdEditPair, 2},
+                                          {CmdDeletePair, 2},
+                                          {CmdAddSeason, 2},
+                                          {CmdDeleteSeason, 2},
+                                          {CmdAddChildren, 2},
+                                          {CmdEditChild, 2},
+                                          {CmdDeleteChild, 2},
+                                          {CmdPrintPairingCard, 2},
+                                          {CmdPrintPairingCard2, 2},
+                                          {CmdAddTransaction, 3},
+                                          {CmdEditTransaction, 3},
+                                          {CmdDeleteTransaction, 3},
+                                          {CmdAddRace, 4},
+                                          {CmdEditRace, 4},
+                                          {CmdDeleteRace, 4},
+                                          {CmdAddFlyer, 4},
+                                          {CmdEditFlyer, 4},
+                                          {CmdDeleteFlyer, 4},
+                                          {CmdBestPigeons, 4},
+                                          {CmdBestPairs, 4}};
+        for (const auto& [id, tab] : expected) {
+            m_lastId = id;
+            Trigger(id);
+            QVERIFY2(targets.count(id) && targets[id] == tab, qPrintable(QString::number(id)));
+        }
+    }
+
+    void shellCommandsOpenTheirWindows_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("dialog");
+        QTest::newRow("manager") << int(CmdManageLofts) << u"CZarzadzajHodowlami"_s;
+        QTest::newRow("add loft") << int(CmdAddNewLoft) << u"CDodajEdytujHodowle"_s;
+        QTest::newRow("introduction") << int(CmdIntroduction) << u"CPomoc"_s;
+        QTest::newRow("help topics") << int(CmdAllHelpTopics) << u"CPomoc"_s;
+        QTest::newRow("about") << int(CmdAbout) << u"COprogramie"_s;
+    }
+
+    void shellCommandsOpenTheirWindows() {
+        QFETCH(int, id);
+        QFETCH(QString, dialog);
+        Open();
+        ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
+        Trigger(id);
+        QCOMPARE(ModalDriver::LastDialogClass(), dialog);
+    }
+
+    void otherCommands() {
+        Open();
+        Trigger(CmdVisitSite);
+        Trigger(CmdRacingSite);
+        QCOMPARE(m_launched.size(), 2);
+        QVERIFY(m_launched[0].startsWith(u"https://"_s));
+
+        FileDialog::Titles().clear();
+        Trigger(CmdCreateBackup); // the chooser is cancelled: nothing happens
+        Trigger(CmdImportBackup);
+        QCOMPARE(FileDialog::Titles().size(), 2);
+        QVERIFY(FileDialog::Titles()[0].contains(u"VNBACKUP"_s));
+
+        // Entries without an action here are disabled rather than silently doing nothing.
+        for (int id : {CmdFamilyTree, CmdPrintReport, CmdPrintPedigree, CmdPrintProgeny,
+                       CmdPrintSiblings, CmdPrintRacingResults})
+            QVERIFY(!Action(id)->isEnabled());
+
+        Trigger(CmdExitProgram);
+        QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY(!m_dialog->isVisible());
+    }
+
+    void menuHasEveryEntryInOrder() {
+        Open();
+        QStringList menus;
+        for (QAction* action : m_dialog->MenuBar()->actions())
+            menus.append(action->text());
+        QCOMPARE(menus, (QStringList{u"Database"_s, u"Lofts and Categories"_s, u"Pigeons List"_s,
+                                     u"Pairing"_s, u"Races"_s, u"Transactions"_s, u"Clients"_s,
+                                     u"Printing"_s, u"Tools"_s, u"Configuration"_s, u"Help"_s}));
+        for (const MenuEntry& entry : MenuEntries())
+            QCOMPARE(Action(entry.id)->text(), QString::fromUtf16(entry.text));
+        QVERIFY(!Action(CmdAbout)->icon().isNull());
+        QVERIFY(Action(CmdEditLoft)->icon().isNull());
+    }
+
+private:
+    void Open() {
+        m_dialog = std::make_unique<CMainDialog>(*m_app);
+        m_dialog->Initialise();
+        m_dialog->resize(1280, 800);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    }
+
+    void Seed(const std::vector<std::pair<QString, QStringList>>& lofts) {
+        AppData seed;
+        seed.LoadLofts();
+        for (const auto& [name, categories] : lofts) {
+            LoftRecord loft;
+            loft.name = name;
+            QVERIFY(seed.SaveLoft(-1, loft).ok());
+            for (const QString& categoryName : categories) {
+                CategoryRecord category;
+                category.idLoft = loft.id;
+                category.name = categoryName;
+                QVERIFY(seed.SaveCategory(-1, category).ok());
+            }
+        }
+    }
+
+    void AddPigeons(int loftId, int count) {
+        AppData seed;
+        seed.SelectLoft(loftId);
+        for (int i = 0; i < count; ++i) {
+            PigeonRecord pigeon;
+            pigeon.idLoft = loftId;
+            QVERIFY(seed.SavePigeon(-1, pigeon).ok());
+        }
+    }
+
+    QAction* Action(int id) const { return m_dialog->findChild<QAction*>(u"action%1"_s.arg(id)); }
+    void Trigger(int id) { Action(id)->trigger(); }
+    QComboBox* LoftList() const { return m_dialog->findChild<QComboBox*>(u"loftList"_s); }
+    QComboBox* CategoryList() const { return m_dialog->findChild<QComboBox*>(u"categoryList"_s); }
+    QLabel* LoftCount() const { return m_dialog->findChild<QLabel*>(u"loftCount"_s); }
+    CZakladkaListaPsow* PigeonList() const {
+        return static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
+    }
+
+    std::unique_ptr<TestDataDir> m_data;
+    std::unique_ptr<AppData> m_app;
+    std::unique_ptr<CMainDialog> m_dialog;
+    QStringList m_launched;
+    int m_lastId = 0;
+};
+
+QTEST_MAIN(TestMainDialog)
+#include "tst_maindialog.moc"
