@@ -20,6 +20,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDir>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -127,6 +128,29 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::History(),
                  QStringList{u"Nie można uruchomić jednocześnie dwóch kopii programu"_s});
         QCOMPARE(MessageBox::Captions().last(), u"Błąd uruchomienia"_s);
+    }
+
+    void programStartsOnAnEmptyDataFolder() {
+        QTemporaryDir folder;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
+        program.setProcessEnvironment(environment);
+        program.start(QString::fromUtf8(VORNEL_BINARY),
+                      {u"--nosplash"_s, u"--data-dir"_s, folder.path()});
+        QVERIFY(program.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.path() + u"/db/pigeons.db"_s), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folder.path() + u"/html/help/help.html"_s), 10000);
+        QCOMPARE(program.state(), QProcess::Running);
+        program.terminate();
+        QVERIFY(program.waitForFinished(5000));
+
+        QProcess version;
+        version.start(QString::fromUtf8(VORNEL_BINARY), {u"--version"_s});
+        QVERIFY(version.waitForFinished(5000));
+        QCOMPARE(version.exitCode(), 0);
+        QVERIFY(version.readAllStandardOutput().contains("Vornel 0.1.0"));
     }
 
     void startPageLinks_data() {
