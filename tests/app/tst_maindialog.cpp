@@ -8,6 +8,7 @@
 #include "storage/AppData.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
+#include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
@@ -81,7 +82,7 @@ private Q_SLOTS:
     }
 
     void firstLoftWithoutCategories() {
-        Seed({{u"Pierwszy"_s, {}}, {u"Drugi z kategorią"_s, {u"Młode"_s}}});
+        ShellFixture::SeedLofts({{u"Pierwszy"_s, {}}, {u"Drugi z kategorią"_s, {u"Młode"_s}}});
         Open();
         QCOMPARE(Items(LoftList()), (QStringList{u"Pierwszy"_s, u"Drugi z kategorią"_s}));
         QCOMPARE(LoftList()->currentIndex(), 0);
@@ -93,7 +94,8 @@ private Q_SLOTS:
     }
 
     void choosingALoftLoadsItsData() {
-        Seed({{u"Pierwszy"_s, {u"Stare"_s}}, {u"Drugi"_s, {u"Młode"_s, u"Lotowe"_s}}});
+        ShellFixture::SeedLofts(
+            {{u"Pierwszy"_s, {u"Stare"_s}}, {u"Drugi"_s, {u"Młode"_s, u"Lotowe"_s}}});
         AddPigeons(1, 2);
         AddPigeons(2, 3);
         Open();
@@ -174,7 +176,7 @@ private Q_SLOTS:
     }
 
     void categoriesFromTheMenu() {
-        Seed({{u"Gołębnik"_s, {u"Stare"_s}}});
+        ShellFixture::SeedLofts({{u"Gołębnik"_s, {u"Stare"_s}}});
         Open();
         ModalDriver::AnswerNameDialog(u"Kat"_s);
         Trigger(CmdAddCategory);
@@ -209,7 +211,8 @@ private Q_SLOTS:
     }
 
     void managerClosingMakesLoftZeroCurrent() {
-        Seed({{u"Pierwszy"_s, {u"Stare"_s, u"Młode"_s}}, {u"Drugi"_s, {u"Lotowe"_s}}});
+        ShellFixture::SeedLofts(
+            {{u"Pierwszy"_s, {u"Stare"_s, u"Młode"_s}}, {u"Drugi"_s, {u"Lotowe"_s}}});
         Open();
         Choose(LoftList(), 1);
         QCOMPARE(m_app->currentLoft, 1);
@@ -373,29 +376,7 @@ private Q_SLOTS:
     }
 
 private:
-    void Open() {
-        m_dialog = std::make_unique<CMainDialog>(*m_app);
-        m_dialog->Initialise();
-        m_dialog->resize(1280, 800);
-        m_dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    }
-
-    void Seed(const std::vector<std::pair<QString, QStringList>>& lofts) {
-        AppData seed;
-        seed.LoadLofts();
-        for (const auto& [name, categories] : lofts) {
-            LoftRecord loft;
-            loft.name = name;
-            QVERIFY(seed.SaveLoft(-1, loft).ok());
-            for (const QString& categoryName : categories) {
-                CategoryRecord category;
-                category.idLoft = loft.id;
-                category.name = categoryName;
-                QVERIFY(seed.SaveCategory(-1, category).ok());
-            }
-        }
-    }
+    void Open() { m_dialog = ShellFixture::OpenMainDialog(*m_app); }
 
     void AddPigeons(int loftId, int count) {
         AppData seed;

@@ -12,6 +12,7 @@
 #include "storage/TextFile.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
+#include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
@@ -218,29 +219,16 @@ private:
     // Closes the manager right away: the main window then reloads every loft.
     static constexpr int CmdManageLoftsAndClose = -100;
 
-    void Open() {
-        m_dialog = std::make_unique<CMainDialog>(*m_app);
-        m_dialog->Initialise();
-        m_dialog->resize(1280, 800);
-        m_dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
-    }
+    void Open() { m_dialog = ShellFixture::OpenMainDialog(*m_app); }
 
-    void AddLoft(const QString& name) {
-        AppData seed;
-        seed.LoadLofts();
-        seed.SelectLoft(1);
-        LoftRecord loft;
-        loft.name = name;
-        QVERIFY(seed.SaveLoft(-1, loft).ok());
-    }
+    void AddLoft(const QString& name) { ShellFixture::SeedLofts({{name, {}}}); }
 
     void Trigger(int id) {
         if (id == CmdManageLoftsAndClose) {
             ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
             id = CmdManageLofts;
         }
-        m_dialog->findChild<QAction*>(u"action%1"_s.arg(id))->trigger();
+        ShellFixture::MenuAction(*m_dialog, id)->trigger();
     }
     QComboBox* LoftList() const { return m_dialog->findChild<QComboBox*>(u"loftList"_s); }
 

@@ -1,0 +1,41 @@
+#include "support/ShellFixture.h"
+
+#include "app/MainDialog.h"
+#include "storage/AppData.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace ShellFixture {
+
+void SeedLofts(const std::vector<std::pair<QString, QStringList>>& lofts) {
+    AppData seed;
+    QVERIFY(!seed.LoadLofts().failed());
+    for (const auto& [name, categories] : lofts) {
+        LoftRecord loft;
+        loft.name = name;
+        QVERIFY(seed.SaveLoft(-1, loft).ok());
+        for (const QString& categoryName : categories) {
+            CategoryRecord category;
+            category.idLoft = loft.id;
+            category.name = categoryName;
+            QVERIFY(seed.SaveCategory(-1, category).ok());
+        }
+    }
+}
+
+std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data) {
+    auto dialog = std::make_unique<CMainDialog>(data);
+    dialog->Initialise();
+    dialog->resize(1280, 800);
+    dialog->show();
+    if (!QTest::qWaitForWindowExposed(dialog.get()))
+        QTest::qFail("The main window was not shown", __FILE__, __LINE__);
+    return dialog;
+}
+
+QAction* MenuAction(const CMainDialog& dialog, int id) {
+    return dialog.findChild<QAction*>(QStringLiteral("action%1").arg(id));
+}
+
+} // namespace ShellFixture

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+class AppData;
+class CMainDialog;
+class QAction;
+
+// What the tests of the application shell share.
+namespace ShellFixture {
+
+/// Stores lofts, each with its categories, in the current data folder.
+void SeedLofts(const std::vector<std::pair<QString, QStringList>>& lofts);
+/// The main window over data, initialised as at start-up and shown at 1280 × 800.
+std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data);
+/// The menu's action of a command.
+QAction* MenuAction(const CMainDialog& dialog, int id);
+
+} // namespace ShellFixture
