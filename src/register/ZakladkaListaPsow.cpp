@@ -1,13 +1,82 @@
 #include "register/ZakladkaListaPsow.h"
 
+#include "register/PigeonTableModel.h"
+#include "register/PodgladZdjec.h"
+#include "register/PreviewPages.h"
+#include "storage/AppData.h"
+#include "storage/FileStore.h"
+#include "ui/Artwork.h"
+#include "ui/Banner.h"
+#include "ui/MessageBox.h"
+#include "ui/PictureBox.h"
+
+#include <QHeaderView>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+const char16_t* const kLinkTexts[] = {u"Add new pigeon", u"Edit current", u"Delete pigeon",
+                                      u"Move to...",     u"Family Tree",  u"Print Category",
+                                      u"Print Pedigree"};
+const char16_t* const kPreviewCaptions[] = {u"Summary", u"Family tree", u"Progeny", u"Siblings",
+                                            u"Race results"};
+// Right edges of the preview captions, from the page's left.
+constexpr int kPreviewRights[] = {350, 485, 610, 750, 950};
+const QColor kLinkColour(65, 118, 221);
+
+} // namespace
+
 CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
-    : CTabPage(appData, parent) {
+    : CTabPage(appData, parent)
+    , m_model(new PigeonTableModel(appData, this))
+    , m_view(new QTableView(this))
+    , m_photo(new PictureBox(this, PictureBox::Mode::Stretched)) {
     setObjectName(u"pigeonListPage"_s);
+
+    m_view->setObjectName(u"pigeonList"_s);
+    m_view->setModel(m_model);
+    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_view->setSortingEnabled(false);
+    m_view->setShowGrid(true);
+    m_view->setWordWrap(false);
+    m_view->verticalHeader()->hide();
+    m_view->verticalHeader()->setDefaultSectionSize(20);
+    m_view->horizontalHeader()->setSectionsClickable(false);
+    m_view->horizontalHeader()->setHighlightSections(false);
+    for (int column = 0; column < PigeonTableModel::ColumnCount; ++column)
+        m_view->setColumnWidth(column, PigeonTableModel::ColumnWidth(column));
+    QFont font(u"Verdana"_s);
+    font.setPixelSize(16);
+    font.setWeight(QFont::Medium);
+    m_view->setFont(font);
+    QPalette palette = m_view->palette();
+    palette.setColor(QPalette::Text, QColor(0, 0, 255));
+    m_view->setPalette(palette);
+    // A click anywhere in the list, also below the last row, sets the selection.
+    m_view->viewport()->installEventFilter(this);
+    connect(m_view, &QTableView::pressed, this,
+            [this](const QModelIndex& index) { SelectRow(index.row()); });
+
+    m_photo->setObjectName(u"pigeonPhoto"_s);
+    m_photo->SetPixmap(Artwork::DefaultPortrait());
+    m_photo->setCursor(Qt::PointingHandCursor);
+    m_photo->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    m_previews = {new CPanelPodgladuTab1(appData, this), new CPanelPodgladuTab2(appData, this),
+                  new CPanelPodgladuTab3(appData, this), new CPanelPodgladuTab4(appData, this),
+                  new CPanelPodgladuTab5(appData, this)};
+    for (size_t i = 1; i < m_previews.size(); ++i)
+        m_previews[i]->hide();
 }
+
+CZakladkaListaPsow::~CZakladkaListaPsow() = default;
 
 void CZakladkaListaPsow::SetCountLabels(QLabel* loftCount, QLabel* categoryCount) {
     m_loftCount = loftCount;
@@ -17,9 +86,305 @@ void CZakladkaListaPsow::SetCountLabels(QLabel* loftCount, QLabel* categoryCount
 void CZakladkaListaPsow::ShowCategory(int loftIndex, int categoryIndex) {
     m_shownLoft = loftIndex;
     m_shownCategory = categoryIndex;
+    if (loftIndex < 0 || loftIndex >= static_cast<int>(m_data.lofts.size()))
+        return;
+    const auto& categories = m_data.lofts[size_t(loftIndex)].categories;
+    if (categoryIndex < 0 || categoryIndex >= static_cast<int>(categories.size()))
+        return;
+    Fill(loftIndex, categories[size_t(categoryIndex)].id);
+}
+
+void CZakladkaListaPsow::Fill(int loftIndex, int categoryId) {
+    if (loftIndex == -1 && categoryId == -1) {
+        m_model->Clear();
+        return;
+    }
+    std::vector<int> ids;
+    if (const DbResult result = m_data.ReadCategoryMembers(categoryId, ids); result.failed())
+        MessageBox::ShowFailure(this, result);
+    m_model->Fill(std::move(ids));
+    if (m_categoryCount)
+        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
 }
 
 void CZakladkaListaPsow::ClearList() {
     m_shownLoft = -1;
     m_shownCategory = -1;
+    m_model->Clear();
+}
+
+int CZakladkaListaPsow::SetRow(int row, const PigeonRecord& pigeon) {
+    return m_model->SetRow(row, pigeon);
+}
+
+int CZakladkaListaPsow::CurrentPigeonId() const {
+    return m_data.currentPigeon < 0 ? 0 : m_model->PigeonAt(m_data.currentPigeon);
+}
+
+int CZakladkaListaPsow::CurrentCategoryId() const {
+    if (m_data.currentLoft < 0 || m_data.currentCategory < 0)
+        return 0;
+    return m_data.lofts[size_t(m_data.currentLoft)].categories[size_t(m_data.currentCategory)].id;
+}
+
+void CZakladkaListaPsow::SelectRow(int row) {
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_data.currentPigeon = -1;
+        m_view->clearSelection();
+        m_photo->SetPixmap(Artwork::DefaultPortrait());
+        for (CPreviewPage* page : m_previews)
+            page->Show(-1);
+        return;
+    }
+    m_data.currentPigeon = row;
+    m_view->selectRow(row);
+    const int id = m_model->PigeonAt(row);
+    ShowPhotoOf(id);
+    for (CPreviewPage* page : m_previews)
+        page->Show(id);
+}
+
+void CZakladkaListaPsow::ShowPhotoOf(int pigeonId) {
+    PigeonRecord pigeon = m_data.FindPigeon(pigeonId);
+    if (pigeon.photos.empty() || !m_photo->LoadFile(PhotoPath(pigeon.photos.front())))
+        m_photo->SetPixmap(Artwork::DefaultPortrait());
+}
+
+void CZakladkaListaPsow::ShowPreviewPage(int page) {
+    if (page < 0 || page >= static_cast<int>(m_previews.size()))
+        return;
+    m_previewPage = page;
+    m_listMode = page == 0 ? 0 : 1;
+    LayoutPage();
+    for (size_t i = 0; i < m_previews.size(); ++i)
+        m_previews[i]->setVisible(static_cast<int>(i) == page);
+    update();
+}
+
+QRect CZakladkaListaPsow::LinkRect(int link) const {
+    const int top = 50 + link * 30;
+    return QRect(QPoint(5, top), QPoint(209, top + 29));
+}
+
+QRect CZakladkaListaPsow::PreviewCaptionRect(int page) const {
+    const int left = page == 0 ? 240 : kPreviewRights[page - 1];
+    return QRect(QPoint(left, height() - 22), QPoint(kPreviewRights[page] - 1, height() - 1));
+}
+
+void CZakladkaListaPsow::LayoutPage() {
+    const QRect r = rect();
+    const int bottomGap = m_listMode == 0 ? 160 : 460;
+    m_view->setGeometry(
+        QRect(QPoint(240, r.top()), QPoint(r.right() - 15, r.bottom() - bottomGap)));
+    const QRect first(QPoint(240, r.bottom() - 162), QPoint(r.right() - 15, r.bottom() - 28));
+    const QRect others(QPoint(240, r.bottom() - 458), QPoint(r.right() - 15, r.bottom() - 28));
+    for (size_t i = 0; i < m_previews.size(); ++i)
+        m_previews[i]->setGeometry(i == 0 ? first : others);
+    m_photo->setGeometry(PhotoRect().adjusted(2, 2, -2, -2));
+}
+
+void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(236, 242, 251));
+    for (const QRect& band : {QRect(QPoint(5, 15), QPoint(209, 169)),
+                              QRect(QPoint(5, 170), QPoint(209, 259)), PhotoRect()})
+        painter.fillRect(band, Qt::white);
+    painter.fillRect(LinkRect(PedigreeLink), QColor(228, 235, 250));
+    painter.setFont(CaptionFont(18));
+    painter.setPen(QColor(63, 172, 255));
+    painter.drawText(QRect(15, 15, 190, 34), Qt::AlignVCenter, u"Pigeon"_s);
+    painter.setFont(CaptionFont(14));
+    for (int link = 0; link < LinkCount; ++link) {
+        const QRect area = LinkRect(link);
+        painter.setPen(kLinkColour);
+        painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
+                         QString::fromUtf16(kLinkTexts[link]));
+        // A raised edge along the bottom of each link.
+        painter.setPen(QColor(210, 222, 242));
+        painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
+        painter.setPen(Qt::white);
+        painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(155, 215, 155));
+        painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
+    }
+    painter.setFont(CaptionFont(12, false));
+    painter.setPen(QColor(120, 140, 175));
+    painter.drawText(QRect(5, 390, 205, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                     u"Click the photo to browse all photos"_s);
+
+    // The preview bar with its five captions.
+    const QRect bar(QPoint(240, height() - 22), QPoint(957, height() - 1));
+    QLinearGradient gradient(bar.topLeft(), bar.bottomLeft());
+    gradient.setColorAt(0, QColor(19, 126, 209));
+    gradient.setColorAt(1, QColor(15, 107, 177));
+    painter.fillRect(bar, gradient);
+    painter.setFont(CaptionFont(13));
+    for (int page = 0; page < 5; ++page) {
+        const QRect caption = PreviewCaptionRect(page);
+        if (page == m_previewPage)
+            painter.fillRect(caption.adjusted(1, 2, -1, 0), QColor(155, 255, 155, 120));
+        painter.setPen(Qt::white);
+        painter.drawText(caption, Qt::AlignCenter, QString::fromUtf16(kPreviewCaptions[page]));
+    }
+}
+
+void CZakladkaListaPsow::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    for (int page = 0; page < 5; ++page) {
+        if (PreviewCaptionRect(page).contains(point)) {
+            ShowPreviewPage(page);
+            return;
+        }
+    }
+    for (int link = 0; link < LinkCount; ++link) {
+        if (LinkRect(link).contains(point)) {
+            RunLink(link);
+            return;
+        }
+    }
+    if (PhotoRect().contains(point))
+        OpenPhotoViewer();
+}
+
+bool CZakladkaListaPsow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (!m_view->indexAt(press->position().toPoint()).isValid()) {
+            SelectRow(-1);
+            return true;
+        }
+    }
+    return CTabPage::eventFilter(watched, event);
+}
+
+void CZakladkaListaPsow::RunLink(int link) {
+    switch (link) {
+    case AddLink:
+        Perform(PageCommand::AddPigeon);
+        break;
+    case EditLink:
+        Perform(PageCommand::EditPigeon);
+        break;
+    case DeleteLink:
+        Perform(PageCommand::DeletePigeon);
+        break;
+    case MoveLink:
+        Perform(PageCommand::MovePigeon);
+        break;
+    case TreeLink:
+        if (m_data.currentPigeon < 0)
+            MessageBox::ShowMessage(this, u"Wybierz ptaka z listy"_s);
+        else
+            Q_EMIT familyTreeRequested(CurrentPigeonId());
+        break;
+    case PrintCategoryLink:
+        Perform(PageCommand::PrintCategory);
+        break;
+    case PedigreeLink:
+        if (m_data.currentPigeon < 0)
+            MessageBox::ShowMessage(this,
+                                    u"You must select pigeon from list to print his pedigree."_s);
+        else
+            Q_EMIT pedigreeRequested(CurrentPigeonId());
+        break;
+    default:
+        break;
+    }
+}
+
+void CZakladkaListaPsow::HandleCommand(PageCommand command) {
+    switch (command) {
+    case PageCommand::AddPigeon:
+        if (m_data.currentLoft < 0 || m_data.currentCategory < 0)
+            MessageBox::ShowMessage(this, u"You can't add pigeon with no selected category."_s);
+        break;
+    case PageCommand::DeletePigeon:
+        DeleteCurrent();
+        break;
+    case PageCommand::AddToPrintList:
+        AddToPrintList();
+        break;
+    case PageCommand::RemoveFromPrintList:
+        RemoveFromPrintList();
+        break;
+    case PageCommand::PrintList:
+        PrintList();
+        break;
+    case PageCommand::PrintCategory:
+        PrintCategory();
+        break;
+    default:
+        break;
+    }
+}
+
+void CZakladkaListaPsow::DeleteCurrent() {
+    const int row = m_data.currentPigeon;
+    if (row < 0 || m_data.currentLoft < 0 || m_data.currentCategory < 0)
+        return;
+    if (!MessageBox::AskYesNo(this, u"Do you want delete selected pigeon?"_s, u"Are you sure?"_s))
+        return;
+    const int id = m_model->PigeonAt(row);
+    // A row whose pigeon is not loaded has only its link to remove.
+    const DbResult result = m_data.pigeons.count(id)
+                                ? m_data.DeletePigeonWithAttachments(id, CurrentCategoryId())
+                                : m_data.RemoveCategoryLink(CurrentCategoryId(), id);
+    if (!result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    m_model->RemoveRow(row);
+    SelectRow(-1);
+    if (m_categoryCount)
+        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+}
+
+void CZakladkaListaPsow::AddToPrintList() {
+    if (m_data.currentPigeon < 0)
+        return;
+    if (const DbResult result = m_data.AddToBirdList(CurrentPigeonId()); !result.ok())
+        MessageBox::ShowFailure(this, result);
+}
+
+void CZakladkaListaPsow::RemoveFromPrintList() {
+    if (m_data.currentPigeon < 0)
+        return;
+    if (const DbResult result = m_data.RemoveFromBirdList(CurrentPigeonId()); !result.ok())
+        MessageBox::ShowFailure(this, result);
+}
+
+void CZakladkaListaPsow::PrintList() {
+    std::vector<int> ids;
+    if (const DbResult result = m_data.ReadBirdList(ids); result.failed()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    Q_EMIT printListRequested(ids, QString());
+}
+
+void CZakladkaListaPsow::PrintCategory() {
+    if (m_data.currentLoft < 0 || m_data.currentCategory < 0)
+        return;
+    std::vector<int> ids;
+    if (const DbResult result = m_data.ReadCategoryMembers(CurrentCategoryId(), ids);
+        result.failed()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    Q_EMIT printListRequested(ids, u"Print Category"_s);
+}
+
+void CZakladkaListaPsow::OpenPhotoViewer() {
+    if (m_data.currentPigeon < 0) {
+        MessageBox::ShowMessage(this, u"Select pigeon from list to browse his photos."_s);
+        return;
+    }
+    const PigeonRecord& pigeon = m_data.FindPigeon(CurrentPigeonId());
+    if (pigeon.photos.empty()) {
+        MessageBox::ShowMessage(this, u"Selected pigeon has not photos."_s);
+        return;
+    }
+    CPodgladZdjec viewer(pigeon.photos, this);
+    viewer.exec();
 }

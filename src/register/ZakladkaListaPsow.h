@@ -2,28 +2,96 @@
 
 #include "ui/TabPage.h"
 
-class QLabel;
+#include <QRect>
 
-// The pigeon list tab: the pigeons of the current category.
+#include <array>
+#include <vector>
+
+class CPreviewPage;
+class PictureBox;
+class PigeonTableModel;
+class QLabel;
+class QTableView;
+struct PigeonRecord;
+
+// The pigeon list tab: the pigeons of the current category, the links that act on the selected
+// one, its first photo and the preview panel under the list.
 class CZakladkaListaPsow : public CTabPage {
     Q_OBJECT
 
 public:
+    enum Link {
+        AddLink,
+        EditLink,
+        DeleteLink,
+        MoveLink,
+        TreeLink,
+        PrintCategoryLink,
+        PedigreeLink,
+        LinkCount
+    };
+
     CZakladkaListaPsow(AppData& appData, QWidget* parent);
+    ~CZakladkaListaPsow() override;
 
     /// The main window's count labels; the category count is this page's to write.
     void SetCountLabels(QLabel* loftCount, QLabel* categoryCount);
     /// Shows the pigeons of a category of a loft (indexes into the loaded lofts).
     void ShowCategory(int loftIndex, int categoryIndex);
+    /// Rebuilds the list from a category's links; with -1, -1 only the row map is cleared.
+    void Fill(int loftIndex, int categoryId);
     /// Empties the list.
     void ClearList();
-    /// The loft and category indexes shown, -1 when the list is empty.
+    /// Writes one row from a pigeon; -1 appends. Returns the row.
+    int SetRow(int row, const PigeonRecord& pigeon);
+    /// Selects a row as a click would (-1 for a click below the last row).
+    void SelectRow(int row);
+    void ShowPreviewPage(int page);
+
     int ShownLoft() const { return m_shownLoft; }
     int ShownCategory() const { return m_shownCategory; }
+    int ListMode() const { return m_listMode; }
+    PigeonTableModel* Model() const { return m_model; }
+    QTableView* View() const { return m_view; }
+    PictureBox* Photo() const { return m_photo; }
+    CPreviewPage* PreviewPage(int page) const { return m_previews[size_t(page)]; }
+    QRect LinkRect(int link) const;
+    QRect PreviewCaptionRect(int page) const;
+    QRect PhotoRect() const { return QRect(QPoint(5, 410), QPoint(209, 619)); }
+    void LayoutPage() override;
+
+Q_SIGNALS:
+    /// Asks for windows that other parts of the program provide.
+    void familyTreeRequested(int pigeonId);
+    void pedigreeRequested(int pigeonId);
+    void printListRequested(const std::vector<int>& pigeonIds, const QString& title);
+
+protected:
+    void HandleCommand(PageCommand command) override;
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    int m_shownLoft = -1;
-    int m_shownCategory = -1;
+    void RunLink(int link);
+    void DeleteCurrent();
+    void AddToPrintList();
+    void RemoveFromPrintList();
+    void PrintList();
+    void PrintCategory();
+    void OpenPhotoViewer();
+    void ShowPhotoOf(int pigeonId);
+    int CurrentPigeonId() const;
+    int CurrentCategoryId() const;
+
     QLabel* m_loftCount = nullptr;
     QLabel* m_categoryCount = nullptr;
+    int m_listMode = 0;
+    int m_shownLoft = -1;
+    int m_shownCategory = -1;
+    PigeonTableModel* m_model;
+    QTableView* m_view;
+    PictureBox* m_photo;
+    std::array<CPreviewPage*, 5> m_previews{};
+    int m_previewPage = 0;
 };

@@ -60,6 +60,10 @@ public:
     DbResult LoadExtra(int loftId);
     /// LoadPigeons, then LoadExtra; the caller refills its lists afterwards.
     DbResult SelectLoft(int loftId);
+    /// The pigeon ids linked to a category, in link order.
+    DbResult ReadCategoryMembers(int categoryId, std::vector<int>& pigeonIds);
+    /// The pigeon ids on the individual print list, in the order they were put there.
+    DbResult ReadBirdList(std::vector<int>& pigeonIds);
 
     // Writers with the mode convention.
     DbResult SavePigeon(int mode, PigeonRecord& pigeon);
@@ -91,6 +95,9 @@ public:
     /// Deletes the note's row, then its file.
     DbResult DeleteNote(const NoteRecord& note);
     DbResult DeletePigeon(int id);
+    /// Deletes a pigeon of the loaded loft with its treatments, photos, documents and its link
+    /// to a category, all or nothing; the stored files go once the rows are gone.
+    DbResult DeletePigeonWithAttachments(int pigeonId, int categoryId);
 
     // Statements of single fields; the caller mirrors them in memory.
     DbResult SetPigeonParents(int pigeonId, int sireId, int damId);

@@ -445,3 +445,30 @@ DbResult AppData::LoadExtra(int loftId) {
     });
     return status.Result();
 }
+
+DbResult AppData::ReadCategoryMembers(int categoryId, std::vector<int>& pigeonIds) {
+    pigeonIds.clear();
+    DbSession& s = runner;
+    const auto close = qScopeGuard([&s] { s.Close(); });
+    if (!s.Open(PigeonsDbPath()))
+        return ResultOfFailure(s);
+    if (!s.Query(u"SELECT id_golebia FROM kategoria_id WHERE id_kategorii = ? ORDER BY id;"_s,
+                 {categoryId}))
+        return ResultOfFailure(s);
+    for (; s.HasRow(); s.Next())
+        pigeonIds.push_back(s.Int(0));
+    return s.LastErrorCode() == 0 ? DbResult::Done() : ResultOfFailure(s);
+}
+
+DbResult AppData::ReadBirdList(std::vector<int>& pigeonIds) {
+    pigeonIds.clear();
+    DbSession& s = runner;
+    const auto close = qScopeGuard([&s] { s.Close(); });
+    if (!s.Open(ExtraDbPath()))
+        return ResultOfFailure(s);
+    if (!s.Query(u"SELECT id_golebia FROM ild ORDER BY id;"_s))
+        return ResultOfFailure(s);
+    for (; s.HasRow(); s.Next())
+        pigeonIds.push_back(s.Int(0));
+    return s.LastErrorCode() == 0 ? DbResult::Done() : ResultOfFailure(s);
+}

@@ -582,6 +582,52 @@ DbResult AppData::DeletePigeon(int id) {
     return result;
 }
 
+DbResult AppData::DeletePigeonWithAttachments(int pigeonId, int categoryId) {
+    const auto found = pigeons.find(pigeonId);
+    if (found == pigeons.end())
+        return RowMissing();
+    PigeonRecord& pigeon = found->second;
+    QStringList files;
+    {
+        const auto close = qScopeGuard([this] { runner.Close(); });
+        if (!runner.Open(PigeonsDbPath()))
+            return ResultOfFailure(runner);
+        DbTransaction transaction(runner);
+        if (!transaction.Begun())
+            return ResultOfFailure(runner);
+        const auto run = [this](const QString& sql, const SqlValues& values) {
+            return runner.Run(sql, values);
+        };
+        if (DbResult r = run(u"DELETE FROM lekisuplementy WHERE id_golebia = ?;"_s, {pigeonId});
+            !r.ok())
+            return r;
+        for (PhotoRecord& photo : pigeon.photos) {
+            if (DbResult r = run(u"DELETE FROM zdjecia WHERE id = ?;"_s, {photo.id}); !r.ok())
+                return r;
+            files.append(PhotoPath(photo));
+        }
+        for (DocumentRecord& document : pigeon.documents) {
+            if (DbResult r = run(u"DELETE FROM dokumenty WHERE id = ?;"_s, {document.id}); !r.ok())
+                return r;
+            files.append(DocumentPath(document));
+        }
+        if (DbResult r = run(u"DELETE FROM pigeons WHERE id = ?;"_s, {pigeonId}); !r.ok())
+            return r;
+        if (DbResult r =
+                run(u"DELETE FROM kategoria_id WHERE id_kategorii = ? AND id_golebia = ?;"_s,
+                    {categoryId, pigeonId});
+            !r.ok())
+            return r;
+        if (DbResult r = transaction.Commit(); !r.ok())
+            return r;
+    }
+    // The rows are gone for good; a file that cannot be removed now is only a leftover.
+    for (const QString& file : files)
+        QFile::remove(file);
+    pigeons.erase(found);
+    return DbResult::Done();
+}
+
 DbResult AppData::SetPigeonParents(int pigeonId, int sireId, int damId) {
     return DbSession::Execute(PigeonsDbPath(),
                               u"UPDATE pigeons SET id_ojca = ?, id_matki = ? WHERE id = ?;"_s,

@@ -305,6 +305,19 @@ QPixmap AboutPicture() {
     });
 }
 
+QPixmap DefaultPortrait() {
+    return Cached(u"vornel-default-portrait"_s, QSize(214, 148), [](QPainter& p) {
+        QLinearGradient back(0, 0, 0, 148);
+        back.setColorAt(0, QColor(235, 242, 252));
+        back.setColorAt(1, QColor(205, 222, 245));
+        p.fillRect(QRect(0, 0, 214, 148), back);
+        PaintPigeon(p, QRectF(47, 24, 120, 90), QColor(160, 182, 215));
+        p.setPen(QColor(110, 135, 175));
+        p.setFont(Face(u"Tahoma"_s, 12));
+        p.drawText(QRectF(0, 118, 214, 24), Qt::AlignCenter, u"No photo"_s);
+    });
+}
+
 QPixmap CalendarBand(int width) {
     width = std::max(width, 1);
     return Cached(u"vornel-calendar-band-%1"_s.arg(width), QSize(width, 44), [width](QPainter& p) {

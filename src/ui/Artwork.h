@@ -27,6 +27,8 @@ QPixmap StartLinksTop();
 QPixmap StartLinksBottom();
 QPixmap StartPicture();
 QPixmap AboutPicture();
+/// The portrait shown for a bird without photos.
+QPixmap DefaultPortrait();
 /// The band over the start page's calendar, width pixels wide.
 QPixmap CalendarBand(int width);
 

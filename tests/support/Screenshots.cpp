@@ -10,6 +10,7 @@
 #include "app/Pomoc.h"
 #include "app/ShippedFiles.h"
 #include "app/ZarzadzajHodowlami.h"
+#include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 
@@ -54,11 +55,24 @@ void SampleLoft(AppData& data) {
             data.SaveCategory(-1, c);
         }
     }
+    int colour = 0;
+    data.AddLookup(Lookup::Colours, 1, u"Niebieski"_s, &colour);
+    const QString names[] = {u"Błyskawica"_s, u""_s, u"Zefir"_s, u"Kometa"_s, u""_s, u"Grom"_s};
     for (int i = 0; i < 24; ++i) {
         PigeonRecord pigeon;
         pigeon.idLoft = 1;
+        pigeon.country = u"PL"_s;
+        pigeon.branch = u"0207"_s;
+        pigeon.year = QString::number(2020 + i % 6);
         pigeon.ringNumber = QString::number(1200 + i);
+        pigeon.name = names[i % 6];
+        pigeon.sex = 1 + i % 2;
+        pigeon.idColour = i % 3 == 0 ? colour : 0;
+        pigeon.notesGeneral = i % 4 == 0 ? u"Bardzo dobry lotnik, wraca pierwszy"_s : QString();
+        pigeon.idSire = i >= 2 ? 1 : 0;
+        pigeon.idDam = i >= 2 ? 2 : 0;
         data.SavePigeon(-1, pigeon);
+        data.AddCategoryLink(1, pigeon.id);
     }
 }
 
@@ -90,7 +104,9 @@ int main(int argc, char** argv) {
         menu->hide();
     }
     main.SetActiveTab(CMainDialog::TabPigeons);
-    Save(&main, folder, u"main-window-pigeons-tab.png"_s);
+    if (auto* list = main.findChild<CZakladkaListaPsow*>())
+        list->SelectRow(3);
+    Save(&main, folder, u"pigeon-list-tab.png"_s);
     main.SetActiveTab(CMainDialog::TabStart);
 
     CZarzadzajHodowlami manager(appData, &main);

@@ -1,0 +1,58 @@
+#include "ui/PictureBox.h"
+
+#include <QImageReader>
+#include <QPainter>
+
+PictureBox::PictureBox(QWidget* parent, Mode mode)
+    : QWidget(parent)
+    , m_mode(mode) {}
+
+bool PictureBox::LoadFile(const QString& path) {
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    const QImage image = reader.read();
+    SetPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
+    return !image.isNull();
+}
+
+void PictureBox::SetPixmap(const QPixmap& pixmap) {
+    m_pixmap = pixmap;
+    update();
+}
+
+void PictureBox::Clear() {
+    SetPixmap({});
+}
+
+void PictureBox::SetMode(Mode mode) {
+    m_mode = mode;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    if (m_pixmap.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect box = rect();
+    switch (m_mode) {
+    case Mode::Normal:
+        painter.drawPixmap(0, 0, m_pixmap);
+        break;
+    case Mode::Centred: {
+        QRect target(QPoint(0, 0), m_pixmap.size());
+        target.moveCenter(box.center());
+        painter.drawPixmap(target, m_pixmap);
+        break;
+    }
+    case Mode::Stretched:
+        painter.drawPixmap(box, m_pixmap);
+        break;
+    case Mode::Fitted: {
+        QRect target(QPoint(0, 0), m_pixmap.size().scaled(box.size(), Qt::KeepAspectRatio));
+        target.moveCenter(box.center());
+        painter.drawPixmap(target, m_pixmap);
+        break;
+    }
+    }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// Shows one picture: at its natural size, centred, or stretched over the whole box.
+class PictureBox : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class Mode { Normal, Centred, Stretched, Fitted };
+
+    explicit PictureBox(QWidget* parent = nullptr, Mode mode = Mode::Stretched);
+
+    /// Loads a picture file; false (and an empty box) when it cannot be read.
+    bool LoadFile(const QString& path);
+    void SetPixmap(const QPixmap& pixmap);
+    void Clear();
+    void SetMode(Mode mode);
+    Mode GetMode() const { return m_mode; }
+    const QPixmap& Pixmap() const { return m_pixmap; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap m_pixmap;
+    Mode m_mode;
+};
