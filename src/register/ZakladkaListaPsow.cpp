@@ -1,8 +1,10 @@
 #include "register/ZakladkaListaPsow.h"
 
+#include "register/DodajSerieObraczek.h"
 #include "register/PigeonTableModel.h"
 #include "register/PodgladZdjec.h"
 #include "register/PreviewPages.h"
+#include "register/RingSeries.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "ui/Artwork.h"
@@ -302,6 +304,9 @@ void CZakladkaListaPsow::HandleCommand(PageCommand command) {
     case PageCommand::DeletePigeon:
         DeleteCurrent();
         break;
+    case PageCommand::AddRingSeries:
+        AddRingSeries();
+        break;
     case PageCommand::AddToPrintList:
         AddToPrintList();
         break;
@@ -336,6 +341,38 @@ void CZakladkaListaPsow::DeleteCurrent() {
     }
     m_model->RemoveRow(row);
     SelectRow(-1);
+    if (m_categoryCount)
+        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+}
+
+void CZakladkaListaPsow::AddRingSeries() {
+    if (m_data.currentLoft < 0 || m_data.currentCategory < 0) {
+        MessageBox::ShowMessage(this, u"You must select category from list of categories"_s,
+                                u"Error"_s);
+        return;
+    }
+    CDodajSerieObraczek dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (const QString problem = RingSeriesProblem(dialog.StartNumber(), dialog.EndNumber());
+        !problem.isEmpty()) {
+        MessageBox::ShowMessage(this, problem, u"Error! Too much rings"_s);
+        return;
+    }
+    PigeonRecord model;
+    model.idLoft = m_data.CurrentLoftId();
+    model.country = dialog.Country();
+    model.branch = dialog.Union();
+    model.year = dialog.Year();
+    std::vector<int> ids;
+    if (const DbResult result = m_data.AddRingSeries(model, dialog.StartNumber(),
+                                                     dialog.EndNumber(), CurrentCategoryId(), ids);
+        !result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    for (int id : ids)
+        m_model->SetRow(-1, m_data.FindPigeon(id));
     if (m_categoryCount)
         m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
 }

@@ -75,6 +75,7 @@ protected:
 private:
     void RunLink(int link);
     void DeleteCurrent();
+    void AddRingSeries();
     void AddToPrintList();
     void RemoveFromPrintList();
     void PrintList();

@@ -67,6 +67,10 @@ public:
 
     // Writers with the mode convention.
     DbResult SavePigeon(int mode, PigeonRecord& pigeon);
+    /// Inserts one pigeon per ring number from first to last (copies of model) and links each
+    /// to the category, all or nothing. The new ids go to newIds in ring order.
+    DbResult AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last, int categoryId,
+                           std::vector<int>& newIds);
     DbResult SaveLoft(int mode, LoftRecord& loft);
     DbResult SaveCategory(int mode, CategoryRecord& category);
     DbResult SavePair(int mode, PairRecord& pair);

@@ -172,6 +172,85 @@ Fields ContactFields(const ContactRecord& c) {
     };
 }
 
+const Columns& PigeonInsertColumns() {
+    static const Columns columns{u"nazwa",
+                                 u"id_hodowli",
+                                 u"id_matki",
+                                 u"id_ojca",
+                                 u"id_wlasciciela",
+                                 u"id_hodowcy",
+                                 u"id_rasy",
+                                 u"id_linia",
+                                 u"id_koloroka",
+                                 u"plec",
+                                 u"id_statusu",
+                                 u"id_koloru",
+                                 u"ocena_ogolna",
+                                 u"ocena_zdrowia",
+                                 u"ocena_upierzenia",
+                                 u"ocena_lotowa",
+                                 u"nr_obraczki",
+                                 u"kraj",
+                                 u"oddzial",
+                                 u"rocznik",
+                                 u"genotyp",
+                                 u"fenotyp",
+                                 u"notatkiogolne",
+                                 u"notatkicechywygladu",
+                                 u"notatkichoroby",
+                                 u"notatkiproblemy",
+                                 u"NotatkaRodowodowa0",
+                                 u"NotatkaRodowodowa1",
+                                 u"NotatkaRodowodowa2",
+                                 u"NotatkaRodowodowa3",
+                                 u"NotatkaRodowodowa4",
+                                 u"DataDodania",
+                                 u"DataKupna",
+                                 u"DataSprzedazy",
+                                 u"DataUrodzenia",
+                                 u"DataOdejscia"};
+    return columns;
+}
+
+const Columns& PigeonUpdateColumns() {
+    static const Columns columns{u"nazwa",
+                                 u"kraj",
+                                 u"oddzial",
+                                 u"nr_obraczki",
+                                 u"rocznik",
+                                 u"genotyp",
+                                 u"fenotyp",
+                                 u"id_matki",
+                                 u"id_ojca",
+                                 u"id_wlasciciela",
+                                 u"id_hodowcy",
+                                 u"id_rasy",
+                                 u"id_linia",
+                                 u"id_koloroka",
+                                 u"plec",
+                                 u"id_statusu",
+                                 u"ocena_ogolna",
+                                 u"ocena_zdrowia",
+                                 u"ocena_upierzenia",
+                                 u"ocena_lotowa",
+                                 u"NotatkaRodowodowa0",
+                                 u"NotatkaRodowodowa1",
+                                 u"NotatkaRodowodowa2",
+                                 u"NotatkaRodowodowa3",
+                                 u"NotatkaRodowodowa4",
+                                 u"id_koloru",
+                                 u"notatkiogolne",
+                                 u"notatkicechywygladu",
+                                 u"notatkichoroby",
+                                 u"notatkiproblemy",
+                                 u"notatkif",
+                                 u"DataKupna",
+                                 u"DataSprzedazy",
+                                 u"DataUrodzenia",
+                                 u"DataOdejscia"};
+    return columns;
+}
+
 // Clients and breeders share their columns; a breeder has a second post code after the first.
 // An update leaves the classification columns as they were inserted.
 Columns ContactColumns(bool breeder, bool forInsert) {
@@ -193,82 +272,49 @@ DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
         return DeletePigeon(pigeon.id);
     const DbResult result =
         SaveRow(runner, PigeonsDbPath(), u"pigeons", mode, pigeon.id, PigeonFields(pigeon),
-                {u"nazwa",
-                 u"id_hodowli",
-                 u"id_matki",
-                 u"id_ojca",
-                 u"id_wlasciciela",
-                 u"id_hodowcy",
-                 u"id_rasy",
-                 u"id_linia",
-                 u"id_koloroka",
-                 u"plec",
-                 u"id_statusu",
-                 u"id_koloru",
-                 u"ocena_ogolna",
-                 u"ocena_zdrowia",
-                 u"ocena_upierzenia",
-                 u"ocena_lotowa",
-                 u"nr_obraczki",
-                 u"kraj",
-                 u"oddzial",
-                 u"rocznik",
-                 u"genotyp",
-                 u"fenotyp",
-                 u"notatkiogolne",
-                 u"notatkicechywygladu",
-                 u"notatkichoroby",
-                 u"notatkiproblemy",
-                 u"NotatkaRodowodowa0",
-                 u"NotatkaRodowodowa1",
-                 u"NotatkaRodowodowa2",
-                 u"NotatkaRodowodowa3",
-                 u"NotatkaRodowodowa4",
-                 u"DataDodania",
-                 u"DataKupna",
-                 u"DataSprzedazy",
-                 u"DataUrodzenia",
-                 u"DataOdejscia"},
-                {u"nazwa",
-                 u"kraj",
-                 u"oddzial",
-                 u"nr_obraczki",
-                 u"rocznik",
-                 u"genotyp",
-                 u"fenotyp",
-                 u"id_matki",
-                 u"id_ojca",
-                 u"id_wlasciciela",
-                 u"id_hodowcy",
-                 u"id_rasy",
-                 u"id_linia",
-                 u"id_koloroka",
-                 u"plec",
-                 u"id_statusu",
-                 u"ocena_ogolna",
-                 u"ocena_zdrowia",
-                 u"ocena_upierzenia",
-                 u"ocena_lotowa",
-                 u"NotatkaRodowodowa0",
-                 u"NotatkaRodowodowa1",
-                 u"NotatkaRodowodowa2",
-                 u"NotatkaRodowodowa3",
-                 u"NotatkaRodowodowa4",
-                 u"id_koloru",
-                 u"notatkiogolne",
-                 u"notatkicechywygladu",
-                 u"notatkichoroby",
-                 u"notatkiproblemy",
-                 u"notatkif",
-                 u"DataKupna",
-                 u"DataSprzedazy",
-                 u"DataUrodzenia",
-                 u"DataOdejscia"});
+                PigeonInsertColumns(), PigeonUpdateColumns());
     if (result.ok() && pigeon.id >= 1) {
         pigeon.BandLabel = BandLabel(pigeon);
         pigeons.insert_or_assign(pigeon.id, pigeon);
     }
     return result;
+}
+
+DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last,
+                                int categoryId, std::vector<int>& newIds) {
+    newIds.clear();
+    std::vector<PigeonRecord> added;
+    {
+        const auto close = qScopeGuard([this] { runner.Close(); });
+        if (!runner.Open(PigeonsDbPath()))
+            return ResultOfFailure(runner);
+        DbTransaction transaction(runner);
+        if (!transaction.Begun())
+            return ResultOfFailure(runner);
+        const QString insert = InsertSql(u"pigeons", PigeonInsertColumns());
+        const QString link =
+            u"INSERT INTO kategoria_id (id_kategorii, id_golebia) VALUES ( ?, ? );"_s;
+        for (qint64 ring = first; ring <= last; ++ring) {
+            PigeonRecord pigeon = model;
+            pigeon.ringNumber = QString::number(ring);
+            if (DbResult r =
+                    runner.Run(insert, ValuesFor(PigeonFields(pigeon), PigeonInsertColumns()));
+                !r.ok())
+                return r;
+            pigeon.id = runner.LastInsertId();
+            if (DbResult r = runner.Run(link, {categoryId, pigeon.id}); !r.ok())
+                return r;
+            added.push_back(std::move(pigeon));
+        }
+        if (DbResult r = transaction.Commit(); !r.ok())
+            return r;
+    }
+    for (PigeonRecord& pigeon : added) {
+        pigeon.BandLabel = BandLabel(pigeon);
+        newIds.push_back(pigeon.id);
+        pigeons.insert_or_assign(pigeon.id, std::move(pigeon));
+    }
+    return DbResult::Done();
 }
 
 DbResult AppData::SaveLoft(int mode, LoftRecord& loft) {

@@ -1,9 +1,11 @@
 // The pigeon list tab: filling from a category, the cells, selection, delete and the print list.
 
 #include "app/MainDialog.h"
+#include "app/MainMenu.h"
 #include "register/PigeonTableModel.h"
 #include "register/PodgladZdjec.h"
 #include "register/PreviewPages.h"
+#include "register/RingSeries.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
@@ -17,6 +19,8 @@
 #include "ui/PictureBox.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
@@ -234,6 +238,97 @@ private Q_SLOTS:
                  u"You can't add pigeon with no selected category."_s);
     }
 
+    void ringSeriesLimits_data() {
+        QTest::addColumn<qint64>("start");
+        QTest::addColumn<qint64>("end");
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("five") << qint64(1000) << qint64(1004) << true;
+        QTest::newRow("two") << qint64(7) << qint64(8) << true;
+        QTest::newRow("exactly 100") << qint64(1) << qint64(100) << true;
+        QTest::newRow("101") << qint64(1) << qint64(101) << false;
+        QTest::newRow("equal numbers") << qint64(5) << qint64(5) << false;
+        QTest::newRow("end below start") << qint64(9) << qint64(3) << false;
+    }
+
+    void ringSeriesLimits() {
+        QFETCH(qint64, start);
+        QFETCH(qint64, end);
+        QFETCH(bool, accepted);
+        QCOMPARE(RingSeriesProblem(start, end).isEmpty(), accepted);
+    }
+
+    void ringSeriesAddsLinkedPigeons_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QString>("end");
+        QTest::addColumn<int>("added");
+        QTest::newRow("five") << u"1000"_s << u"1004"_s << 5;
+        QTest::newRow("exactly 100") << u"1"_s << u"100"_s << 100;
+        QTest::newRow("too many") << u"1"_s << u"101"_s << 0;
+        QTest::newRow("equal") << u"5"_s << u"5"_s << 0;
+        QTest::newRow("end below start") << u"9"_s << u"3"_s << 0;
+    }
+
+    void ringSeriesAddsLinkedPigeons() {
+        QFETCH(QString, start);
+        QFETCH(QString, end);
+        QFETCH(int, added);
+        FillRingDialog(start, end);
+        m_dialog->RunCommand(CmdRingSeries);
+        QCOMPARE(m_list->Model()->rowCount(), 6 + added);
+        QCOMPARE(CategoryCount(), u"(%1)"_s.arg(6 + added));
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s),
+                 5 + added);
+        if (added == 0) {
+            QCOMPARE(MessageBox::History(), QStringList{u"You can add only 100 rings in serie"_s});
+            QCOMPARE(MessageBox::Captions().last(), u"Error! Too much rings"_s);
+            return;
+        }
+        const PigeonTableModel* model = m_list->Model();
+        QCOMPARE(model->CellText(6, PigeonTableModel::Band), start);
+        QCOMPARE(model->CellText(6 + added - 1, PigeonTableModel::Band), end);
+        QCOMPARE(model->CellText(6, PigeonTableModel::Country), u"DV"_s);
+        QCOMPARE(model->CellText(6, PigeonTableModel::Union), u"04511"_s);
+        QCOMPARE(model->CellText(6, PigeonTableModel::Year), u"2026"_s);
+        QCOMPARE(m_app->FindPigeon(model->PigeonAt(6)).idLoft, 1);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
+                                 u"SELECT count(*) FROM kategoria_id WHERE id_kategorii = 1;"_s),
+                 6 + added);
+    }
+
+    void ringSeriesRefusals() {
+        // Text in a number field is refused and the dialog stays open.
+        ModalDriver::OnNextModal([](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>(u"startNumber"_s)->setText(u"abc"_s);
+            dialog->findChild<QPushButton*>(u"confirm"_s)->click();
+            QVERIFY(dialog->isVisible());
+            dialog->reject();
+        });
+        m_dialog->RunCommand(CmdRingSeries);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"whole numbers"_s));
+        QCOMPARE(m_list->Model()->rowCount(), 6);
+
+        // Without a category nothing is asked.
+        m_app->currentCategory = -1;
+        ModalDriver::NoDialogGuard guard;
+        m_dialog->RunCommand(CmdRingSeries);
+        QCOMPARE(guard.dialogsSeen(), 0);
+        QCOMPARE(MessageBox::History().last(),
+                 u"You must select category from list of categories"_s);
+    }
+
+    void ringSeriesIsAllOrNothing() {
+        ReadOnlyFile readOnly(m_data->pigeonsDb());
+        if (!readOnly.isReadOnly())
+            QSKIP("This machine cannot make a file read-only for the test user.");
+        FillRingDialog(u"1"_s, u"10"_s);
+        m_dialog->RunCommand(CmdRingSeries);
+        QCOMPARE(m_list->Model()->rowCount(), 6);
+        QCOMPARE(m_app->pigeons.size(), 5u);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"could not be saved"_s));
+    }
+
     void photoViewerGoesRound() {
         std::vector<PhotoRecord> photos(3);
         for (int i = 0; i < 3; ++i)
@@ -248,6 +343,17 @@ private Q_SLOTS:
     }
 
 private:
+    void FillRingDialog(const QString& start, const QString& end) {
+        ModalDriver::OnNextModal([start, end](QDialog* dialog) {
+            dialog->findChild<QLineEdit*>(u"country"_s)->setText(u"DV"_s);
+            dialog->findChild<QLineEdit*>(u"union"_s)->setText(u"04511"_s);
+            dialog->findChild<QLineEdit*>(u"year"_s)->setText(u"2026"_s);
+            dialog->findChild<QLineEdit*>(u"startNumber"_s)->setText(start);
+            dialog->findChild<QLineEdit*>(u"endNumber"_s)->setText(end);
+            dialog->findChild<QPushButton*>(u"confirm"_s)->click();
+        });
+    }
+
     QString CategoryCount() const {
         return m_dialog->findChild<QLabel*>(u"categoryCount"_s)->text();
     }

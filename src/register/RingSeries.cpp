@@ -1,0 +1,10 @@
+#include "register/RingSeries.h"
+
+using namespace Qt::StringLiterals;
+
+QString RingSeriesProblem(qint64 start, qint64 end) {
+    const qint64 span = end - start;
+    if (span < 1 || span > 99)
+        return u"You can add only 100 rings in serie"_s;
+    return {};
+}
