@@ -1,5 +1,6 @@
 #include "register/ZakladkaListaPsow.h"
 
+#include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
 #include "register/PigeonTableModel.h"
 #include "register/PodgladZdjec.h"
@@ -298,8 +299,10 @@ void CZakladkaListaPsow::RunLink(int link) {
 void CZakladkaListaPsow::HandleCommand(PageCommand command) {
     switch (command) {
     case PageCommand::AddPigeon:
-        if (m_data.currentLoft < 0 || m_data.currentCategory < 0)
-            MessageBox::ShowMessage(this, u"You can't add pigeon with no selected category."_s);
+        AddPigeon();
+        break;
+    case PageCommand::EditPigeon:
+        EditCurrent();
         break;
     case PageCommand::DeletePigeon:
         DeleteCurrent();
@@ -322,6 +325,40 @@ void CZakladkaListaPsow::HandleCommand(PageCommand command) {
     default:
         break;
     }
+}
+
+void CZakladkaListaPsow::AddPigeon() {
+    if (m_data.currentLoft < 0 || m_data.currentCategory < 0) {
+        MessageBox::ShowMessage(this, u"You can't add pigeon with no selected category."_s);
+        return;
+    }
+    CDodajGolebia editor(m_data, CDodajGolebia::Mode::Add, {}, this, this);
+    if (editor.exec() == QDialog::Accepted && editor.AddedCount() == 0)
+        MessageBox::ShowMessage(this, u"Error - cannot add pigeon."_s);
+}
+
+void CZakladkaListaPsow::AppendNewPigeon(const PigeonRecord& pigeon) {
+    if (const DbResult result = m_data.AddCategoryLink(CurrentCategoryId(), pigeon.id);
+        !result.ok())
+        MessageBox::ShowFailure(this, result);
+    m_model->SetRow(-1, pigeon);
+    if (m_categoryCount)
+        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+}
+
+void CZakladkaListaPsow::EditCurrent() {
+    const int row = m_data.currentPigeon;
+    if (row < 0)
+        return;
+    const PigeonRecord pigeon = m_data.FindPigeon(m_model->PigeonAt(row));
+    if (pigeon.id < 1)
+        return;
+    CDodajGolebia editor(m_data, CDodajGolebia::Mode::Edit, pigeon, nullptr, this);
+    const bool stored = editor.exec() == QDialog::Accepted;
+    // Photos, documents and treatments were stored as they were changed, even on "Close".
+    if (stored)
+        m_model->SetRow(row, editor.Working());
+    SelectRow(row);
 }
 
 void CZakladkaListaPsow::DeleteCurrent() {

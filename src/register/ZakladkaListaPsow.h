@@ -44,6 +44,8 @@ public:
     void ClearList();
     /// Writes one row from a pigeon; -1 appends. Returns the row.
     int SetRow(int row, const PigeonRecord& pigeon);
+    /// Enters a newly stored pigeon: linked to the current category and appended as a row.
+    void AppendNewPigeon(const PigeonRecord& pigeon);
     /// Selects a row as a click would (-1 for a click below the last row).
     void SelectRow(int row);
     void ShowPreviewPage(int page);
@@ -75,6 +77,8 @@ protected:
 private:
     void RunLink(int link);
     void DeleteCurrent();
+    void AddPigeon();
+    void EditCurrent();
     void AddRingSeries();
     void AddToPrintList();
     void RemoveFromPrintList();

@@ -10,6 +10,10 @@
 #include "app/Pomoc.h"
 #include "app/ShippedFiles.h"
 #include "app/ZarzadzajHodowlami.h"
+#include "register/DodajGolebia.h"
+#include "register/DodajSerieObraczek.h"
+#include "register/LeczenieSuplementacjaDodajZmien.h"
+#include "register/PigeonTableModel.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
@@ -19,6 +23,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -73,6 +78,16 @@ void SampleLoft(AppData& data) {
         pigeon.idDam = i >= 2 ? 2 : 0;
         data.SavePigeon(-1, pigeon);
         data.AddCategoryLink(1, pigeon.id);
+        if (i == 3) {
+            TreatmentRecord treatment;
+            treatment.idPigeon = pigeon.id;
+            treatment.name = u"Paramyksowiroza"_s;
+            treatment.category = 1;
+            treatment.dose = u"0,5 ml"_s;
+            treatment.remarks = u"Szczepienie coroczne"_s;
+            treatment.dateGiven = 1'775'000'000;
+            data.SaveTreatment(-1, treatment);
+        }
     }
 }
 
@@ -108,6 +123,28 @@ int main(int argc, char** argv) {
         list->SelectRow(3);
     Save(&main, folder, u"pigeon-list-tab.png"_s);
     main.SetActiveTab(CMainDialog::TabStart);
+
+    {
+        auto* list = main.findChild<CZakladkaListaPsow*>();
+        CDodajGolebia editor(appData, CDodajGolebia::Mode::Edit,
+                             appData.FindPigeon(list->Model()->PigeonAt(3)), nullptr, &main);
+        const char* const pages[] = {"editor-information.png", "editor-remarks.png",
+                                     "editor-documents.png",   "editor-treatments.png",
+                                     "editor-photos.png",      "editor-pedigree-notes.png"};
+        for (int page = 0; page < CDodajGolebia::PageCount; ++page) {
+            editor.Tabs()->setCurrentIndex(page);
+            Save(&editor, folder, QString::fromLatin1(pages[page]));
+        }
+        editor.hide();
+        TreatmentRecord treatment;
+        treatment.id = -1;
+        CLeczenieSuplementacjaDodajZmien dialog(appData, treatment, &main);
+        Save(&dialog, folder, u"treatment-dialog.png"_s);
+        dialog.hide();
+        CDodajSerieObraczek series(&main);
+        Save(&series, folder, u"ring-series-dialog.png"_s);
+        series.hide();
+    }
 
     CZarzadzajHodowlami manager(appData, &main);
     manager.findChild<QListWidget*>(u"loftList"_s)->setCurrentRow(0);

@@ -1,0 +1,129 @@
+#include "ui/DateFields.h"
+
+#include "storage/LocalTime.h"
+#include "ui/CalendarDialog.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::optional<int> Number(const QLineEdit* edit) {
+    bool ok = false;
+    const int value = edit->text().trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+} // namespace
+
+DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
+    : QWidget(parent)
+    , m_label(label)
+    , m_day(new QLineEdit(this))
+    , m_month(new QLineEdit(this))
+    , m_year(new QLineEdit(this))
+    , m_calendar(new QPushButton(u"..."_s, this)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    if (optional) {
+        m_check = new QCheckBox(label, this);
+        m_check->setObjectName(u"check"_s);
+        layout->addWidget(m_check, 1);
+        connect(m_check, &QCheckBox::toggled, this, &DateFields::OnChecked);
+    } else {
+        layout->addWidget(new QLabel(label, this), 1);
+    }
+    m_day->setObjectName(u"day"_s);
+    m_month->setObjectName(u"month"_s);
+    m_year->setObjectName(u"year"_s);
+    m_calendar->setObjectName(u"calendarButton"_s);
+    m_day->setPlaceholderText(u"dd"_s);
+    m_month->setPlaceholderText(u"mm"_s);
+    m_year->setPlaceholderText(u"yyyy"_s);
+    m_day->setMaximumWidth(36);
+    m_month->setMaximumWidth(36);
+    m_year->setMaximumWidth(56);
+    m_calendar->setMaximumWidth(28);
+    m_calendar->setAutoDefault(false);
+    layout->addWidget(m_day);
+    layout->addWidget(m_month);
+    layout->addWidget(m_year);
+    layout->addWidget(m_calendar);
+    connect(m_calendar, &QPushButton::clicked, this, &DateFields::PickFromCalendar);
+    if (m_check)
+        OnChecked(false);
+}
+
+bool DateFields::IsChecked() const {
+    return !m_check || m_check->isChecked();
+}
+
+void DateFields::SetChecked(bool checked) {
+    if (m_check)
+        m_check->setChecked(checked);
+}
+
+void DateFields::OnChecked(bool checked) {
+    for (QLineEdit* edit : {m_day, m_month, m_year}) {
+        edit->clear();
+        edit->setEnabled(checked);
+    }
+    if (checked) {
+        const QDate today = QDate::currentDate();
+        SetDate(today.day(), today.month(), today.year());
+    }
+}
+
+void DateFields::SetDate(int day, int month, int year) {
+    m_day->setText(QString::number(day));
+    m_month->setText(QString::number(month));
+    m_year->setText(QString::number(year));
+}
+
+void DateFields::SetTime(qint64 time) {
+    LocalFields fields;
+    if (time == -1 || !SplitLocalTime(time, fields)) {
+        if (m_check) {
+            m_check->setChecked(false);
+            OnChecked(false);
+        }
+        return;
+    }
+    if (m_check) {
+        const QSignalBlocker blocker(m_check);
+        m_check->setChecked(true);
+        for (QLineEdit* edit : {m_day, m_month, m_year})
+            edit->setEnabled(true);
+    }
+    SetDate(fields.day, fields.month, fields.year);
+}
+
+std::optional<QString> DateFields::Problem() const {
+    if (!IsChecked())
+        return std::nullopt;
+    if (!Number(m_day) || !Number(m_month) || !Number(m_year))
+        return u"%1: day, month and year must be whole numbers."_s.arg(m_label);
+    return std::nullopt;
+}
+
+qint64 DateFields::Compose(int hour, int minute, int second) const {
+    if (!IsChecked() || Problem())
+        return -1;
+    return ComposeLocalTime(*Number(m_year), *Number(m_month), *Number(m_day), hour, minute,
+                            second);
+}
+
+void DateFields::PickFromCalendar() {
+    if (!IsChecked())
+        return;
+    QDate initial;
+    if (const auto d = Number(m_day), m = Number(m_month), y = Number(m_year); d && m && y)
+        initial = QDate(*y, *m, *d);
+    if (const auto picked = CalendarDialog::Pick(this, initial))
+        SetDate(picked->day(), picked->month(), picked->year());
+}

@@ -1,0 +1,398 @@
+// The pigeon editor: adding and editing through the list tab, its dates, lookups and notes, and
+// the pages that store photos, documents and treatments at once.
+
+#include "app/MainDialog.h"
+#include "register/DodajGolebia.h"
+#include "register/DodajGolebiaNotes.h"
+#include "register/PigeonTableModel.h"
+#include "register/ZakladkaListaPsow.h"
+#include "storage/AppData.h"
+#include "storage/FileStore.h"
+#include "storage/InstallDir.h"
+#include "storage/LocalTime.h"
+#include "support/DbProbe.h"
+#include "support/ModalDriver.h"
+#include "support/ShellFixture.h"
+#include "support/TestDataDir.h"
+#include "ui/DateFields.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+template <typename T> T* Find(QWidget* parent, const QString& name) {
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        QTest::qFail(qPrintable(u"no control "_s + name), __FILE__, __LINE__);
+    return child;
+}
+
+void SetText(QWidget* dialog, const QString& name, const QString& text) {
+    Find<QLineEdit>(dialog, name)->setText(text);
+}
+
+void Choose(QWidget* dialog, const QString& name, const QString& item) {
+    auto* box = Find<QComboBox>(dialog, name);
+    box->setCurrentIndex(box->findText(item));
+}
+
+void SetDate(QWidget* dialog, const QString& group, int day, int month, int year) {
+    auto* date = Find<DateFields>(dialog, group);
+    date->SetChecked(true);
+    date->SetDate(day, month, year);
+}
+
+void Click(QWidget* dialog, const QString& name) {
+    Find<QPushButton>(dialog, name)->click();
+}
+
+} // namespace
+
+class TestPigeonEditor : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        MessageBox::SetTestMode(true);
+        FileDialog::SetTestMode(true);
+    }
+
+    void init() {
+        m_data = std::make_unique<TestDataDir>();
+        QVERIFY(PrepareInstallDir());
+        ShellFixture::SeedLofts({{u"Gołębnik"_s, {u"Lotowe"_s}}});
+        AppData seed;
+        QVERIFY(seed.SelectLoft(1).ok());
+        QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Niebieski"_s, &m_blue).ok());
+        QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Czerwony"_s, &m_red).ok());
+        QVERIFY(seed.AddLookup(Lookup::Varieties, 1, u"Pocztowy"_s).ok());
+        QVERIFY(seed.AddLookup(Lookup::Lines, 1, u"Janssen"_s).ok());
+        QVERIFY(seed.AddLookup(Lookup::EyeColours, 1, u"Perłowe"_s).ok());
+        QVERIFY(seed.AddLookup(Lookup::Statuses, 1, u"Lotowy"_s).ok());
+        ContactRecord breeder;
+        breeder.firstName = u"Jan"_s;
+        breeder.lastName = u"Kowalski"_s;
+        QVERIFY(seed.SaveBreeder(-1, breeder).ok());
+        ContactRecord client = breeder;
+        client.lastName = u"Nowak"_s;
+        QVERIFY(seed.SaveClient(-1, client).ok());
+        m_app = std::make_unique<AppData>();
+        m_dialog = ShellFixture::OpenMainDialog(*m_app);
+        m_list = static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
+        MessageBox::History().clear();
+    }
+
+    void cleanup() {
+        m_dialog.reset();
+        m_app.reset();
+    }
+
+    void addWithNothingFilled() {
+        ModalDriver::OnNextModal([](QDialog* editor) { Click(editor, u"ok"_s); });
+        m_list->Perform(PageCommand::AddPigeon);
+        QCOMPARE(m_list->Model()->rowCount(), 1);
+        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), QString());
+        QVERIFY(MessageBox::History().isEmpty());
+
+        AppData reloaded;
+        QVERIFY(reloaded.LoadPigeons(1).ok());
+        QCOMPARE(reloaded.pigeons.size(), 1u);
+        const PigeonRecord& p = reloaded.pigeons.begin()->second;
+        QCOMPARE(p.ringNumber, QString());
+        QCOMPARE(p.sex, 0);
+        QCOMPARE(p.ratingOverall, 0);
+        QCOMPARE(p.idColour, 0);
+        QCOMPARE(p.dateOfBirth, -1);
+        QCOMPARE(p.datePurchased, -1);
+        QVERIFY(p.dateAdded > 0);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
+                                 u"SELECT id_golebia FROM kategoria_id WHERE id_kategorii = 1;"_s),
+                 p.id);
+    }
+
+    void addWithEveryField() {
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            SetText(editor, u"country"_s, u"PL"_s);
+            SetText(editor, u"union"_s, u"0207"_s);
+            SetText(editor, u"year"_s, u"2026"_s);
+            SetText(editor, u"band"_s, u"4711"_s);
+            SetText(editor, u"name"_s, u"Błyskawica"_s);
+            Choose(editor, u"sex"_s, u"Hen"_s);
+            Choose(editor, u"colour"_s, u"Czerwony"_s);
+            Choose(editor, u"variety"_s, u"Pocztowy"_s);
+            Choose(editor, u"line"_s, u"Janssen"_s);
+            Choose(editor, u"eyeColour"_s, u"Perłowe"_s);
+            Choose(editor, u"status"_s, u"Lotowy"_s);
+            Choose(editor, u"breeder"_s, u"Jan Kowalski"_s);
+            Choose(editor, u"owner"_s, u"Jan Nowak"_s);
+            Choose(editor, u"healthRate"_s, u"7"_s);
+            Choose(editor, u"featheringRate"_s, u"8"_s);
+            Choose(editor, u"racingRate"_s, u"9"_s);
+            Choose(editor, u"generalRate"_s, u"10"_s);
+            SetDate(editor, u"datePurchased"_s, 2, 3, 2026);
+            SetDate(editor, u"dateSold"_s, 4, 5, 2026);
+            SetDate(editor, u"dateOfBirth"_s, 31, 4, 2025); // rolls over to 1 May
+            SetDate(editor, u"dateLeft"_s, 6, 7, 2026);
+            auto* remarks = Find<QPlainTextEdit>(editor, u"remarks"_s);
+            remarks->setPlainText(u"ogólne"_s);
+            Click(editor, u"appearance"_s);
+            remarks->setPlainText(u"wygląd"_s);
+            Click(editor, u"problems"_s);
+            remarks->setPlainText(u"problemy"_s);
+            Click(editor, u"diseases"_s);
+            remarks->setPlainText(u"choroby"_s); // stored on OK without another click
+            for (int i = 0; i < 5; ++i)
+                Find<QPlainTextEdit>(editor, u"pedigreeNote%1"_s.arg(i))
+                    ->setPlainText(u"rodowód %1"_s.arg(i));
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QCOMPARE(m_list->Model()->rowCount(), 1);
+        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Colour), u"Czerwony"_s);
+        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Sex), u"Hen"_s);
+
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        const PigeonRecord& p = reloaded.pigeons.begin()->second;
+        QCOMPARE(p.country, u"PL"_s);
+        QCOMPARE(p.branch, u"0207"_s);
+        QCOMPARE(p.year, u"2026"_s);
+        QCOMPARE(p.ringNumber, u"4711"_s);
+        QCOMPARE(p.name, u"Błyskawica"_s);
+        QCOMPARE(p.sex, 2);
+        QCOMPARE(p.idColour, m_red);
+        QCOMPARE(p.phenotype, u"Czerwony"_s);
+        QCOMPARE(reloaded.varieties.at(p.idVariety), u"Pocztowy"_s);
+        QCOMPARE(reloaded.lines.at(p.idLine), u"Janssen"_s);
+        QCOMPARE(reloaded.eyeColours.at(p.idEyeColour), u"Perłowe"_s);
+        QCOMPARE(reloaded.statuses.at(p.idStatus), u"Lotowy"_s);
+        QCOMPARE(reloaded.breeders.at(p.idBreeder).lastName, u"Kowalski"_s);
+        QCOMPARE(reloaded.clients.at(p.idOwner).lastName, u"Nowak"_s);
+        QCOMPARE(p.ratingHealth, 7);
+        QCOMPARE(p.ratingPlumage, 8);
+        QCOMPARE(p.ratingRacing, 9);
+        QCOMPARE(p.ratingOverall, 10);
+        QCOMPARE(p.datePurchased, ComposeLocalTime(2026, 3, 2, 1, 1, 1));
+        QCOMPARE(p.dateSold, ComposeLocalTime(2026, 5, 4, 1, 1, 1));
+        QCOMPARE(p.dateOfBirth, ComposeLocalTime(2025, 5, 1, 1, 1, 1));
+        QCOMPARE(FormatDateTime(p.dateOfBirth), u"01/05/25, 01:01"_s);
+        QCOMPARE(p.dateLeft, ComposeLocalTime(2026, 7, 6, 1, 1, 1));
+        QCOMPARE(p.notesGeneral, u"ogólne"_s);
+        QCOMPARE(p.notesAppearance, u"wygląd"_s);
+        QCOMPARE(p.notesProblems, u"problemy"_s);
+        QCOMPARE(p.notesDiseases, u"choroby"_s);
+        QCOMPARE(p.pedigreeNote1, u"rodowód 0"_s);
+        QCOMPARE(p.pedigreeNote4, u"rodowód 3"_s);
+        QCOMPARE(p.pedigreeNote0, u"rodowód 4"_s);
+    }
+
+    void keepOpenAddsSeveral() {
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            Find<QCheckBox>(editor, u"keepOpen"_s)->setChecked(true);
+            SetText(editor, u"band"_s, u"1"_s);
+            Click(editor, u"ok"_s);
+            SetText(editor, u"band"_s, u"2"_s);
+            Click(editor, u"ok"_s);
+            Click(editor, u"ok"_s);
+            QVERIFY(editor->isVisible());
+            Click(editor, u"close"_s);
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QCOMPARE(m_list->Model()->rowCount(), 3);
+        QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Band), u"2"_s);
+        QCOMPARE(m_list->Model()->CellText(2, PigeonTableModel::Band), u"2"_s);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s), 3);
+    }
+
+    void refusedFieldsKeepTheEditorOpen() {
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            SetDate(editor, u"dateOfBirth"_s, 1, 1, 2026);
+            Find<DateFields>(editor, u"dateOfBirth"_s)->DayEdit()->setText(u"pierwszy"_s);
+            Click(editor, u"ok"_s);
+            QVERIFY(editor->isVisible());
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QCOMPARE(m_list->Model()->rowCount(), 0);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"whole numbers"_s));
+    }
+
+    void editRewritesTheRow() {
+        const int id = AddPigeon(u"100"_s);
+        m_list->SelectRow(0);
+        ModalDriver::OnNextModal([this](QDialog* editor) {
+            m_caption = editor->windowTitle();
+            QVERIFY(!Find<QCheckBox>(editor, u"keepOpen"_s)->isVisible());
+            SetText(editor, u"band"_s, u"101"_s);
+            // Typed text that is no colour keeps the colour id and becomes the phenotype.
+            Choose(editor, u"colour"_s, u"Niebieski"_s);
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(m_caption, u"Editing:    100"_s);
+        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), u"101"_s);
+        QCOMPARE(m_app->pigeons.at(id).idColour, m_blue);
+
+        m_list->SelectRow(0);
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            Find<QComboBox>(editor, u"colour"_s)->setEditText(u"Szpakowaty"_s);
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        QCOMPARE(reloaded.pigeons.at(id).idColour, m_blue);
+        QCOMPARE(reloaded.pigeons.at(id).phenotype, u"Szpakowaty"_s);
+        QCOMPARE(reloaded.pigeons.at(id).ringNumber, u"101"_s);
+    }
+
+    void photosAndDocumentsOfAStoredPigeon() {
+        const int id = AddPigeon(u"200"_s);
+        const QString photo = m_data->makeFile(u"głowa.jpg"_s, "jpeg bytes");
+        const QString document = m_data->makeFile(u"rodowód.pdf"_s, "pdf bytes");
+        m_list->SelectRow(0);
+        ModalDriver::OnNextModal([&](QDialog* editor) {
+            FileDialog::SetNextName(photo);
+            Click(editor, u"addPhoto"_s);
+            FileDialog::SetNextName(document);
+            Click(editor, u"addDocument"_s);
+            QCOMPARE(Find<QListWidget>(editor, u"photoList"_s)->count(), 1);
+            QCOMPARE(Find<QListWidget>(editor, u"documentList"_s)->item(0)->text(),
+                     u"rodowód.pdf"_s);
+            editor->reject(); // "Close" keeps what the pages stored
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        const PigeonRecord& stored = m_app->pigeons.at(id);
+        QCOMPARE(stored.photos.size(), 1u);
+        QCOMPARE(stored.documents.size(), 1u);
+        const QString photoFile =
+            InstallDir() + u"/db/images/"_s + QString::number(stored.photos[0].id) + u"000.jpg"_s;
+        const QString documentFile = InstallDir() + u"/db/documents/"_s +
+                                     QString::number(stored.documents[0].id) + u"000.pdf"_s;
+        QVERIFY(QFile::exists(photoFile));
+        QVERIFY(QFile::exists(documentFile));
+
+        m_list->SelectRow(0);
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            Click(editor, u"deleteDocument"_s); // nothing selected
+            Find<QListWidget>(editor, u"photoList"_s)->setCurrentRow(0);
+            Click(editor, u"deletePhoto"_s);
+            Find<QListWidget>(editor, u"documentList"_s)->setCurrentRow(0);
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
+            Click(editor, u"deleteDocument"_s);
+            QCOMPARE(Find<QListWidget>(editor, u"photoList"_s)->count(), 0);
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QVERIFY(MessageBox::History().contains(u"Please select document."_s));
+        QVERIFY(!QFile::exists(photoFile));
+        QVERIFY(!QFile::exists(documentFile));
+        QVERIFY(m_app->pigeons.at(id).photos.empty());
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
+    }
+
+    void noPhotoBeforeThePigeonIsStored() {
+        FileDialog::Titles().clear();
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            Click(editor, u"addPhoto"_s);
+            Click(editor, u"addDocument"_s);
+            Click(editor, u"addTreatment"_s);
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QVERIFY(FileDialog::Titles().isEmpty());
+        QCOMPARE(m_list->Model()->rowCount(), 0);
+    }
+
+    void treatments() {
+        const int id = AddPigeon(u"300"_s);
+        m_list->SelectRow(0);
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            // A one-letter name is refused; two letters are enough.
+            ModalDriver::OnNextModal([](QDialog* treatment) {
+                Find<QLineEdit>(treatment, u"name"_s)->setText(u"W"_s);
+                Click(treatment, u"ok"_s);
+                QVERIFY(treatment->isVisible());
+                Find<QLineEdit>(treatment, u"name"_s)->setText(u"Wi"_s);
+                Find<DateFields>(treatment, u"dateGiven"_s)->SetDate(10, 3, 2026);
+                Find<QLineEdit>(treatment, u"dose"_s)->setText(u"2 ml"_s);
+                Click(treatment, u"ok"_s);
+            });
+            Click(editor, u"addTreatment"_s);
+            auto* table = Find<QTableWidget>(editor, u"treatmentList"_s);
+            QCOMPARE(table->rowCount(), 1);
+            QCOMPARE(table->item(0, 3)->text(), QString()); // no category chosen
+
+            table->selectRow(0);
+            ModalDriver::OnNextModal([](QDialog* treatment) {
+                Find<QComboBox>(treatment, u"category"_s)->setCurrentIndex(2);
+                Find<DateFields>(treatment, u"dateGiven"_s)->SetDate(12, 3, 2026);
+                Click(treatment, u"ok"_s);
+            });
+            Click(editor, u"editTreatment"_s);
+            QCOMPARE(table->item(0, 3)->text(), u"Lek"_s);
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(MessageBox::History(), QStringList{u"Wprowadź nazwę leku"_s});
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        const std::vector<TreatmentRecord>& stored = reloaded.pigeons.at(id).treatments;
+        QCOMPARE(stored.size(), 1u);
+        QCOMPARE(stored[0].name, u"Wi"_s);
+        QCOMPARE(stored[0].category, 2);
+        QCOMPARE(stored[0].dose, u"2 ml"_s);
+        // Changing the date kept the time of day the treatment was first given.
+        QCOMPARE(m_app->pigeons.at(id).treatments.at(0).dateGiven, stored[0].dateGiven);
+        LocalFields fields;
+        QVERIFY(SplitLocalTime(stored[0].dateGiven, fields));
+        QCOMPARE(fields.day, 12);
+
+        m_list->SelectRow(0);
+        ModalDriver::OnNextModal([](QDialog* editor) {
+            Find<QTableWidget>(editor, u"treatmentList"_s)->selectRow(0);
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
+            Click(editor, u"deleteTreatment"_s);
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM lekisuplementy;"_s),
+                 0);
+        QVERIFY(m_app->pigeons.at(id).treatments.empty());
+    }
+
+private:
+    int AddPigeon(const QString& band) {
+        ModalDriver::OnNextModal([band](QDialog* editor) {
+            SetText(editor, u"band"_s, band);
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        return m_list->Model()->PigeonAt(m_list->Model()->rowCount() - 1);
+    }
+
+    std::unique_ptr<TestDataDir> m_data;
+    std::unique_ptr<AppData> m_app;
+    std::unique_ptr<CMainDialog> m_dialog;
+    CZakladkaListaPsow* m_list = nullptr;
+    int m_blue = 0;
+    int m_red = 0;
+    QString m_caption;
+};
+
+QTEST_MAIN(TestPigeonEditor)
+#include "tst_pigeoneditor.moc"
