@@ -9,6 +9,7 @@
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "racing/ZakladkaLotyGolebi.h"
+#include "register/LookupListDialog.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
@@ -109,9 +110,6 @@ bool IsLaterFeature(int id) {
     case CmdVelocityCalculator:
     case CmdDistanceCalculator:
     case CmdBranchList:
-    case CmdManageColours:
-    case CmdManageVarieties:
-    case CmdManageStatus:
         return true;
     default:
         return false;
@@ -300,6 +298,17 @@ void CMainDialog::RunCommand(int id) {
     case CmdVisitSite:
         ExternalPrograms::OpenUrl(QUrl(kSiteUrl));
         break;
+    case CmdManageColours:
+    case CmdManageVarieties: {
+        CWyborKoloru manager(m_data, id == CmdManageColours ? 1 : 2, this);
+        manager.exec();
+        break;
+    }
+    case CmdManageStatus: {
+        CZarzadzajStatusami manager(m_data, this);
+        manager.exec();
+        break;
+    }
     case CmdRacingSite:
         ExternalPrograms::OpenUrl(QUrl(kRacingSiteUrl));
         break;

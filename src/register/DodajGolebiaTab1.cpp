@@ -1,10 +1,14 @@
 #include "register/DodajGolebiaTab1.h"
 
+#include "register/ChooserCandidates.h"
+#include "register/LookupListDialog.h"
+#include "register/WybierzPsaZListy.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
 #include "ui/Artwork.h"
 #include "ui/DateFields.h"
+#include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
 #include <QCheckBox>
@@ -15,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -34,8 +40,9 @@ QComboBox* Box(QWidget* parent, const QString& name, bool editable = false) {
     return box;
 }
 
-// A box with its "..." button beside it; the button opens the list's manager once it exists.
-QWidget* WithManager(QWidget* parent, QComboBox* box, const QString& buttonName) {
+// A box with its "..." button beside it, which opens the list's manager.
+QWidget* WithManager(QWidget* parent, QComboBox* box, const QString& buttonName,
+                     const std::function<void()>& manage) {
     auto* row = new QWidget(parent);
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -44,7 +51,7 @@ QWidget* WithManager(QWidget* parent, QComboBox* box, const QString& buttonName)
     button->setObjectName(buttonName);
     button->setMaximumWidth(28);
     button->setAutoDefault(false);
-    button->setEnabled(false);
+    QObject::connect(button, &QPushButton::clicked, parent, manage);
     layout->addWidget(button);
     return row;
 }
@@ -116,11 +123,19 @@ CDodajGolebiaTab1::CDodajGolebiaTab1(AppData& appData, PigeonRecord& working, QW
 
     auto* looks = new QGroupBox(u"Appearance and origin"_s, this);
     auto* looksForm = new QFormLayout(looks);
-    looksForm->addRow(u"Color"_s, WithManager(looks, m_colour, u"manageColours"_s));
-    looksForm->addRow(u"Variety"_s, WithManager(looks, m_variety, u"manageVarieties"_s));
-    looksForm->addRow(u"Line"_s, WithManager(looks, m_line, u"manageLines"_s));
-    looksForm->addRow(u"Eye Color"_s, WithManager(looks, m_eyeColour, u"manageEyeColours"_s));
-    looksForm->addRow(u"Pigeon Status"_s, WithManager(looks, m_status, u"manageStatuses"_s));
+    const auto manager = [this](int mode) {
+        return [this, mode] {
+            ManageLookup(mode);
+        };
+    };
+    looksForm->addRow(u"Color"_s, WithManager(looks, m_colour, u"manageColours"_s, manager(1)));
+    looksForm->addRow(u"Variety"_s,
+                      WithManager(looks, m_variety, u"manageVarieties"_s, manager(2)));
+    looksForm->addRow(u"Line"_s, WithManager(looks, m_line, u"manageLines"_s, manager(3)));
+    looksForm->addRow(u"Eye Color"_s,
+                      WithManager(looks, m_eyeColour, u"manageEyeColours"_s, manager(4)));
+    looksForm->addRow(u"Pigeon Status"_s,
+                      WithManager(looks, m_status, u"manageStatuses"_s, manager(0)));
     looksForm->addRow(u"Breeder"_s, m_breeder);
     looksForm->addRow(u"Owner"_s, m_owner);
 
@@ -147,7 +162,8 @@ CDodajGolebiaTab1::CDodajGolebiaTab1(AppData& appData, PigeonRecord& working, QW
         choose->setObjectName(name);
         choose->setMaximumWidth(28);
         choose->setAutoDefault(false);
-        choose->setEnabled(false);
+        const bool sire = row == 0;
+        connect(choose, &QPushButton::clicked, this, [this, sire] { ChooseParent(sire); });
         parentsLayout->addWidget(choose, row, 2);
     }
     parentsLayout->setColumnStretch(1, 1);
@@ -219,6 +235,29 @@ void CDodajGolebiaTab1::Load() {
     ShowParents();
     if (p.photos.empty() || !m_photo->LoadFile(PhotoPath(m_working.photos.front())))
         m_photo->SetPixmap(Artwork::DefaultPortrait());
+}
+
+void CDodajGolebiaTab1::ManageLookup(int mode) {
+    // Choices made so far are kept while the lists are read again.
+    Store();
+    if (mode == 0) {
+        CZarzadzajStatusami manager(m_data, this);
+        manager.exec();
+    } else {
+        CWyborKoloru manager(m_data, mode, this);
+        manager.exec();
+    }
+    if (const DbResult result = m_data.LoadExtra(m_data.CurrentLoftId()); result.failed())
+        MessageBox::ShowFailure(this, result);
+    RefillLookups();
+}
+
+void CDodajGolebiaTab1::ChooseParent(bool sire) {
+    CWybierzPsaZListy chooser(m_data, sire ? ChooseCocks : ChooseHens, this);
+    if (chooser.exec() != QDialog::Accepted || chooser.ResultFlag() != 1)
+        return;
+    (sire ? m_working.idSire : m_working.idDam) = chooser.ChosenId();
+    ShowParents();
 }
 
 void CDodajGolebiaTab1::ShowParents() {

@@ -33,6 +33,8 @@ private:
     void FillMapBox(QComboBox* box, const std::vector<std::pair<int, QString>>& entries, int id);
     int IdOfBox(const QComboBox* box, int fallback) const;
     void ShowParents();
+    void ManageLookup(int mode); // 1 to 4 the lookup manager's modes, 0 the statuses
+    void ChooseParent(bool sire);
 
     QLineEdit* m_country;
     QLineEdit* m_union;

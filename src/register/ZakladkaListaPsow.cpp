@@ -5,6 +5,7 @@
 #include "register/PigeonTableModel.h"
 #include "register/PodgladZdjec.h"
 #include "register/PreviewPages.h"
+#include "register/PrzeniesPsa.h"
 #include "register/RingSeries.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
@@ -307,6 +308,9 @@ void CZakladkaListaPsow::HandleCommand(PageCommand command) {
     case PageCommand::DeletePigeon:
         DeleteCurrent();
         break;
+    case PageCommand::MovePigeon:
+        MoveCurrent();
+        break;
     case PageCommand::AddRingSeries:
         AddRingSeries();
         break;
@@ -342,6 +346,36 @@ void CZakladkaListaPsow::AppendNewPigeon(const PigeonRecord& pigeon) {
         !result.ok())
         MessageBox::ShowFailure(this, result);
     m_model->SetRow(-1, pigeon);
+    if (m_categoryCount)
+        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+}
+
+void CZakladkaListaPsow::MoveCurrent() {
+    const int row = m_data.currentPigeon;
+    if (row < 0 || m_data.currentLoft < 0 || m_data.currentCategory < 0)
+        return;
+    CPrzeniesPsa dialog(m_data, this);
+    if (dialog.exec() != QDialog::Accepted || dialog.ChosenIndex() < 0)
+        return;
+    const int pigeonId = m_model->PigeonAt(row);
+    const int target =
+        m_data.lofts[size_t(m_data.currentLoft)].categories[size_t(dialog.ChosenIndex())].id;
+    if (dialog.Copy()) {
+        if (const DbResult result = m_data.AddCategoryLink(target, pigeonId); !result.ok())
+            MessageBox::ShowFailure(this, result);
+        return;
+    }
+    if (target == CurrentCategoryId()) {
+        MessageBox::ShowMessage(this, u"The pigeon is already in this category."_s);
+        return;
+    }
+    if (const DbResult result = m_data.MoveCategoryLink(pigeonId, CurrentCategoryId(), target);
+        !result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    m_model->RemoveRow(row);
+    SelectRow(-1);
     if (m_categoryCount)
         m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
 }

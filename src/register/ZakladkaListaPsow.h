@@ -78,6 +78,7 @@ private:
     void RunLink(int link);
     void DeleteCurrent();
     void AddPigeon();
+    void MoveCurrent();
     void EditCurrent();
     void AddRingSeries();
     void AddToPrintList();

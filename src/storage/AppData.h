@@ -85,12 +85,15 @@ public:
     // Single-operation writers.
     DbResult AddCategoryLink(int categoryId, int pigeonId);
     DbResult RemoveCategoryLink(int categoryId, int pigeonId);
+    /// Links a pigeon to another category and unlinks it from the first, both or neither.
+    DbResult MoveCategoryLink(int pigeonId, int fromCategoryId, int toCategoryId);
     DbResult AddToBirdList(int pigeonId);
     DbResult RemoveFromBirdList(int pigeonId);
     DbResult AddSeason(SeasonRecord& season);
     DbResult DeleteSeason(int id);
     /// Stores a lookup entry; on success the lookup map gets it. The new id goes to *newId.
     DbResult AddLookup(Lookup lookup, int loftId, const QString& name, int* newId = nullptr);
+    /// Deletes a lookup entry; on success it leaves the lookup map too.
     DbResult DeleteLookup(Lookup lookup, int id);
     DbResult DeleteColour(int id) { return DeleteLookup(Lookup::Colours, id); }
     DbResult DeleteVariety(int id) { return DeleteLookup(Lookup::Varieties, id); }

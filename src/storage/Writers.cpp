@@ -558,6 +558,29 @@ DbResult AppData::RemoveCategoryLink(int categoryId, int pigeonId) {
                    {categoryId, pigeonId});
 }
 
+DbResult AppData::MoveCategoryLink(int pigeonId, int fromCategoryId, int toCategoryId) {
+    // Moving into the same category would add a link and then drop every link of the pair.
+    if (fromCategoryId == toCategoryId)
+        return DbResult::Failed(u"The pigeon is already in this category."_s);
+    const auto close = qScopeGuard([this] { runner.Close(); });
+    if (!runner.Open(PigeonsDbPath()))
+        return ResultOfFailure(runner);
+    DbTransaction transaction(runner);
+    if (!transaction.Begun())
+        return ResultOfFailure(runner);
+    if (DbResult r =
+            runner.Run(u"INSERT INTO kategoria_id (id_kategorii, id_golebia) VALUES ( ?, ? );"_s,
+                       {toCategoryId, pigeonId});
+        !r.ok())
+        return r;
+    if (DbResult r =
+            runner.Run(u"DELETE FROM kategoria_id WHERE id_kategorii = ? AND id_golebia = ?;"_s,
+                       {fromCategoryId, pigeonId});
+        !r.ok())
+        return r;
+    return transaction.Commit();
+}
+
 DbResult AppData::AddToBirdList(int pigeonId) {
     return RunOnce(runner, ExtraDbPath(), u"INSERT INTO ild(id_golebia) VALUES ( ? );"_s,
                    {pigeonId});
@@ -596,8 +619,12 @@ DbResult AppData::AddLookup(Lookup lookup, int loftId, const QString& name, int*
 }
 
 DbResult AppData::DeleteLookup(Lookup lookup, int id) {
-    return RunOnce(runner, ExtraDbPath(),
-                   u"DELETE FROM "_s + LookupTable(lookup) + u" WHERE id = ?;"_s, {id});
+    DbResult result = RunOnce(runner, ExtraDbPath(),
+                              u"DELETE FROM "_s + LookupTable(lookup) + u" WHERE id = ?;"_s, {id});
+    // The blank entry stands for "none" and stays whatever the table holds.
+    if (result.ok() && id != 0)
+        LookupMapOf(lookup).erase(id);
+    return result;
 }
 
 DbResult AppData::AddNote(NoteRecord& note) {

@@ -560,6 +560,7 @@ private Q_SLOTS:
         QCOMPARE(reloaded.notes[0].description, u"na maj"_s);
 
         QVERIFY(app.DeleteColour(colourId).ok());
+        QVERIFY(!app.colours.count(colourId)); // the delete leaves the map too
         QVERIFY(app.DeleteStatus(reloaded.statuses.rbegin()->first).ok());
         QVERIFY(app.DeleteVariety(reloaded.varieties.rbegin()->first).ok());
         QVERIFY(app.DeleteSeason(season.id).ok());
