@@ -12,7 +12,11 @@
 #include "app/ZarzadzajHodowlami.h"
 #include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
+#include "register/ChooserCandidates.h"
 #include "register/LeczenieSuplementacjaDodajZmien.h"
+#include "register/LookupListDialog.h"
+#include "register/PrzeniesPsa.h"
+#include "register/WybierzPsaZListy.h"
 #include "register/PigeonTableModel.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
@@ -62,6 +66,8 @@ void SampleLoft(AppData& data) {
     }
     int colour = 0;
     data.AddLookup(Lookup::Colours, 1, u"Niebieski"_s, &colour);
+    for (const QString& name : {u"Czerwony"_s, u"Szpakowaty"_s, u"Płowy"_s})
+        data.AddLookup(Lookup::Colours, 1, name);
     const QString names[] = {u"Błyskawica"_s, u""_s, u"Zefir"_s, u"Kometa"_s, u""_s, u"Grom"_s};
     for (int i = 0; i < 24; ++i) {
         PigeonRecord pigeon;
@@ -141,6 +147,16 @@ int main(int argc, char** argv) {
         CLeczenieSuplementacjaDodajZmien dialog(appData, treatment, &main);
         Save(&dialog, folder, u"treatment-dialog.png"_s);
         dialog.hide();
+        CWybierzPsaZListy chooser(appData, ChooseAll, &main);
+        chooser.findChild<QListWidget*>(u"candidates"_s)->setCurrentRow(2);
+        Save(&chooser, folder, u"pigeon-chooser.png"_s);
+        chooser.hide();
+        CWyborKoloru colours(appData, 1, &main);
+        Save(&colours, folder, u"lookup-manager.png"_s);
+        colours.hide();
+        CPrzeniesPsa move(appData, &main);
+        Save(&move, folder, u"move-dialog.png"_s);
+        move.hide();
         CDodajSerieObraczek series(&main);
         Save(&series, folder, u"ring-series-dialog.png"_s);
         series.hide();
