@@ -55,7 +55,7 @@ QString FillPigeons(const LargeLoftSize& n) {
           u" (2, 'Druga hodowla', '');"_s,
           {});
     for (int loft = 1; loft <= 2; ++loft)
-        for (int c = 0; c < 5; ++c)
+        for (int c = 0; c < n.categoriesPerLoft; ++c)
             w.Run(
                 u"INSERT INTO kategoria(nazwakategorii, id_hodowli, opiskategorii) VALUES (?, ?, '');"_s,
                 {u"Kategoria %1"_s.arg(c + 1), loft});
@@ -75,7 +75,7 @@ QString FillPigeons(const LargeLoftSize& n) {
                1 + id % 2, kSeasonStart + id, kSeasonStart - 86400LL * (id % 900), note,
                u"Niebieski samiec, linia Janssen"_s, u"Po zwycięzcy z 2019"_s});
         w.Run(u"INSERT INTO kategoria_id(id_kategorii, id_golebia) VALUES (?, ?);"_s,
-              {1 + (loft - 1) * 5 + id % 5, id});
+              {1 + (loft - 1) * n.categoriesPerLoft + id % n.categoriesPerLoft, id});
     }
     for (int i = 0; i < n.photos && w.Ok(); ++i)
         w.Run(u"INSERT INTO zdjecia(id_golebia, id_hodowli, rodzaj, kategoria, subkategoria,"

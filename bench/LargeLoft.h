@@ -16,6 +16,7 @@ struct LargeLoftSize {
     int transactions = 2'000;
     int clients = 500;
     int breeders = 200;
+    int categoriesPerLoft = 5; // pigeons are spread over them; 1 puts every bird in one
 
     /// Every count multiplied by factor (at least one of each).
     LargeLoftSize Scaled(double factor) const;

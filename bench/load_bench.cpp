@@ -1,7 +1,7 @@
 // Times the three loaders on a large generated loft against the floor: plain SELECT * scans of
 // the same tables on the same files, in the same run.
 //
-//   vornel_bench_load [--dir DIR] [--scale F] [--runs N] [--max-ratio R]
+//   vornel_bench_load [--dir DIR] [--scale F] [--runs N] [--one-category] [--max-ratio R]
 //
 // Without --dir a temporary folder is generated and removed afterwards. With --max-ratio the
 // exit code is 1 when the loaders take more than R times the floor.
@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     parser.addOption(
         {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
     parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    parser.addOption({u"one-category"_s, u"Put every bird of a loft into one category."_s});
     parser.addOption(
         {u"max-ratio"_s, u"Fail when loaders exceed this multiple of the floor."_s, u"r"_s});
     parser.process(app);
@@ -81,7 +82,9 @@ int main(int argc, char** argv) {
     const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
     SetInstallDirOverride(dir);
     const int runs = std::max(1, parser.value(u"runs"_s).toInt());
-    const LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    if (parser.isSet(u"one-category"_s))
+        size.categoriesPerLoft = 1;
 
     if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
         std::printf("Generating %d pigeons, %d races with %d entries, %d pairs with %d children,"

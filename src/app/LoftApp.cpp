@@ -31,12 +31,17 @@ std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app) {
     const QCommandLineOption noSplash(u"nosplash"_s, u"Start without the splash picture."_s);
     const QCommandLineOption dataDir(u"data-dir"_s,
                                      u"Keep the databases, photos and notes in <dir>."_s, u"dir"_s);
+    QCommandLineOption quitWhenShown(u"quit-when-shown"_s,
+                                     u"End as soon as the main window is shown (timing runs)."_s);
+    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
     parser.addOption(noSplash);
     parser.addOption(dataDir);
+    parser.addOption(quitWhenShown);
     parser.process(app); // --help, --version and unknown options end the process here
     Options options;
     options.splash = !parser.isSet(noSplash);
     options.dataDir = parser.value(dataDir);
+    options.quitWhenShown = parser.isSet(quitWhenShown);
     return options;
 }
 
@@ -73,6 +78,8 @@ int CLoftApp::Start(const Options& options) {
     CMainDialog dialog(data);
     dialog.Initialise();
     dialog.showMaximized();
+    if (options.quitWhenShown)
+        QTimer::singleShot(0, &dialog, &QDialog::accept);
     dialog.exec();
     return 0;
 }

@@ -13,6 +13,7 @@ public:
     struct Options {
         bool splash = true;
         QString dataDir;
+        bool quitWhenShown = false; // for timing the start and for smoke runs
     };
 
     /// Reads the command line; nothing when --help or --version was answered (exit code 0).
