@@ -107,14 +107,18 @@ void CZakladkaListaPsow::Fill(int loftIndex, int categoryId) {
     if (const DbResult result = m_data.ReadCategoryMembers(categoryId, ids); result.failed())
         MessageBox::ShowFailure(this, result);
     m_model->Fill(std::move(ids));
-    if (m_categoryCount)
-        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+    UpdateCategoryCount();
 }
 
 void CZakladkaListaPsow::ClearList() {
     m_shownLoft = -1;
     m_shownCategory = -1;
     m_model->Clear();
+}
+
+void CZakladkaListaPsow::UpdateCategoryCount() {
+    if (m_categoryCount)
+        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
 }
 
 int CZakladkaListaPsow::SetRow(int row, const PigeonRecord& pigeon) {
@@ -346,8 +350,7 @@ void CZakladkaListaPsow::AppendNewPigeon(const PigeonRecord& pigeon) {
         !result.ok())
         MessageBox::ShowFailure(this, result);
     m_model->SetRow(-1, pigeon);
-    if (m_categoryCount)
-        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+    UpdateCategoryCount();
 }
 
 void CZakladkaListaPsow::MoveCurrent() {
@@ -376,8 +379,7 @@ void CZakladkaListaPsow::MoveCurrent() {
     }
     m_model->RemoveRow(row);
     SelectRow(-1);
-    if (m_categoryCount)
-        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+    UpdateCategoryCount();
 }
 
 void CZakladkaListaPsow::EditCurrent() {
@@ -412,8 +414,7 @@ void CZakladkaListaPsow::DeleteCurrent() {
     }
     m_model->RemoveRow(row);
     SelectRow(-1);
-    if (m_categoryCount)
-        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+    UpdateCategoryCount();
 }
 
 void CZakladkaListaPsow::AddRingSeries() {
@@ -444,8 +445,7 @@ void CZakladkaListaPsow::AddRingSeries() {
     }
     for (int id : ids)
         m_model->SetRow(-1, m_data.FindPigeon(id));
-    if (m_categoryCount)
-        m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+    UpdateCategoryCount();
 }
 
 void CZakladkaListaPsow::AddToPrintList() {

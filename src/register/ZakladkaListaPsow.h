@@ -76,6 +76,7 @@ protected:
 
 private:
     void RunLink(int link);
+    void UpdateCategoryCount();
     void DeleteCurrent();
     void AddPigeon();
     void MoveCurrent();

@@ -4,6 +4,7 @@
 #include "storage/AppData.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
+#include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "ui/MessageBox.h"
 
@@ -12,17 +13,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.append(list->item(i)->text());
-    return items;
-}
-
-} // namespace
+using ShellFixture::Items;
 
 class TestLoftManager : public QObject {
     Q_OBJECT

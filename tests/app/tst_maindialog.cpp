@@ -22,15 +22,9 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
+using ShellFixture::Items;
 
 namespace {
-
-QStringList Items(const QComboBox* combo) {
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items.append(combo->itemText(i));
-    return items;
-}
 
 void Choose(QComboBox* combo, int index) {
     combo->setCurrentIndex(index);

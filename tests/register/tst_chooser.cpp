@@ -24,17 +24,7 @@
 #include <QTest>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QStringList Items(const QListWidget* list) {
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items.append(list->item(i)->text());
-    return items;
-}
-
-} // namespace
+using ShellFixture::Items;
 
 class TestChooser : public QObject {
     Q_OBJECT

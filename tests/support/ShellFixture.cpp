@@ -4,6 +4,8 @@
 #include "storage/AppData.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QListWidget>
 #include <QTest>
 
 namespace ShellFixture {
@@ -36,6 +38,20 @@ std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data) {
 
 QAction* MenuAction(const CMainDialog& dialog, int id) {
     return dialog.findChild<QAction*>(QStringLiteral("action%1").arg(id));
+}
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items.append(list->item(i)->text());
+    return items;
+}
+
+QStringList Items(const QComboBox* combo) {
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items.append(combo->itemText(i));
+    return items;
 }
 
 } // namespace ShellFixture

@@ -10,6 +10,8 @@
 class AppData;
 class CMainDialog;
 class QAction;
+class QComboBox;
+class QListWidget;
 
 // What the tests of the application shell share.
 namespace ShellFixture {
@@ -20,5 +22,8 @@ void SeedLofts(const std::vector<std::pair<QString, QStringList>>& lofts);
 std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data);
 /// The menu's action of a command.
 QAction* MenuAction(const CMainDialog& dialog, int id);
+/// The texts of a list's items, in order.
+QStringList Items(const QListWidget* list);
+QStringList Items(const QComboBox* combo);
 
 } // namespace ShellFixture
