@@ -76,14 +76,14 @@ void CDodajGolebiaTab3::Load() {
     m_list->clear();
     for (size_t i = 0; i < m_working.photos.size(); ++i)
         m_list->addItem(u"Photo"_s);
-    m_picture->SetPixmap(Artwork::DefaultPortrait());
+    m_picture->ShowPlaceholder(Artwork::DefaultPortrait());
 }
 
 void CDodajGolebiaTab3::ShowPhoto(int row) {
     if (row < 0 || row >= static_cast<int>(m_working.photos.size()))
         return;
     if (!m_picture->LoadFile(PhotoPath(m_working.photos[size_t(row)])))
-        m_picture->SetPixmap(Artwork::DefaultPortrait());
+        m_picture->ShowPlaceholder(Artwork::DefaultPortrait());
 }
 
 void CDodajGolebiaTab3::AddPhoto() {
@@ -117,7 +117,7 @@ void CDodajGolebiaTab3::DeleteCurrentPhoto() {
     const int row = m_list->currentRow();
     if (row < 0 || row >= static_cast<int>(m_working.photos.size()))
         return;
-    m_picture->SetPixmap(Artwork::DefaultPortrait());
+    m_picture->ShowPlaceholder(Artwork::DefaultPortrait());
     PhotoRecord photo = m_working.photos[size_t(row)];
     if (const DbResult result = m_data.DeletePhoto(photo); !result.ok()) {
         MessageBox::ShowFailure(this, result);

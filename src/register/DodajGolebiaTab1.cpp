@@ -234,7 +234,7 @@ void CDodajGolebiaTab1::Load() {
     RefillLookups();
     ShowParents();
     if (p.photos.empty() || !m_photo->LoadFile(PhotoPath(m_working.photos.front())))
-        m_photo->SetPixmap(Artwork::DefaultPortrait());
+        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
 }
 
 void CDodajGolebiaTab1::ManageLookup(int mode) {

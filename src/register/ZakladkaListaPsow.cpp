@@ -69,7 +69,7 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
             [this](const QModelIndex& index) { SelectRow(index.row()); });
 
     m_photo->setObjectName(u"pigeonPhoto"_s);
-    m_photo->SetPixmap(Artwork::DefaultPortrait());
+    m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
     m_photo->setCursor(Qt::PointingHandCursor);
     m_photo->setAttribute(Qt::WA_TransparentForMouseEvents);
 
@@ -139,7 +139,7 @@ void CZakladkaListaPsow::SelectRow(int row) {
     if (row < 0 || row >= m_model->rowCount()) {
         m_data.currentPigeon = -1;
         m_view->clearSelection();
-        m_photo->SetPixmap(Artwork::DefaultPortrait());
+        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
         for (CPreviewPage* page : m_previews)
             page->Show(-1);
         return;
@@ -155,7 +155,7 @@ void CZakladkaListaPsow::SelectRow(int row) {
 void CZakladkaListaPsow::ShowPhotoOf(int pigeonId) {
     PigeonRecord pigeon = m_data.FindPigeon(pigeonId);
     if (pigeon.photos.empty() || !m_photo->LoadFile(PhotoPath(pigeon.photos.front())))
-        m_photo->SetPixmap(Artwork::DefaultPortrait());
+        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
 }
 
 void CZakladkaListaPsow::ShowPreviewPage(int page) {

@@ -17,6 +17,13 @@ bool PictureBox::LoadFile(const QString& path) {
 
 void PictureBox::SetPixmap(const QPixmap& pixmap) {
     m_pixmap = pixmap;
+    m_placeholder = false;
+    update();
+}
+
+void PictureBox::ShowPlaceholder(const QPixmap& pixmap) {
+    m_pixmap = pixmap;
+    m_placeholder = true;
     update();
 }
 
@@ -35,7 +42,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     const QRect box = rect();
-    switch (m_mode) {
+    switch (m_placeholder ? Mode::Centred : m_mode) {
     case Mode::Normal:
         painter.drawPixmap(0, 0, m_pixmap);
         break;

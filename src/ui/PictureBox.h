@@ -15,6 +15,9 @@ public:
     /// Loads a picture file; false (and an empty box) when it cannot be read.
     bool LoadFile(const QString& path);
     void SetPixmap(const QPixmap& pixmap);
+    /// Shows a stand-in picture (no photo) at its natural size, centred, whatever the mode.
+    void ShowPlaceholder(const QPixmap& pixmap);
+    bool ShowsPlaceholder() const { return m_placeholder; }
     void Clear();
     void SetMode(Mode mode);
     Mode GetMode() const { return m_mode; }
@@ -26,4 +29,5 @@ protected:
 private:
     QPixmap m_pixmap;
     Mode m_mode;
+    bool m_placeholder = false;
 };

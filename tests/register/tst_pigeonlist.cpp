@@ -18,6 +18,7 @@
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -117,7 +118,7 @@ private Q_SLOTS:
                           QPoint(50, view->viewport()->height() - 3));
         QCOMPARE(m_app->currentPigeon, -1);
         QCOMPARE(summary->text(), u"Please select pigeon"_s);
-        QCOMPARE(m_list->Photo()->Pixmap().size(), Artwork::DefaultPortrait().size());
+        QVERIFY(m_list->Photo()->ShowsPlaceholder());
         // A click on a row selects it.
         QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
                           view->visualRect(m_list->Model()->index(1, 3)).center());
@@ -126,7 +127,10 @@ private Q_SLOTS:
 
     void deleteAsksAndKeepsTheRowMapInStep() {
         // A photo and a treatment go with the pigeon.
-        const QString source = m_data->makeFile(u"p.jpg"_s, "jpeg");
+        const QString source = m_data->path() + u"/p.jpg"_s;
+        QImage image(16, 12, QImage::Format_RGB32);
+        image.fill(Qt::darkBlue);
+        QVERIFY(image.save(source, "JPG"));
         PhotoRecord photo;
         photo.idPigeon = m_ids[1];
         photo.idLoft = 1;
@@ -139,6 +143,8 @@ private Q_SLOTS:
         QVERIFY(m_app->SaveTreatment(-1, treatment).ok());
 
         m_list->SelectRow(1);
+        QVERIFY(!m_list->Photo()->ShowsPlaceholder()); // the first photo is shown
+        QCOMPARE(m_list->Photo()->Pixmap().size(), QSize(16, 12));
         MessageBox::SetNextAnswer(QMessageBox::No);
         m_list->Perform(PageCommand::DeletePigeon);
         QCOMPARE(MessageBox::History(), QStringList{u"Do you want delete selected pigeon?"_s});
