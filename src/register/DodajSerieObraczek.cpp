@@ -59,7 +59,7 @@ CDodajSerieObraczek::CDodajSerieObraczek(QWidget* parent)
     layout->addWidget(primary);
     layout->addWidget(band);
     layout->addWidget(confirm);
-    resize(420, 340);
+    resize(470, 340);
 }
 
 QString CDodajSerieObraczek::Country() const {
