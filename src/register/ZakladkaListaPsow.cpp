@@ -99,6 +99,9 @@ void CZakladkaListaPsow::ShowCategory(int loftIndex, int categoryIndex) {
 }
 
 void CZakladkaListaPsow::Fill(int loftIndex, int categoryId) {
+    // A row index means nothing in another list: a command must never act on a pigeon the user
+    // has not picked in the list on screen.
+    SelectRow(-1);
     if (loftIndex == -1 && categoryId == -1) {
         m_model->Clear();
         return;
@@ -114,6 +117,7 @@ void CZakladkaListaPsow::ClearList() {
     m_shownLoft = -1;
     m_shownCategory = -1;
     m_model->Clear();
+    SelectRow(-1);
 }
 
 void CZakladkaListaPsow::UpdateCategoryCount() {
@@ -394,6 +398,8 @@ void CZakladkaListaPsow::EditCurrent() {
     // Photos, documents and treatments were stored as they were changed, even on "Close".
     if (stored)
         m_model->SetRow(row, editor.Working());
+    // Rows of its young show the edited pigeon as sire or dam.
+    m_view->viewport()->update();
     SelectRow(row);
 }
 
