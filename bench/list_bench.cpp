@@ -3,6 +3,7 @@
 //
 //   vornel_bench_list [--pigeons N] [--runs N]
 
+#include "BenchStats.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/DbSession.h"
@@ -73,8 +74,7 @@ int main(int argc, char** argv) {
         if (run > 0)
             times.push_back(static_cast<double>(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
     std::printf("Filling the list with %d pigeons: %.1f ms (median of %d runs, %d rows)\n", count,
-                times[times.size() / 2], runs, page.View()->model()->rowCount());
+                Median(times), runs, page.View()->model()->rowCount());
     return page.View()->model()->rowCount() == count ? 0 : 2;
 }

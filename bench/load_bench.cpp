@@ -6,6 +6,7 @@
 // Without --dir a temporary folder is generated and removed afterwards. With --max-ratio the
 // exit code is 1 when the loaders take more than R times the floor.
 
+#include "BenchStats.h"
 #include "LargeLoft.h"
 #include "storage/AppData.h"
 #include "storage/DbSession.h"
@@ -27,11 +28,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 double TimeMs(const std::function<void()>& work) {
     QElapsedTimer timer;

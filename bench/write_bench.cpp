@@ -3,6 +3,7 @@
 //
 //   vornel_bench_write [--runs N] [--max-ratio R]
 
+#include "BenchStats.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 
@@ -16,15 +17,6 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);

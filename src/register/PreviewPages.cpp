@@ -35,6 +35,13 @@ CPreviewPage::CPreviewPage(const AppData& appData, QWidget* parent)
     : QWidget(parent)
     , m_data(appData) {}
 
+void CPreviewPage::PaintBackground(QPainter& painter) const {
+    QLinearGradient gradient(rect().topLeft(), rect().topRight());
+    gradient.setColorAt(0, QColor(213, 224, 247));
+    gradient.setColorAt(1, Qt::white);
+    painter.fillRect(rect(), gradient);
+}
+
 CPanelPodgladuTab1::CPanelPodgladuTab1(const AppData& appData, QWidget* parent)
     : CPreviewPage(appData, parent)
     , m_band(Label(this, u"band"_s, Face(u"Tahoma"_s, 30, 700), QColor(105, 148, 229)))
@@ -77,10 +84,7 @@ void CPanelPodgladuTab1::Show(int pigeonId) {
 
 void CPanelPodgladuTab1::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QLinearGradient gradient(rect().topLeft(), rect().topRight());
-    gradient.setColorAt(0, QColor(213, 224, 247));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    PaintBackground(painter);
 }
 
 void CPanelPodgladuTab1::resizeEvent(QResizeEvent*) {
@@ -100,10 +104,7 @@ CHeadingPreviewPage::CHeadingPreviewPage(const AppData& appData, const QString& 
 
 void CHeadingPreviewPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    QLinearGradient gradient(rect().topLeft(), rect().topRight());
-    gradient.setColorAt(0, QColor(213, 224, 247));
-    gradient.setColorAt(1, Qt::white);
-    painter.fillRect(rect(), gradient);
+    PaintBackground(painter);
     painter.setFont(CaptionFont(20));
     painter.setPen(QColor(63, 172, 255));
     painter.drawText(rect().adjusted(12, 8, -12, -8), Qt::AlignLeft | Qt::AlignTop, m_heading);

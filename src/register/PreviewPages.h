@@ -4,6 +4,7 @@
 
 class AppData;
 class QLabel;
+class QPainter;
 
 // A page of the preview panel under the pigeon list; it is told the selected pigeon's id, or
 // -1 when none is selected.
@@ -16,6 +17,9 @@ public:
     int ShownPigeon() const { return m_pigeonId; }
 
 protected:
+    /// The panel's gradient from pale blue to white.
+    void PaintBackground(QPainter& painter) const;
+
     const AppData& m_data;
     int m_pigeonId = -1;
 };
