@@ -20,7 +20,7 @@ void CLoftApp::SetIdentity() {
     QCoreApplication::setOrganizationName(u"Vornel"_s);
     QCoreApplication::setApplicationName(u"Vornel"_s);
     QCoreApplication::setApplicationVersion(u"0.1.0"_s);
-    QGuiApplication::setApplicationDisplayName(u"Vornel"_s);
+    // No display name: it would append " — Vornel" to every window title.
 }
 
 std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app) {

@@ -167,6 +167,6 @@ void LoftSelector::ManageLofts() {
 
 void LoftSelector::ReloadAll() {
     if (const DbResult result = m_data.LoadLofts(); result.failed())
-        MessageBox::ShowFailure(m_parent, result);
+        MessageBox::ShowReadFailure(m_parent, result);
     SelectFirstLoft();
 }

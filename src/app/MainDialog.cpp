@@ -13,6 +13,7 @@
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/Schema.h"
 #include "trade/ZakladkaTransakcje.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
@@ -179,8 +180,6 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     layout->setSpacing(0);
     layout->setMenuBar(m_menuBar);
     layout->addWidget(m_client);
-    BuildMainMenu(
-        m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });
 
     m_loftList->setObjectName(u"loftList"_s);
     m_loftList->setGeometry(351, 19, 207, 24);
@@ -208,9 +207,13 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_pages = {m_startPage, m_pigeonList, m_pairing, m_transactions, m_races, m_notepad};
     for (CTabPage* page : m_pages)
         page->setVisible(page == m_startPage);
-    m_startPage->SetTargets(m_pigeonList, m_pairing, m_transactions, m_notepad,
-                            [this](int id) { RunCommand(id); });
+    m_startPage->SetTargets(
+        m_pigeonList, m_pairing, m_transactions, m_notepad, [this](int id) { RunCommand(id); },
+        [this](int id) { return HasAction(id); });
     m_pigeonList->SetCountLabels(m_loftCount, m_categoryCount);
+    // The menu asks the pages which commands they carry out, so it comes after them.
+    BuildMainMenu(
+        m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });
 
     m_lofts = new LoftSelector(m_data, m_loftList, m_categoryList, m_loftCount, this,
                                {[this](int loftId) { loadLoftData(loftId); },
@@ -226,14 +229,16 @@ CMainDialog::~CMainDialog() = default;
 void CMainDialog::Initialise() {
     m_data.currentLoft = -1;
     m_data.currentCategory = -1;
-    if (const DbResult result = m_data.LoadLofts(); result.failed())
-        MessageBox::ShowFailure(this, result);
+    if (const DbResult result = PrepareDatabases(); !result.ok())
+        MessageBox::ShowReadFailure(this, result);
+    else if (const DbResult loaded = m_data.LoadLofts(); loaded.failed())
+        MessageBox::ShowReadFailure(this, loaded);
     m_lofts->SelectFirstLoft();
 }
 
 void CMainDialog::loadLoftData(int loftId) {
     if (const DbResult result = m_data.SelectLoft(loftId); result.failed())
-        MessageBox::ShowFailure(this, result);
+        MessageBox::ShowReadFailure(this, result);
     for (CTabPage* page : m_pages)
         page->ClearLoftLists();
     for (CTabPage* page : m_pages)
@@ -241,6 +246,8 @@ void CMainDialog::loadLoftData(int loftId) {
 }
 
 bool CMainDialog::HasAction(int id) const {
+    if (const auto target = PageCommands().find(id); target != PageCommands().end())
+        return m_pages[size_t(target->second.tab)]->Handles(target->second.command);
     return !IsInert(id) && !IsLaterFeature(id);
 }
 

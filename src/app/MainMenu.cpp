@@ -138,7 +138,18 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& run,
             action->setIcon(Artwork::MenuIcon(entry.icon));
         action->setEnabled(hasAction(entry.id));
         const int id = entry.id;
+        action->setData(id);
         QObject::connect(action, &QAction::triggered, bar, [run, id] { run(id); });
+    }
+    // What is available can change while the program runs; each menu asks again as it opens.
+    for (auto* list : {&menus, &submenus}) {
+        for (const auto& [name, menu] : *list) {
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, hasAction] {
+                for (QAction* action : menu->actions())
+                    if (action->data().isValid())
+                        action->setEnabled(hasAction(action->data().toInt()));
+            });
+        }
     }
 }
 

@@ -81,12 +81,35 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
 }
 
 void CZakladkaStartowa::SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions,
-                                   CTabPage* notepad, std::function<void(int)> runCommand) {
+                                   CTabPage* notepad, std::function<void(int)> runCommand,
+                                   std::function<bool(int)> hasAction) {
     m_pigeons = pigeons;
     m_pairing = pairing;
     m_transactions = transactions;
     m_notepad = notepad;
     m_runCommand = std::move(runCommand);
+    m_hasAction = std::move(hasAction);
+    update();
+}
+
+bool CZakladkaStartowa::LinkEnabled(int index) const {
+    const auto handles = [](const CTabPage* page, PageCommand command) {
+        return page && page->Handles(command);
+    };
+    switch (index) {
+    case 0:
+        return handles(m_pigeons, PageCommand::AddPigeon);
+    case 1:
+        return handles(m_pairing, PageCommand::AddPair);
+    case 2:
+        return handles(m_transactions, PageCommand::AddTransaction);
+    case 3:
+        return m_hasAction && m_hasAction(CmdAddNewClient);
+    case 4:
+        return handles(m_notepad, PageCommand::NewNote);
+    default:
+        return index >= 5 && index < 9;
+    }
 }
 
 void CZakladkaStartowa::LayoutPage() {
@@ -118,6 +141,11 @@ void CZakladkaStartowa::paintEvent(QPaintEvent*) {
     painter.drawPixmap(
         558, 49,
         Artwork::StartPicture().scaled(380, 270, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    // Links whose windows this program does not have are greyed out and take no click.
+    const std::vector<QRect> rects = LinkRects();
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (!LinkEnabled(static_cast<int>(i)))
+            painter.fillRect(rects[i].adjusted(-30, 0, 0, 0), QColor(255, 255, 255, 170));
     painter.setFont(CaptionFont(20));
     painter.setPen(QColor(63, 172, 255));
     painter.drawText(QRect(14, 4, 520, 40), Qt::AlignVCenter, u"Welcome to Vornel"_s);
@@ -126,7 +154,7 @@ void CZakladkaStartowa::paintEvent(QPaintEvent*) {
 void CZakladkaStartowa::mousePressEvent(QMouseEvent* event) {
     const std::vector<QRect> rects = LinkRects();
     for (size_t i = 0; i < rects.size(); ++i)
-        if (rects[i].contains(event->position().toPoint()))
+        if (rects[i].contains(event->position().toPoint()) && LinkEnabled(static_cast<int>(i)))
             RunLink(static_cast<int>(i));
 }
 

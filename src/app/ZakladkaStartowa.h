@@ -22,11 +22,13 @@ public:
 
     /// The pages the links act on, and the way to run the main window's own commands.
     void SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions, CTabPage* notepad,
-                    std::function<void(int)> runCommand);
+                    std::function<void(int)> runCommand, std::function<bool(int)> hasAction);
     void LayoutPage() override;
 
     /// The link rectangles in the page's pixels, in the order of their actions.
     std::vector<QRect> LinkRects() const;
+    /// False for a link whose action is not available in this program.
+    bool LinkEnabled(int index) const;
     QCalendarWidget* Calendar() const { return m_calendar; }
 
 protected:
@@ -41,6 +43,7 @@ private:
     CTabPage* m_transactions = nullptr;
     CTabPage* m_notepad = nullptr;
     std::function<void(int)> m_runCommand;
+    std::function<bool(int)> m_hasAction;
     QCalendarWidget* m_calendar;
     QLabel* m_sidePicture;
     QLineEdit* m_search;

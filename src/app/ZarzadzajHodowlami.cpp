@@ -2,6 +2,7 @@
 
 #include "app/LoftEditing.h"
 #include "storage/AppData.h"
+#include "ui/ListSelection.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -49,9 +50,9 @@ CZarzadzajHodowlami::CZarzadzajHodowlami(AppData& appData, QWidget* parent)
     m_categories->setGeometry(Units(168, 84, 174, 162));
     for (const LoftRecord& loft : m_data.lofts)
         m_lofts->addItem(loft.name);
-    connect(m_lofts, &QListWidget::currentRowChanged, this, &CZarzadzajHodowlami::OnLoftSelected);
-    connect(m_categories, &QListWidget::currentRowChanged, this,
-            &CZarzadzajHodowlami::OnCategorySelected);
+    // Focus alone makes a row current without choosing it; only a selection picks a loft.
+    FollowSelectedRow(m_lofts, this, [this](int row) { OnLoftSelected(row); });
+    FollowSelectedRow(m_categories, this, [this](int row) { OnCategorySelected(row); });
 
     connect(Button(this, u"addLoft"_s, u"Add New Loft"_s, Units(12, 204, 126, 18)),
             &QPushButton::clicked, this, &CZarzadzajHodowlami::AddLoft);
@@ -68,7 +69,7 @@ CZarzadzajHodowlami::CZarzadzajHodowlami(AppData& appData, QWidget* parent)
 }
 
 void CZarzadzajHodowlami::OnLoftSelected(int row) {
-    if (row < 0)
+    if (row == m_loftIndex)
         return;
     m_loftIndex = row;
     m_categoryIndex = -1;
@@ -80,7 +81,7 @@ void CZarzadzajHodowlami::OnCategorySelected(int row) {
 }
 
 void CZarzadzajHodowlami::FillCategories() {
-    const QSignalBlocker blocker(m_categories);
+    const QSignalBlocker blocker(m_categories->selectionModel());
     m_categories->clear();
     if (m_loftIndex < 0)
         return;
@@ -90,7 +91,6 @@ void CZarzadzajHodowlami::FillCategories() {
 
 void CZarzadzajHodowlami::AddLoft() {
     if (const auto index = LoftEditing::AddLoft(m_data, this, u"Add New Loft"_s)) {
-        const QSignalBlocker blocker(m_lofts);
         m_lofts->addItem(m_data.lofts[size_t(*index)].name);
     }
 }
@@ -99,11 +99,14 @@ void CZarzadzajHodowlami::EditLoft() {
     if (m_loftIndex < 0)
         return;
     if (LoftEditing::EditLoft(m_data, this, m_loftIndex, u"Edit loft"_s)) {
-        const QSignalBlocker blocker(m_lofts);
-        delete m_lofts->takeItem(m_loftIndex);
-        m_lofts->insertItem(m_loftIndex, m_data.lofts[size_t(m_loftIndex)].name);
-        m_lofts->setCurrentRow(-1);
-        m_loftIndex = -1;
+        const int row = m_loftIndex;
+        {
+            const QSignalBlocker blocker(m_lofts->selectionModel());
+            delete m_lofts->takeItem(row);
+            m_lofts->insertItem(row, m_data.lofts[size_t(row)].name);
+        }
+        m_lofts->clearSelection();
+        OnLoftSelected(-1);
     }
 }
 
@@ -111,10 +114,12 @@ void CZarzadzajHodowlami::DeleteLoft() {
     if (m_loftIndex < 0)
         return;
     if (LoftEditing::DeleteLoft(m_data, this, m_loftIndex)) {
-        const QSignalBlocker blocker(m_lofts);
-        delete m_lofts->takeItem(m_loftIndex);
-        m_lofts->setCurrentRow(-1);
-        m_loftIndex = -1;
+        {
+            const QSignalBlocker blocker(m_lofts->selectionModel());
+            delete m_lofts->takeItem(m_loftIndex);
+        }
+        m_lofts->clearSelection();
+        OnLoftSelected(-1);
     }
 }
 
@@ -123,7 +128,6 @@ void CZarzadzajHodowlami::AddCategory() {
         return;
     if (const auto index =
             LoftEditing::AddCategory(m_data, this, m_loftIndex, u"Add new category"_s)) {
-        const QSignalBlocker blocker(m_categories);
         m_categories->addItem(m_data.lofts[size_t(m_loftIndex)].categories[size_t(*index)].name);
     }
 }
@@ -132,12 +136,15 @@ void CZarzadzajHodowlami::EditCategory() {
     if (m_loftIndex < 0 || m_categoryIndex < 0)
         return;
     if (LoftEditing::EditCategory(m_data, this, m_loftIndex, m_categoryIndex, u"Edit Category"_s)) {
-        const QSignalBlocker blocker(m_categories);
-        delete m_categories->takeItem(m_categoryIndex);
-        m_categories->insertItem(
-            m_categoryIndex,
-            m_data.lofts[size_t(m_loftIndex)].categories[size_t(m_categoryIndex)].name);
-        m_categories->setCurrentRow(-1);
+        const int row = m_categoryIndex;
+        {
+            const QSignalBlocker blocker(m_categories->selectionModel());
+            delete m_categories->takeItem(row);
+            m_categories->insertItem(
+                row, m_data.lofts[size_t(m_loftIndex)].categories[size_t(row)].name);
+        }
+        m_categories->clearSelection();
+        m_categoryIndex = -1;
     }
 }
 
@@ -145,9 +152,11 @@ void CZarzadzajHodowlami::DeleteCategory() {
     if (m_loftIndex < 0 || m_categoryIndex < 0)
         return;
     if (LoftEditing::DeleteCategory(m_data, this, m_loftIndex, m_categoryIndex)) {
-        const QSignalBlocker blocker(m_categories);
-        delete m_categories->takeItem(m_categoryIndex);
-        m_categories->setCurrentRow(-1);
+        {
+            const QSignalBlocker blocker(m_categories->selectionModel());
+            delete m_categories->takeItem(m_categoryIndex);
+        }
+        m_categories->clearSelection();
         m_categoryIndex = -1;
     }
 }

@@ -248,7 +248,7 @@ void CDodajGolebiaTab1::ManageLookup(int mode) {
         manager.exec();
     }
     if (const DbResult result = m_data.LoadExtra(m_data.CurrentLoftId()); result.failed())
-        MessageBox::ShowFailure(this, result);
+        MessageBox::ShowReadFailure(this, result);
     RefillLookups();
 }
 

@@ -104,7 +104,7 @@ void CWybierzPsaZListy::FillCandidates(int categoryIndex) {
         if (const DbResult result =
                 m_data.ReadCategoryMembers(categories[size_t(categoryIndex - 1)].id, members);
             result.failed())
-            MessageBox::ShowFailure(this, result);
+            MessageBox::ShowReadFailure(this, result);
         m_candidates = ChooserCandidates(m_data, m_mode, &members);
     }
     ShowList(m_candidates);

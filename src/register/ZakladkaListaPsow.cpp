@@ -11,11 +11,13 @@
 #include "storage/FileStore.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
+#include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
@@ -63,10 +65,10 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Text, QColor(0, 0, 255));
     m_view->setPalette(palette);
-    // A click anywhere in the list, also below the last row, sets the selection.
+    // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it the current
+    // pigeon; a click below the last row selects none.
     m_view->viewport()->installEventFilter(this);
-    connect(m_view, &QTableView::pressed, this,
-            [this](const QModelIndex& index) { SelectRow(index.row()); });
+    FollowSelectedRow(m_view, this, [this](int row) { ShowSelected(row); });
 
     m_photo->setObjectName(u"pigeonPhoto"_s);
     m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
@@ -108,7 +110,7 @@ void CZakladkaListaPsow::Fill(int loftIndex, int categoryId) {
     }
     std::vector<int> ids;
     if (const DbResult result = m_data.ReadCategoryMembers(categoryId, ids); result.failed())
-        MessageBox::ShowFailure(this, result);
+        MessageBox::ShowReadFailure(this, result);
     m_model->Fill(std::move(ids));
     UpdateCategoryCount();
 }
@@ -141,15 +143,23 @@ int CZakladkaListaPsow::CurrentCategoryId() const {
 
 void CZakladkaListaPsow::SelectRow(int row) {
     if (row < 0 || row >= m_model->rowCount()) {
-        m_data.currentPigeon = -1;
         m_view->clearSelection();
+        ShowSelected(-1);
+        return;
+    }
+    m_view->selectRow(row);
+    ShowSelected(row);
+}
+
+void CZakladkaListaPsow::ShowSelected(int row) {
+    if (row < 0 || row >= m_model->rowCount()) {
+        m_data.currentPigeon = -1;
         m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
         for (CPreviewPage* page : m_previews)
             page->Show(-1);
         return;
     }
     m_data.currentPigeon = row;
-    m_view->selectRow(row);
     const int id = m_model->PigeonAt(row);
     ShowPhotoOf(id);
     for (CPreviewPage* page : m_previews)
@@ -176,6 +186,19 @@ void CZakladkaListaPsow::ShowPreviewPage(int page) {
 QRect CZakladkaListaPsow::LinkRect(int link) const {
     const int top = 50 + link * 30;
     return QRect(QPoint(5, top), QPoint(209, top + 29));
+}
+
+bool CZakladkaListaPsow::LinkEnabled(int link) const {
+    switch (link) {
+    case TreeLink:
+        return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaListaPsow::familyTreeRequested));
+    case PedigreeLink:
+        return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaListaPsow::pedigreeRequested));
+    case PrintCategoryLink:
+        return Handles(PageCommand::PrintCategory);
+    default:
+        return link >= 0 && link < LinkCount;
+    }
 }
 
 QRect CZakladkaListaPsow::PreviewCaptionRect(int page) const {
@@ -208,7 +231,7 @@ void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
     painter.setFont(CaptionFont(14));
     for (int link = 0; link < LinkCount; ++link) {
         const QRect area = LinkRect(link);
-        painter.setPen(kLinkColour);
+        painter.setPen(LinkEnabled(link) ? kLinkColour : QColor(175, 185, 205));
         painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
                          QString::fromUtf16(kLinkTexts[link]));
         // A raised edge along the bottom of each link.
@@ -251,7 +274,8 @@ void CZakladkaListaPsow::mousePressEvent(QMouseEvent* event) {
     }
     for (int link = 0; link < LinkCount; ++link) {
         if (LinkRect(link).contains(point)) {
-            RunLink(link);
+            if (LinkEnabled(link))
+                RunLink(link);
             return;
         }
     }
@@ -302,6 +326,25 @@ void CZakladkaListaPsow::RunLink(int link) {
         break;
     default:
         break;
+    }
+}
+
+bool CZakladkaListaPsow::Handles(PageCommand command) const {
+    switch (command) {
+    case PageCommand::AddPigeon:
+    case PageCommand::EditPigeon:
+    case PageCommand::DeletePigeon:
+    case PageCommand::MovePigeon:
+    case PageCommand::AddRingSeries:
+    case PageCommand::AddToPrintList:
+    case PageCommand::RemoveFromPrintList:
+        return true;
+    case PageCommand::PrintList:
+    case PageCommand::PrintCategory:
+        // The list export window listens for these prints.
+        return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaListaPsow::printListRequested));
+    default:
+        return false;
     }
 }
 
@@ -471,7 +514,7 @@ void CZakladkaListaPsow::RemoveFromPrintList() {
 void CZakladkaListaPsow::PrintList() {
     std::vector<int> ids;
     if (const DbResult result = m_data.ReadBirdList(ids); result.failed()) {
-        MessageBox::ShowFailure(this, result);
+        MessageBox::ShowReadFailure(this, result);
         return;
     }
     Q_EMIT printListRequested(ids, QString());
@@ -483,7 +526,7 @@ void CZakladkaListaPsow::PrintCategory() {
     std::vector<int> ids;
     if (const DbResult result = m_data.ReadCategoryMembers(CurrentCategoryId(), ids);
         result.failed()) {
-        MessageBox::ShowFailure(this, result);
+        MessageBox::ShowReadFailure(this, result);
         return;
     }
     Q_EMIT printListRequested(ids, u"Print Category"_s);

@@ -58,9 +58,12 @@ public:
     PictureBox* Photo() const { return m_photo; }
     CPreviewPage* PreviewPage(int page) const { return m_previews[size_t(page)]; }
     QRect LinkRect(int link) const;
+    /// False for a link whose window this program does not provide.
+    bool LinkEnabled(int link) const;
     QRect PreviewCaptionRect(int page) const;
     QRect PhotoRect() const { return QRect(QPoint(5, 410), QPoint(209, 619)); }
     void LayoutPage() override;
+    bool Handles(PageCommand command) const override;
 
 Q_SIGNALS:
     /// Asks for windows that other parts of the program provide.
@@ -88,6 +91,8 @@ private:
     void PrintCategory();
     void OpenPhotoViewer();
     void ShowPhotoOf(int pigeonId);
+    /// Makes a row the current pigeon and shows its photo and preview.
+    void ShowSelected(int row);
     int CurrentPigeonId() const;
     int CurrentCategoryId() const;
 

@@ -32,6 +32,13 @@ private:
     DbResult m_result = DbResult::Done();
 };
 
+// A failed read names the file, so that the user knows which one is damaged or unreadable.
+DbResult ReadResult(const DbResult& result, const QString& path) {
+    if (result.ok())
+        return result;
+    return DbResult::Failed(u"The file %1 could not be read: %2"_s.arg(path, result.message()));
+}
+
 template <typename RowFn>
 void ForEachRow(DbSession& session, const QString& sql, LoadStatus& status, RowFn&& row) {
     if (session.Query(sql)) {
@@ -261,8 +268,9 @@ DbResult AppData::LoadLofts() {
     lofts.clear();
     DbSession& s = runner;
     const auto close = qScopeGuard([&s] { s.Close(); });
-    if (!s.Open(PigeonsDbPath()))
-        return ResultOfFailure(s);
+    const QString path = PigeonsDbPath();
+    if (!s.Open(path))
+        return ReadResult(ResultOfFailure(s), path);
     LoadStatus status;
     status.Note(CreateTablesLofts(s));
 
@@ -295,7 +303,7 @@ DbResult AppData::LoadLofts() {
                            lofts[loft->second].pigeonCount = row.Int(1);
                    });
     }
-    return status.Result();
+    return ReadResult(status.Result(), path);
 }
 
 DbResult AppData::LoadPigeons(int loftId) {
@@ -305,8 +313,9 @@ DbResult AppData::LoadPigeons(int loftId) {
     races.clear();
     DbSession& s = runner;
     const auto close = qScopeGuard([&s] { s.Close(); });
-    if (!s.Open(PigeonsDbPath()))
-        return ResultOfFailure(s);
+    const QString path = PigeonsDbPath();
+    if (!s.Open(path))
+        return ReadResult(ResultOfFailure(s), path);
     LoadStatus status;
     status.Note(CreateTablesPigeons(s));
 
@@ -393,7 +402,7 @@ DbResult AppData::LoadPigeons(int loftId) {
         }
         std::vector<FlyerRecord>().swap(entries[i]);
     }
-    return status.Result();
+    return ReadResult(status.Result(), path);
 }
 
 DbResult AppData::LoadExtra(int loftId) {
@@ -409,8 +418,9 @@ DbResult AppData::LoadExtra(int loftId) {
     }
     DbSession& s = runner;
     const auto close = qScopeGuard([&s] { s.Close(); });
-    if (!s.Open(ExtraDbPath()))
-        return ResultOfFailure(s);
+    const QString path = ExtraDbPath();
+    if (!s.Open(path))
+        return ReadResult(ResultOfFailure(s), path);
     LoadStatus status;
     status.Note(CreateTablesExtra(s));
 
@@ -443,32 +453,34 @@ DbResult AppData::LoadExtra(int loftId) {
     ForEachRow(s, u"SELECT * FROM hodowcy;"_s, status, [&](const DbSession& row) {
         breeders.insert_or_assign(row.Int(0), ReadContact(row, true));
     });
-    return status.Result();
+    return ReadResult(status.Result(), path);
 }
 
 DbResult AppData::ReadCategoryMembers(int categoryId, std::vector<int>& pigeonIds) {
     pigeonIds.clear();
     DbSession& s = runner;
     const auto close = qScopeGuard([&s] { s.Close(); });
-    if (!s.Open(PigeonsDbPath()))
-        return ResultOfFailure(s);
+    const QString path = PigeonsDbPath();
+    if (!s.Open(path))
+        return ReadResult(ResultOfFailure(s), path);
     if (!s.Query(u"SELECT id_golebia FROM kategoria_id WHERE id_kategorii = ? ORDER BY id;"_s,
                  {categoryId}))
-        return ResultOfFailure(s);
+        return ReadResult(ResultOfFailure(s), path);
     for (; s.HasRow(); s.Next())
         pigeonIds.push_back(s.Int(0));
-    return s.LastErrorCode() == 0 ? DbResult::Done() : ResultOfFailure(s);
+    return s.LastErrorCode() == 0 ? DbResult::Done() : ReadResult(ResultOfFailure(s), path);
 }
 
 DbResult AppData::ReadBirdList(std::vector<int>& pigeonIds) {
     pigeonIds.clear();
     DbSession& s = runner;
     const auto close = qScopeGuard([&s] { s.Close(); });
-    if (!s.Open(ExtraDbPath()))
-        return ResultOfFailure(s);
+    const QString path = ExtraDbPath();
+    if (!s.Open(path))
+        return ReadResult(ResultOfFailure(s), path);
     if (!s.Query(u"SELECT id_golebia FROM ild ORDER BY id;"_s))
-        return ResultOfFailure(s);
+        return ReadResult(ResultOfFailure(s), path);
     for (; s.HasRow(); s.Next())
         pigeonIds.push_back(s.Int(0));
-    return s.LastErrorCode() == 0 ? DbResult::Done() : ResultOfFailure(s);
+    return s.LastErrorCode() == 0 ? DbResult::Done() : ReadResult(ResultOfFailure(s), path);
 }

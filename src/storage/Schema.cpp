@@ -1,7 +1,9 @@
 #include "storage/Schema.h"
 
 #include "storage/DbSession.h"
+#include "storage/InstallDir.h"
 
+#include <QScopeGuard>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
@@ -213,4 +215,23 @@ DbResult CreateTablesLofts(DbSession& session) {
 DbResult CreateTablesExtra(DbSession& session) {
     return CreateMissing(session, {u"kolory", u"ild", u"sezonylegowe", u"notatki", u"gatunekrasa",
                                    u"linia", u"koloroka", u"statusy", u"klienci", u"hodowcy"});
+}
+
+DbResult PrepareDatabases() {
+    DbSession session;
+    const auto prepare = [&session](const QString& path,
+                                    std::initializer_list<DbResult (*)(DbSession&)> steps) {
+        const auto close = qScopeGuard([&session] { session.Close(); });
+        DbResult result = session.Open(path) ? DbResult::Done() : ResultOfFailure(session);
+        for (auto step : steps)
+            if (result.ok())
+                result = step(session);
+        return result.ok() ? result
+                           : DbResult::Failed(u"The file %1 could not be prepared: %2"_s.arg(
+                                 path, result.message()));
+    };
+    if (DbResult result = prepare(PigeonsDbPath(), {&CreateTablesLofts, &CreateTablesPigeons});
+        !result.ok())
+        return result;
+    return prepare(ExtraDbPath(), {&CreateTablesExtra});
 }

@@ -23,3 +23,7 @@ QString CreateTableSql(QStringView table);
 DbResult CreateTablesPigeons(DbSession& session);
 DbResult CreateTablesLofts(DbSession& session);
 DbResult CreateTablesExtra(DbSession& session);
+
+/// Creates both database files with every table they lack, so that each window finds its
+/// tables from the first start on. A failure names the file.
+DbResult PrepareDatabases();

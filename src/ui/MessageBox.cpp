@@ -62,14 +62,22 @@ void MessageBox::ShowMessage(QWidget* parent, const QString& text, const QString
     Ask(parent, icon, caption, text, QMessageBox::Ok, QMessageBox::Ok);
 }
 
-bool MessageBox::AskYesNo(QWidget* parent, const QString& text, const QString& caption) {
-    return Ask(parent, QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
-               QMessageBox::No) == QMessageBox::Yes;
+bool MessageBox::AskYesNo(QWidget* parent, const QString& text, const QString& caption,
+                          QMessageBox::Icon icon) {
+    return Ask(parent, icon, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void MessageBox::ShowFailure(QWidget* parent, const DbResult& result) {
     ShowMessage(parent,
                 QCoreApplication::translate("MessageBox", "The change could not be saved:\n%1")
+                    .arg(result.message()),
+                {}, QMessageBox::Warning);
+}
+
+void MessageBox::ShowReadFailure(QWidget* parent, const DbResult& result) {
+    ShowMessage(parent,
+                QCoreApplication::translate("MessageBox", "The data could not be read:\n%1")
                     .arg(result.message()),
                 {}, QMessageBox::Warning);
 }

@@ -14,9 +14,12 @@ public:
     static void ShowMessage(QWidget* parent, const QString& text, const QString& caption = {},
                             QMessageBox::Icon icon = QMessageBox::NoIcon);
     /// "Are you sure?" style question with Yes and No, No the default; true for Yes.
-    static bool AskYesNo(QWidget* parent, const QString& text, const QString& caption);
+    static bool AskYesNo(QWidget* parent, const QString& text, const QString& caption,
+                         QMessageBox::Icon icon = QMessageBox::Question);
     /// Tells the user that a change could not be stored, and why.
     static void ShowFailure(QWidget* parent, const DbResult& result);
+    /// Tells the user that stored data could not be read, and why (the message names the file).
+    static void ShowReadFailure(QWidget* parent, const DbResult& result);
     /// Yes, Yes to All, No or Cancel; Cancel when the box is closed.
     static QMessageBox::StandardButton AskOverwrite(QWidget* parent, const QString& text);
 

@@ -53,6 +53,12 @@ public:
 
     /// Carries out a menu command, then tells whoever listens that it was given.
     void Perform(PageCommand command);
+    /// True for the commands this page carries out; the others stay disabled wherever they are
+    /// offered, so that no command is enabled and silent.
+    virtual bool Handles(PageCommand command) const {
+        Q_UNUSED(command);
+        return false;
+    }
     /// Lays out the page's controls after the main window changed size.
     virtual void LayoutPage() {}
     /// Called after the page was shown by a click on its caption.

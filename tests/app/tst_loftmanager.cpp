@@ -68,17 +68,18 @@ private Q_SLOTS:
     }
 
     void loftCommands() {
-        ModalDriver::AnswerNameDialog(u"Trzeci"_s);
+        const auto step1 = ModalDriver::AnswerNameDialog(u"Trzeci"_s);
         Click(u"addLoft"_s);
         QCOMPARE(Items(Lofts()), (QStringList{u"Pierwszy"_s, u"Drugi"_s, u"Trzeci"_s}));
         QCOMPARE(m_app->lofts.size(), 3u);
-        ModalDriver::AnswerNameDialog(u"Trzeci"_s); // refused by the database, quietly
+        const auto step2 =
+            ModalDriver::AnswerNameDialog(u"Trzeci"_s); // refused by the database, quietly
         Click(u"addLoft"_s);
         QCOMPARE(Lofts()->count(), 3);
         QVERIFY(MessageBox::History().isEmpty());
 
         Lofts()->setCurrentRow(0);
-        ModalDriver::AnswerNameDialog(u"Pierwszy nowy"_s);
+        const auto step3 = ModalDriver::AnswerNameDialog(u"Pierwszy nowy"_s);
         Click(u"editLoft"_s);
         QCOMPARE(Lofts()->item(0)->text(), u"Pierwszy nowy"_s);
         QCOMPARE(m_manager->LoftIndex(), -1);
@@ -94,12 +95,12 @@ private Q_SLOTS:
 
     void categoryCommands() {
         Lofts()->setCurrentRow(1);
-        ModalDriver::AnswerNameDialog(u"Młode"_s);
+        const auto step4 = ModalDriver::AnswerNameDialog(u"Młode"_s);
         Click(u"addCategory"_s);
         QCOMPARE(Items(Categories()), (QStringList{u"Lotowe"_s, u"Młode"_s}));
 
         Categories()->setCurrentRow(1);
-        ModalDriver::AnswerNameDialog(u"Młode 2026"_s);
+        const auto step5 = ModalDriver::AnswerNameDialog(u"Młode 2026"_s);
         Click(u"editCategory"_s);
         QCOMPARE(Categories()->item(1)->text(), u"Młode 2026"_s);
         QCOMPARE(m_app->lofts[1].categories[1].name, u"Młode 2026"_s);

@@ -116,8 +116,8 @@ private Q_SLOTS:
 
     void editorChoosesParents() {
         m_list->SelectRow(0); // A12
-        ModalDriver::OnNextModal([](QDialog* editor) {
-            ModalDriver::OnNextModal([](QDialog* chooser) {
+        const auto step1 = ModalDriver::OnNextModal([](QDialog* editor) {
+            const auto step2 = ModalDriver::OnNextModal([](QDialog* chooser) {
                 auto* list = chooser->findChild<QListWidget*>(u"candidates"_s);
                 QCOMPARE(list->count(), 2); // hens and unknown sex
                 list->setCurrentRow(0);
@@ -135,20 +135,20 @@ private Q_SLOTS:
     void moveAndCopy() {
         // A copy leaves the list alone and adds a link.
         m_list->SelectRow(0);
-        AnswerMove(1, true);
+        const auto move1 = AnswerMove(1, true);
         m_list->Perform(PageCommand::MovePigeon);
         QCOMPARE(m_list->Model()->rowCount(), 3);
         QCOMPARE(Links(2), 2);
 
         // Moving into the category it is in is refused; no link is lost.
-        AnswerMove(0, false);
+        const auto move2 = AnswerMove(0, false);
         m_list->Perform(PageCommand::MovePigeon);
         QCOMPARE(MessageBox::History(), QStringList{u"The pigeon is already in this category."_s});
         QCOMPARE(Links(1), 3);
 
         // A move takes the row away and the link with it.
         m_list->SelectRow(2);
-        AnswerMove(1, false);
+        const auto move3 = AnswerMove(1, false);
         m_list->Perform(PageCommand::MovePigeon);
         QCOMPARE(m_list->Model()->rowCount(), 2);
         QCOMPARE(m_app->currentPigeon, -1);
@@ -157,7 +157,7 @@ private Q_SLOTS:
 
         // Copying into the same category gives a second link there.
         m_list->SelectRow(0);
-        AnswerMove(0, true);
+        const auto move4 = AnswerMove(0, true);
         m_list->Perform(PageCommand::MovePigeon);
         QCOMPARE(Links(1), 3);
     }
@@ -195,8 +195,8 @@ private Q_SLOTS:
 
     void newColourShowsInTheEditor() {
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([this](QDialog* editor) {
-            ModalDriver::OnNextModal([](QDialog* manager) {
+        const auto step3 = ModalDriver::OnNextModal([this](QDialog* editor) {
+            const auto step4 = ModalDriver::OnNextModal([](QDialog* manager) {
                 manager->findChild<QLineEdit*>(u"newName"_s)->setText(u"Szpakowaty"_s);
                 manager->findChild<QPushButton*>(u"add"_s)->click();
                 manager->reject();
@@ -211,18 +211,18 @@ private Q_SLOTS:
     }
 
     void statusManagerFromTheMenu() {
-        ModalDriver::OnNextModal([](QDialog* manager) {
+        const auto step5 = ModalDriver::OnNextModal([](QDialog* manager) {
             QCOMPARE(manager->windowTitle(), u"Manage status"_s);
             QCOMPARE(static_cast<BannerDialog*>(manager)->bannerTitle(), u"STATUS"_s);
             manager->reject();
         });
         m_dialog->RunCommand(CmdManageStatus);
-        QCOMPARE(ModalDriver::LastDialogClass(), u"CZarzadzajStatusami"_s);
+        QCOMPARE(step5.DialogClass(), u"CZarzadzajStatusami"_s);
     }
 
 private:
-    void AnswerMove(int category, bool copy) {
-        ModalDriver::OnNextModal([category, copy](QDialog* dialog) {
+    ModalDriver::Expectation AnswerMove(int category, bool copy) {
+        return ModalDriver::OnNextModal([category, copy](QDialog* dialog) {
             dialog->findChild<QComboBox*>(u"category"_s)->setCurrentIndex(category);
             dialog->findChild<QCheckBox*>(u"copy"_s)->setChecked(copy);
             dialog->accept();

@@ -100,7 +100,8 @@ private Q_SLOTS:
     }
 
     void addWithNothingFilled() {
-        ModalDriver::OnNextModal([](QDialog* editor) { Click(editor, u"ok"_s); });
+        const auto step1 =
+            ModalDriver::OnNextModal([](QDialog* editor) { Click(editor, u"ok"_s); });
         m_list->Perform(PageCommand::AddPigeon);
         QCOMPARE(m_list->Model()->rowCount(), 1);
         QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), QString());
@@ -123,7 +124,7 @@ private Q_SLOTS:
     }
 
     void addWithEveryField() {
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step2 = ModalDriver::OnNextModal([](QDialog* editor) {
             SetText(editor, u"country"_s, u"PL"_s);
             SetText(editor, u"union"_s, u"0207"_s);
             SetText(editor, u"year"_s, u"2026"_s);
@@ -199,7 +200,7 @@ private Q_SLOTS:
     }
 
     void keepOpenAddsSeveral() {
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step3 = ModalDriver::OnNextModal([](QDialog* editor) {
             Find<QCheckBox>(editor, u"keepOpen"_s)->setChecked(true);
             SetText(editor, u"band"_s, u"1"_s);
             Click(editor, u"ok"_s);
@@ -217,7 +218,7 @@ private Q_SLOTS:
     }
 
     void refusedFieldsKeepTheEditorOpen() {
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step4 = ModalDriver::OnNextModal([](QDialog* editor) {
             SetDate(editor, u"dateOfBirth"_s, 1, 1, 2026);
             Find<DateFields>(editor, u"dateOfBirth"_s)->DayEdit()->setText(u"pierwszy"_s);
             Click(editor, u"ok"_s);
@@ -233,7 +234,7 @@ private Q_SLOTS:
     void editRewritesTheRow() {
         const int id = AddPigeon(u"100"_s);
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([this](QDialog* editor) {
+        const auto step5 = ModalDriver::OnNextModal([this](QDialog* editor) {
             m_caption = editor->windowTitle();
             QVERIFY(!Find<QCheckBox>(editor, u"keepOpen"_s)->isVisible());
             SetText(editor, u"band"_s, u"101"_s);
@@ -247,7 +248,7 @@ private Q_SLOTS:
         QCOMPARE(m_app->pigeons.at(id).idColour, m_blue);
 
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step6 = ModalDriver::OnNextModal([](QDialog* editor) {
             Find<QComboBox>(editor, u"colour"_s)->setEditText(u"Szpakowaty"_s);
             Click(editor, u"ok"_s);
         });
@@ -264,7 +265,7 @@ private Q_SLOTS:
         const QString photo = m_data->makeFile(u"głowa.jpg"_s, "jpeg bytes");
         const QString document = m_data->makeFile(u"rodowód.pdf"_s, "pdf bytes");
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([&](QDialog* editor) {
+        const auto step7 = ModalDriver::OnNextModal([&](QDialog* editor) {
             FileDialog::SetNextName(photo);
             Click(editor, u"addPhoto"_s);
             FileDialog::SetNextName(document);
@@ -286,7 +287,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(documentFile));
 
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step8 = ModalDriver::OnNextModal([](QDialog* editor) {
             Click(editor, u"deleteDocument"_s); // nothing selected
             Find<QListWidget>(editor, u"photoList"_s)->setCurrentRow(0);
             Click(editor, u"deletePhoto"_s);
@@ -307,7 +308,7 @@ private Q_SLOTS:
 
     void noPhotoBeforeThePigeonIsStored() {
         FileDialog::Titles().clear();
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step9 = ModalDriver::OnNextModal([](QDialog* editor) {
             Click(editor, u"addPhoto"_s);
             Click(editor, u"addDocument"_s);
             Click(editor, u"addTreatment"_s);
@@ -321,9 +322,9 @@ private Q_SLOTS:
     void treatments() {
         const int id = AddPigeon(u"300"_s);
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step10 = ModalDriver::OnNextModal([](QDialog* editor) {
             // A one-letter name is refused; two letters are enough.
-            ModalDriver::OnNextModal([](QDialog* treatment) {
+            const auto step11 = ModalDriver::OnNextModal([](QDialog* treatment) {
                 Find<QLineEdit>(treatment, u"name"_s)->setText(u"W"_s);
                 Click(treatment, u"ok"_s);
                 QVERIFY(treatment->isVisible());
@@ -338,7 +339,7 @@ private Q_SLOTS:
             QCOMPARE(table->item(0, 3)->text(), QString()); // no category chosen
 
             table->selectRow(0);
-            ModalDriver::OnNextModal([](QDialog* treatment) {
+            const auto step12 = ModalDriver::OnNextModal([](QDialog* treatment) {
                 Find<QComboBox>(treatment, u"category"_s)->setCurrentIndex(2);
                 Find<DateFields>(treatment, u"dateGiven"_s)->SetDate(12, 3, 2026);
                 Click(treatment, u"ok"_s);
@@ -363,7 +364,7 @@ private Q_SLOTS:
         QCOMPARE(fields.day, 12);
 
         m_list->SelectRow(0);
-        ModalDriver::OnNextModal([](QDialog* editor) {
+        const auto step13 = ModalDriver::OnNextModal([](QDialog* editor) {
             Find<QTableWidget>(editor, u"treatmentList"_s)->selectRow(0);
             MessageBox::SetNextAnswer(QMessageBox::Yes);
             Click(editor, u"deleteTreatment"_s);
@@ -377,7 +378,7 @@ private Q_SLOTS:
 
 private:
     int AddPigeon(const QString& band) {
-        ModalDriver::OnNextModal([band](QDialog* editor) {
+        const auto step14 = ModalDriver::OnNextModal([band](QDialog* editor) {
             SetText(editor, u"band"_s, band);
             Click(editor, u"ok"_s);
         });

@@ -8,43 +8,92 @@
 #include <QTest>
 #include <QTimer>
 
-#include <memory>
+#include <vector>
 
 namespace ModalDriver {
 
+struct StepState {
+    std::function<void(QDialog*)> step;
+    QElapsedTimer clock;
+    bool ran = false;
+    bool finished = false; // ran, gave up or was cancelled
+    QString dialogClass;
+};
+
 namespace {
 
-QString& LastClass() {
-    static QString name;
-    return name;
+std::vector<std::shared_ptr<StepState>>& Pending() {
+    static std::vector<std::shared_ptr<StepState>> pending;
+    return pending;
 }
 
-void Poll(std::shared_ptr<std::function<void(QDialog*)>> step,
-          std::shared_ptr<QElapsedTimer> clock) {
+int& Running() {
+    static int depth = 0;
+    return depth;
+}
+
+void Poll(const std::shared_ptr<StepState>& state) {
+    if (state->finished)
+        return;
     auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
     if (dialog && dialog->isVisible()) {
-        LastClass() = QString::fromLatin1(dialog->metaObject()->className());
-        (*step)(dialog);
+        state->ran = true;
+        state->finished = true;
+        state->dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+        ++Running();
+        state->step(dialog);
+        --Running();
         return;
     }
-    if (clock->elapsed() > 5000) {
-        QTest::qFail("No modal dialog was shown", __FILE__, __LINE__);
+    if (state->clock.elapsed() > 5000) {
+        state->finished = true;
         return;
     }
-    QTimer::singleShot(10, [step, clock] { Poll(step, clock); });
+    QTimer::singleShot(10, [state] { Poll(state); });
 }
 
 } // namespace
 
-void OnNextModal(std::function<void(QDialog*)> step) {
-    auto shared = std::make_shared<std::function<void(QDialog*)>>(std::move(step));
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QTimer::singleShot(0, [shared, clock] { Poll(shared, clock); });
+Expectation::Expectation(std::shared_ptr<StepState> state)
+    : m_state(std::move(state))
+    , m_mark(Pending().size())
+    , m_topLevel(Running() == 0) {
+    Pending().push_back(m_state);
 }
 
-void AnswerNameDialog(const QString& name, const QString& description) {
-    OnNextModal([name, description](QDialog* dialog) {
+Expectation::~Expectation() {
+    if (!m_state || !m_topLevel)
+        return;
+    std::vector<std::shared_ptr<StepState>>& pending = Pending();
+    bool missed = false;
+    for (size_t i = m_mark; i < pending.size(); ++i) {
+        missed = missed || !pending[i]->ran;
+        pending[i]->finished = true;
+    }
+    if (m_mark < pending.size())
+        pending.erase(pending.begin() + static_cast<std::ptrdiff_t>(m_mark), pending.end());
+    if (missed)
+        QTest::qFail("A step expected a modal dialog that was never shown", __FILE__, __LINE__);
+}
+
+bool Expectation::Shown() const {
+    return m_state->ran;
+}
+
+QString Expectation::DialogClass() const {
+    return m_state->dialogClass;
+}
+
+Expectation OnNextModal(std::function<void(QDialog*)> step) {
+    auto state = std::make_shared<StepState>();
+    state->step = std::move(step);
+    state->clock.start();
+    QTimer::singleShot(0, [state] { Poll(state); });
+    return Expectation(state);
+}
+
+Expectation AnswerNameDialog(const QString& name, const QString& description) {
+    return OnNextModal([name, description](QDialog* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("name"))->setText(name);
         dialog->findChild<QPlainTextEdit*>(QStringLiteral("description"))
             ->setPlainText(description);
@@ -54,8 +103,11 @@ void AnswerNameDialog(const QString& name, const QString& description) {
     });
 }
 
-QString LastDialogClass() {
-    return LastClass();
+bool ShowFocused(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
 }
 
 NoDialogGuard::NoDialogGuard()

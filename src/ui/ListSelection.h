@@ -1,0 +1,15 @@
+#pragma once
+
+#include <functional>
+
+class QAbstractItemView;
+class QObject;
+
+/// Calls changed(row) whenever the selected row of a single-selection list changes, by a click,
+/// a key or the program, and with -1 when nothing is left selected. Focus alone never selects,
+/// so a list that receives focus acts on no row the user has not picked.
+void FollowSelectedRow(QAbstractItemView* view, QObject* context,
+                       const std::function<void(int row)>& changed);
+
+/// The selected row of a single-selection list, -1 for none.
+int SelectedRow(const QAbstractItemView* view);
