@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
         CPrzeniesPsa move(appData, &main);
         Save(&move, folder, u"move-dialog.png"_s);
         move.hide();
-        CDodajSerieObraczek series(&main);
+        CDodajSerieObraczek series({}, &main);
         Save(&series, folder, u"ring-series-dialog.png"_s);
         series.hide();
     }
