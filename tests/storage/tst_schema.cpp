@@ -2,6 +2,7 @@
 // and loads that leave an existing file untouched.
 
 #include "storage/AppData.h"
+#include "storage/InstallDir.h"
 #include "storage/Schema.h"
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
@@ -211,16 +212,41 @@ class TestSchema : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_data.isValid()); }
+    // Every function works on files of its own, made as at the first start.
+    void init() {
+        m_owned = std::make_unique<TestDataDir>();
+        QVERIFY(PrepareInstallDir());
+        QVERIFY(PrepareDatabases().ok());
+    }
 
-    void firstLoadCreatesBothFiles() {
+    void firstStartMakesBothFilesWithEveryTable() {
+        QStringList present;
+        for (const QString& db : {m_data().pigeonsDb(), m_data().extraDb()})
+            for (const QStringList& row :
+                 DbProbe::Rows(db, u"SELECT name FROM sqlite_master WHERE type = 'table';"_s))
+                present.append(row[0]);
+        QStringList expected;
+        for (const ExpectedTable& t : kExpected)
+            expected.append(QString::fromUtf16(t.name));
+        present.sort();
+        expected.sort();
+        QCOMPARE(present, expected);
+        QCOMPARE(AllTables().size(), std::size(kExpected));
         AppData data;
         QVERIFY(data.LoadLofts().ok());
         QVERIFY(data.SelectLoft(0).ok());
-        QVERIFY(QFile::exists(m_data.pigeonsDb()));
-        QVERIFY(QFile::exists(m_data.extraDb()));
         QVERIFY(data.lofts.empty());
         QVERIFY(data.pigeons.empty());
+    }
+
+    void unwritableFolderIsNamed() {
+        TestDataDir other;
+        QVERIFY(QDir().mkpath(other.path() + u"/db"_s));
+        ReadOnlyFiles readOnly({other.path() + u"/db"_s});
+        QVERIFY(readOnly.isReadOnly());
+        const DbResult result = PrepareDatabases();
+        QVERIFY(result.failed());
+        QVERIFY2(result.message().contains(other.pigeonsDb()), qPrintable(result.message()));
     }
 
     void tablesMatchTheFileFormat_data() {
@@ -239,7 +265,7 @@ private Q_SLOTS:
         QFETCH(int, file);
         QFETCH(QString, constraint);
         QFETCH(QStringList, columns);
-        const QString db = file == P ? m_data.pigeonsDb() : m_data.extraDb();
+        const QString db = file == P ? m_data().pigeonsDb() : m_data().extraDb();
 
         const auto info = DbProbe::Rows(db, u"PRAGMA table_info("_s + table + u");"_s);
         QStringList actual;
@@ -257,19 +283,8 @@ private Q_SLOTS:
             QVERIFY2(sql.endsWith(constraint + u')'), qPrintable(sql));
     }
 
-    void everyTableIsExpected() {
-        QStringList known;
-        for (const ExpectedTable& t : kExpected)
-            known.append(QString::fromUtf16(t.name));
-        for (const QString& db : {m_data.pigeonsDb(), m_data.extraDb()})
-            for (const QStringList& row :
-                 DbProbe::Rows(db, u"SELECT name FROM sqlite_master WHERE type = 'table';"_s))
-                QVERIFY2(known.contains(row[0]), qPrintable(row[0]));
-        QCOMPARE(AllTables().size(), std::size(kExpected));
-    }
-
     void textIsUtf16LittleEndian() {
-        for (const QString& db : {m_data.pigeonsDb(), m_data.extraDb()})
+        for (const QString& db : {m_data().pigeonsDb(), m_data().extraDb()})
             QCOMPARE(DbProbe::Text(db, u"PRAGMA encoding;"_s), u"UTF-16le"_s);
     }
 
@@ -278,14 +293,14 @@ private Q_SLOTS:
         LoftRecord loft;
         loft.name = u"Północ"_s;
         QVERIFY(data.SaveLoft(-1, loft).ok());
-        const QByteArray pigeons = Digest(m_data.pigeonsDb());
-        const QByteArray extra = Digest(m_data.extraDb());
+        const QByteArray pigeons = Digest(m_data().pigeonsDb());
+        const QByteArray extra = Digest(m_data().extraDb());
         for (int i = 0; i < 2; ++i) {
             QVERIFY(data.LoadLofts().ok());
             QVERIFY(data.SelectLoft(loft.id).ok());
         }
-        QCOMPARE(Digest(m_data.pigeonsDb()), pigeons);
-        QCOMPARE(Digest(m_data.extraDb()), extra);
+        QCOMPARE(Digest(m_data().pigeonsDb()), pigeons);
+        QCOMPARE(Digest(m_data().extraDb()), extra);
     }
 
     void existingTableKeepsItsColumns() {
@@ -301,7 +316,9 @@ private Q_SLOTS:
     }
 
 private:
-    TestDataDir m_data;
+    const TestDataDir& m_data() const { return *m_owned; }
+
+    std::unique_ptr<TestDataDir> m_owned;
 };
 
 QTEST_GUILESS_MAIN(TestSchema)

@@ -40,6 +40,12 @@ QString TestDataDir::makeFile(const QString& name, const QByteArray& content) co
 namespace {
 
 bool Writable(const QString& path) {
+    if (QFileInfo(path).isDir()) {
+        QFile probe(path + QStringLiteral("/.probe"));
+        const bool created = probe.open(QIODevice::WriteOnly);
+        probe.remove();
+        return created;
+    }
     QFile file(path);
     return file.open(QIODevice::ReadWrite);
 }
@@ -50,9 +56,16 @@ constexpr uid_t kNobody = 65534;
 
 ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
     : m_paths(paths) {
-    for (const QString& path : paths)
+    for (const QString& path : paths) {
+        m_permissions.append(QFile::permissions(path));
+        // A folder keeps the right to be entered, so that its files can still be read.
+        const QFileDevice::Permissions enter =
+            QFileInfo(path).isDir()
+                ? QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther
+                : QFileDevice::Permissions();
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
-                                        QFileDevice::ReadOther);
+                                        QFileDevice::ReadOther | enter);
+    }
     if (geteuid() == 0) {
         // Root writes whatever the permissions say; nobody does not. The folders down to the
         // files must let nobody in to read.
@@ -73,7 +86,6 @@ ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
 ReadOnlyFiles::~ReadOnlyFiles() {
     if (m_switchedUser && seteuid(0) != 0)
         qFatal("Could not return to the test's own user");
-    for (const QString& path : m_paths)
-        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                        QFileDevice::ReadGroup);
+    for (qsizetype i = 0; i < m_paths.size(); ++i)
+        QFile::setPermissions(m_paths[i], m_permissions[i]);
 }

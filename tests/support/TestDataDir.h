@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -24,9 +25,9 @@ private:
     QByteArray m_previousHome;
 };
 
-// Makes files unwritable for the code under test, whoever runs the tests: the files lose their
-// write permission, and when the test runs as root (which ignores permissions) the process
-// works as the user "nobody" until the guard goes. The folders on the way stay readable, so
+// Makes files (or folders) unwritable for the code under test, whoever runs the tests: the files
+// lose their write permission, and when the test runs as root (which ignores permissions) the
+// process works as the user "nobody" until the guard goes. The folders on the way stay readable, so
 // that reading still works.
 class ReadOnlyFiles {
 public:
@@ -40,6 +41,7 @@ public:
 
 private:
     QStringList m_paths;
+    QList<QFileDevice::Permissions> m_permissions;
     bool m_switchedUser = false;
     bool m_readOnly = false;
 };
