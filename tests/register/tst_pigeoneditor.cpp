@@ -16,10 +16,12 @@
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "ui/DateFields.h"
+#include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -28,6 +30,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
@@ -398,6 +401,21 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(photoFile));
         QVERIFY(QFile::exists(documentFile));
 
+        // Without a program for the file type the user is told so.
+        ExternalPrograms::SetLauncherForTests([](const QString&) { return false; });
+        m_list->SelectRow(0);
+        const auto opener = ModalDriver::OnNextModal([](QDialog* editor) {
+            auto* documents = Find<QListWidget>(editor, u"documentList"_s);
+            documents->setFocus();
+            QTest::keyClick(documents, Qt::Key_Down);
+            QTest::mouseClick(Find<QPushButton>(editor, u"openDocument"_s), Qt::LeftButton);
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        ExternalPrograms::SetLauncherForTests({});
+        QVERIFY(MessageBox::History().last().startsWith(
+            u"No program to open \"rodowód.pdf\" was found"_s));
+
         m_list->SelectRow(0);
         const auto step8 = ModalDriver::OnNextModal([](QDialog* editor) {
             Click(editor, u"deleteDocument"_s); // nothing selected
@@ -420,6 +438,29 @@ private Q_SLOTS:
         QVERIFY(m_app->pigeons.at(id).photos.empty());
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
+    }
+
+    void calendarPicksTheDay() {
+        QString picked;
+        const auto step = ModalDriver::OnNextModal([&picked](QDialog* editor) {
+            auto* date = Find<DateFields>(editor, u"dateOfBirth"_s);
+            QTest::mouseClick(date->CheckBox(), Qt::LeftButton, {}, QPoint(5, 5));
+            date->SetDate(10, 3, 2026);
+            const auto calendar = ModalDriver::OnNextModal([](QDialog* dialog) {
+                auto* month = dialog->findChild<QCalendarWidget*>(u"calendar"_s);
+                QCOMPARE(month->selectedDate(), QDate(2026, 3, 10));
+                auto* days = month->findChild<QTableView*>();
+                days->setFocus();
+                QTest::keyClick(days, Qt::Key_Right);
+                QTest::mouseClick(Find<QPushButton>(dialog, u"ok"_s), Qt::LeftButton);
+            });
+            QTest::mouseClick(date->CalendarButton(), Qt::LeftButton);
+            picked = date->DayEdit()->text() + u'/' + date->MonthEdit()->text() + u'/' +
+                     date->YearEdit()->text();
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QCOMPARE(picked, u"11/3/2026"_s);
     }
 
     void noPhotoBeforeThePigeonIsStored() {

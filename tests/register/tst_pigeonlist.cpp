@@ -375,11 +375,16 @@ private Q_SLOTS:
         for (int i = 0; i < 3; ++i)
             photos[size_t(i)].id = i + 1;
         CPodgladZdjec viewer(photos);
+        QVERIFY(ModalDriver::ShowFocused(&viewer));
+        QCOMPARE(viewer.windowTitle(), u"Photos preview..."_s);
         QCOMPARE(viewer.Current(), 0);
-        viewer.Previous();
+        auto* previous = viewer.findChild<QPushButton*>(u"previousPhoto"_s);
+        auto* next = viewer.findChild<QPushButton*>(u"nextPhoto"_s);
+        QTest::mouseClick(previous, Qt::LeftButton);
         QCOMPARE(viewer.Current(), 2);
-        viewer.Next();
-        viewer.Next();
+        QTest::mouseClick(next, Qt::LeftButton);
+        next->setFocus();
+        QTest::keyClick(next, Qt::Key_Space);
         QCOMPARE(viewer.Current(), 1);
     }
 
