@@ -68,6 +68,7 @@ private Q_SLOTS:
         m_list = static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
         MessageBox::History().clear();
         MessageBox::Captions().clear();
+        MessageBox::Icons().clear();
     }
 
     void cleanup() {
@@ -185,6 +186,8 @@ private Q_SLOTS:
         MessageBox::SetNextAnswer(QMessageBox::No);
         m_list->Perform(PageCommand::DeletePigeon);
         QCOMPARE(MessageBox::History(), QStringList{u"Do you want delete selected pigeon?"_s});
+        QCOMPARE(MessageBox::Captions(), QStringList{u"Are you sure?"_s});
+        QCOMPARE(MessageBox::Icons(), QList<QMessageBox::Icon>{QMessageBox::Warning});
         QCOMPARE(m_list->Model()->rowCount(), 6);
 
         MessageBox::SetNextAnswer(QMessageBox::Yes);
