@@ -245,7 +245,7 @@ void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
     painter.setFont(CaptionFont(12, false));
     painter.setPen(QColor(120, 140, 175));
     painter.drawText(QRect(5, 390, 205, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     u"Click the photo to browse all photos"_s);
+                     u"Click the photo for all photos"_s);
 
     // The preview bar with its five captions.
     const QRect bar(QPoint(240, height() - 22), QPoint(957, height() - 1));
