@@ -215,6 +215,10 @@ private Q_SLOTS:
         Click(u"editCategory"_s);
         QCOMPARE(Categories()->item(1)->text(), u"Młode 2026"_s);
         QCOMPARE(m_app->lofts[1].categories[1].name, u"Młode 2026"_s);
+        // The file holds the new name, still in the loft it was made in.
+        QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(),
+                               u"SELECT id_hodowli, nazwakategorii FROM kategoria ORDER BY id;"_s),
+                 (std::vector<QStringList>{{u"2"_s, u"Lotowe"_s}, {u"2"_s, u"Młode 2026"_s}}));
 
         Categories()->setCurrentRow(0);
         MessageBox::SetNextAnswer(QMessageBox::No);

@@ -440,6 +440,24 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
     }
 
+    void fileFiltersKeepTheirEntries_data() {
+        QTest::addColumn<QString>("pairs");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("documents")
+            << u"Dokumenty Microsoft Office (*.doc;*.xls)|*.doc; *.docx|PDF (*.pdf)|*.pdf|"
+               u"Wszystkie pliki|*.*; *.jpeg; *.bmp|All Files (*.*)|*.*||"_s
+            << u"Dokumenty Microsoft Office (*.doc *.docx);;PDF (*.pdf);;"
+               u"Wszystkie pliki (* *.jpeg *.bmp);;All Files (*)"_s;
+        QTest::newRow("photos") << u"JPEG files (*.jpg;*.jpeg)|*.jpg; *.jpeg||"_s
+                                << u"JPEG files (*.jpg *.jpeg)"_s;
+    }
+
+    void fileFiltersKeepTheirEntries() {
+        QFETCH(QString, pairs);
+        QFETCH(QString, filter);
+        QCOMPARE(FileDialog::QtFilter(pairs), filter);
+    }
+
     void calendarPicksTheDay() {
         QString picked;
         const auto step = ModalDriver::OnNextModal([&picked](QDialog* editor) {
