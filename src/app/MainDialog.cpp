@@ -9,6 +9,7 @@
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "racing/ZakladkaLotyGolebi.h"
+#include "register/BandSearch.h"
 #include "register/LookupListDialog.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionFrame>
+#include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -211,6 +213,11 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
         m_pigeonList, m_pairing, m_transactions, m_notepad, [this](int id) { RunCommand(id); },
         [this](int id) { return HasAction(id); });
     m_pigeonList->SetCountLabels(m_loftCount, m_categoryCount);
+    const auto showFound = [this](const BandMatch& match) {
+        ShowFoundPigeon(match);
+    };
+    m_startPage->SetPigeonFinder(showFound);
+    m_pigeonList->SetPigeonFinder(showFound);
     // The menu asks the pages which commands they carry out, so it comes after them.
     BuildMainMenu(
         m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });
@@ -243,6 +250,18 @@ void CMainDialog::loadLoftData(int loftId) {
         page->ClearLoftLists();
     for (CTabPage* page : m_pages)
         page->FillLoftLists();
+}
+
+void CMainDialog::ShowFoundPigeon(const BandMatch& match) {
+    if (m_data.currentLoft < 0)
+        return;
+    if (match.categoryIndex != m_data.currentCategory || m_pigeonList->ShownCategory() < 0) {
+        m_categoryList->setCurrentIndex(match.categoryIndex);
+        m_lofts->OnCategoryChosen(match.categoryIndex);
+    }
+    SetActiveTab(TabPigeons);
+    m_pigeonList->SelectRow(match.row);
+    m_pigeonList->View()->setFocus();
 }
 
 bool CMainDialog::HasAction(int id) const {

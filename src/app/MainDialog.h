@@ -8,6 +8,7 @@
 #include <array>
 
 class AppData;
+struct BandMatch;
 class LoftSelector;
 class QComboBox;
 class QLabel;
@@ -34,6 +35,8 @@ public:
     void Initialise();
     /// Reloads one loft's data from both files and refills the pages that show it.
     void loadLoftData(int loftId);
+    /// Shows a pigeon found by the band search: its category current, its row chosen.
+    void ShowFoundPigeon(const BandMatch& match);
     /// Runs a menu command by its id.
     void RunCommand(int id);
     /// False for the menu entries that have no action in this program.

@@ -78,6 +78,21 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
     layout->addLayout(buttons);
     for (QPushButton* button : {searchButton, previous, next})
         button->setAutoDefault(false);
+    // Searching without a place to show the pigeon would be a button that does nothing.
+    for (QWidget* control : std::initializer_list<QWidget*>{m_search, searchButton, previous, next})
+        control->setEnabled(false);
+    connect(searchButton, &QPushButton::clicked, this,
+            [this] { m_finder->Search(m_search->text()); });
+    connect(m_search, &QLineEdit::returnPressed, this,
+            [this] { m_finder->Search(m_search->text()); });
+    connect(next, &QPushButton::clicked, this, [this] { m_finder->Next(); });
+    connect(previous, &QPushButton::clicked, this, [this] { m_finder->Previous(); });
+}
+
+void CZakladkaStartowa::SetPigeonFinder(BandSearchRunner::Show show) {
+    m_finder = std::make_unique<BandSearchRunner>(m_data, this, std::move(show));
+    for (QWidget* control : m_search->parentWidget()->findChildren<QWidget*>())
+        control->setEnabled(true);
 }
 
 void CZakladkaStartowa::SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions,

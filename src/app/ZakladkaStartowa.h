@@ -1,10 +1,12 @@
 #pragma once
 
+#include "register/BandSearchRunner.h"
 #include "ui/TabPage.h"
 
 #include <QRect>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QCalendarWidget;
@@ -23,6 +25,8 @@ public:
     /// The pages the links act on, and the way to run the main window's own commands.
     void SetTargets(CTabPage* pigeons, CTabPage* pairing, CTabPage* transactions, CTabPage* notepad,
                     std::function<void(int)> runCommand, std::function<bool(int)> hasAction);
+    /// Where a pigeon found by the band search is shown.
+    void SetPigeonFinder(BandSearchRunner::Show show);
     void LayoutPage() override;
 
     /// The link rectangles in the page's pixels, in the order of their actions.
@@ -47,4 +51,5 @@ private:
     QCalendarWidget* m_calendar;
     QLabel* m_sidePicture;
     QLineEdit* m_search;
+    std::unique_ptr<BandSearchRunner> m_finder;
 };

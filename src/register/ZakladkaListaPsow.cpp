@@ -16,9 +16,11 @@
 
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPushButton>
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
@@ -40,8 +42,24 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
     , m_model(new PigeonTableModel(appData, this))
     , m_view(new QTableView(this))
-    , m_photo(new PictureBox(this, PictureBox::Mode::Stretched)) {
+    , m_photo(new PictureBox(this, PictureBox::Mode::Stretched))
+    , m_bandSearch(new QLineEdit(this))
+    , m_bandSearchOk(new QPushButton(u"OK"_s, this)) {
     setObjectName(u"pigeonListPage"_s);
+    m_bandSearch->setObjectName(u"bandSearch"_s);
+    m_bandSearch->setPlaceholderText(u"Band number"_s);
+    m_bandSearch->setGeometry(10, 300, 150, 26);
+    m_bandSearchOk->setObjectName(u"bandSearchOk"_s);
+    m_bandSearchOk->setGeometry(165, 300, 40, 26);
+    m_bandSearchOk->setAutoDefault(false);
+    m_bandSearch->setEnabled(false);
+    m_bandSearchOk->setEnabled(false);
+    // OK again with the same text goes on to the next bird that matches.
+    const auto search = [this] {
+        m_finder->Search(m_bandSearch->text(), true);
+    };
+    connect(m_bandSearchOk, &QPushButton::clicked, this, search);
+    connect(m_bandSearch, &QLineEdit::returnPressed, this, search);
 
     m_view->setObjectName(u"pigeonList"_s);
     m_view->setModel(m_model);
@@ -82,6 +100,12 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
 }
 
 CZakladkaListaPsow::~CZakladkaListaPsow() = default;
+
+void CZakladkaListaPsow::SetPigeonFinder(BandSearchRunner::Show show) {
+    m_finder = std::make_unique<BandSearchRunner>(m_data, this, std::move(show));
+    m_bandSearch->setEnabled(true);
+    m_bandSearchOk->setEnabled(true);
+}
 
 void CZakladkaListaPsow::SetCountLabels(QLabel* loftCount, QLabel* categoryCount) {
     m_loftCount = loftCount;
@@ -147,6 +171,7 @@ void CZakladkaListaPsow::SelectRow(int row) {
         return;
     }
     m_view->selectRow(row);
+    m_view->scrollTo(m_model->index(row, 0));
     ShowSelected(row);
 }
 
@@ -244,6 +269,8 @@ void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
     }
     painter.setFont(CaptionFont(12, false));
     painter.setPen(QColor(120, 140, 175));
+    painter.drawText(QRect(10, 278, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                     u"Find a pigeon by its band"_s);
     painter.drawText(QRect(5, 390, 205, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      u"Click the photo for all photos"_s);
 

@@ -1,17 +1,21 @@
 #pragma once
 
+#include "register/BandSearchRunner.h"
 #include "storage/DbSession.h"
 #include "ui/TabPage.h"
 
 #include <QRect>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 class CPreviewPage;
 class PictureBox;
 class PigeonTableModel;
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTableView;
 struct PigeonRecord;
 
@@ -35,6 +39,8 @@ public:
     CZakladkaListaPsow(AppData& appData, QWidget* parent);
     ~CZakladkaListaPsow() override;
 
+    /// Where a pigeon found by the band search box is shown (its category made current).
+    void SetPigeonFinder(BandSearchRunner::Show show);
     /// The main window's count labels; the category count is this page's to write.
     void SetCountLabels(QLabel* loftCount, QLabel* categoryCount);
     /// Shows the pigeons of a category of a loft (indexes into the loaded lofts).
@@ -107,5 +113,8 @@ private:
     QTableView* m_view;
     PictureBox* m_photo;
     std::array<CPreviewPage*, 5> m_previews{};
+    QLineEdit* m_bandSearch;
+    QPushButton* m_bandSearchOk;
+    std::unique_ptr<BandSearchRunner> m_finder;
     int m_previewPage = 0;
 };

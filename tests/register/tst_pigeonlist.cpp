@@ -170,6 +170,51 @@ private Q_SLOTS:
         QCOMPARE(m_app->currentPigeon, 4);
     }
 
+    void bandSearchFindsThePigeonInItsCategory() {
+        auto* start = m_dialog->Page(CMainDialog::TabStart);
+        m_dialog->SetActiveTab(CMainDialog::TabStart);
+        auto* text = start->findChild<QLineEdit*>(u"searchBand"_s);
+        const auto button = [start](const QString& name) {
+            return start->findChild<QPushButton*>(name);
+        };
+        text->setFocus();
+        QTest::keyClicks(text, u" 104 "_s);
+        QTest::mouseClick(button(u"search"_s), Qt::LeftButton);
+        // Found in the first category it stands in, at its row, on the pigeon list.
+        QCOMPARE(m_dialog->ActiveTab(), int(CMainDialog::TabPigeons));
+        QCOMPARE(m_app->currentCategory, 0);
+        QCOMPARE(m_app->currentPigeon, 4);
+        QCOMPARE(m_list->Model()->PigeonAt(4), m_ids[4]);
+        // The same bird stands in the second category too.
+        QTest::mouseClick(button(u"next"_s), Qt::LeftButton);
+        QCOMPARE(m_app->currentCategory, 1);
+        QCOMPARE(m_app->currentPigeon, 0);
+        QCOMPARE(m_list->Model()->PigeonAt(0), m_ids[4]);
+        QTest::mouseClick(button(u"next"_s), Qt::LeftButton);
+        QCOMPARE(MessageBox::History(),
+                 QStringList{u"There is no further pigeon with \"104\" in its band number."_s});
+        QTest::mouseClick(button(u"previous"_s), Qt::LeftButton);
+        QCOMPARE(m_app->currentCategory, 0);
+        QCOMPARE(m_app->currentPigeon, 4);
+
+        text->clear();
+        QTest::keyClicks(text, u"xyz"_s);
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(MessageBox::History().last(),
+                 u"No pigeon in the categories of this loft has \"xyz\" in its band number."_s);
+        QCOMPARE(m_app->currentPigeon, 4);
+
+        // The list's own box: OK again steps on to the next match, round to the first.
+        auto* box = m_list->findChild<QLineEdit*>(u"bandSearch"_s);
+        box->setFocus();
+        QTest::keyClicks(box, u"10"_s);
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(m_app->currentCategory, 0);
+        QCOMPARE(m_app->currentPigeon, 0);
+        QTest::mouseClick(m_list->findChild<QPushButton*>(u"bandSearchOk"_s), Qt::LeftButton);
+        QCOMPARE(m_app->currentPigeon, 1);
+    }
+
     void deleteAsksAndKeepsTheRowMapInStep() {
         // A photo and a treatment go with the pigeon; those of its neighbour stay.
         const QString photo = StorePhoto(m_ids[1]);
