@@ -8,6 +8,7 @@
 #include "app/ZakladkaStartowa.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
+#include "pedigree/PrintWindows.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/LookupListDialog.h"
 #include "register/ZakladkaListaPsow.h"
@@ -211,6 +212,7 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
         m_pigeonList, m_pairing, m_transactions, m_notepad, [this](int id) { RunCommand(id); },
         [this](int id) { return HasAction(id); });
     m_pigeonList->SetCountLabels(m_loftCount, m_categoryCount);
+    ConnectPrintWindows(m_pigeonList, m_data);
     // The menu asks the pages which commands they carry out, so it comes after them.
     BuildMainMenu(
         m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });

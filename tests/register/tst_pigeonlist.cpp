@@ -192,6 +192,7 @@ private Q_SLOTS:
 
     void individualPrintList() {
         QSignalSpy printed(m_list, &CZakladkaListaPsow::printListRequested);
+        ModalDriver::NoDialogGuard closesTheListExport;
         m_list->SelectRow(0);
         m_list->Perform(PageCommand::AddToPrintList);
         m_list->Perform(PageCommand::AddToPrintList);
@@ -209,6 +210,7 @@ private Q_SLOTS:
         QCOMPARE(printed.size(), 2);
         QCOMPARE(printed[1][1].toString(), u"Print Category"_s);
         QCOMPARE(printed[1][0].value<std::vector<int>>().size(), 6u);
+        QCOMPARE(closesTheListExport.dialogsSeen(), 2);
     }
 
     void previewCaptionsSwitchTheListMode() {

@@ -27,8 +27,8 @@ const QString kNotes[] = {
 const QColor kBirds[] = {QColor(96, 112, 140), QColor(150, 85, 70), QColor(120, 128, 150),
                          QColor(205, 200, 190)};
 
-int Store(AppData& data, int loftId, int categoryId, int generation, int index, int sire, int dam,
-          int number) {
+int Store(AppData& data, int loftId, int categoryId, const std::vector<int>& colours,
+          int generation, int index, int sire, int dam, int number) {
     PigeonRecord p;
     p.idLoft = loftId;
     p.country = u"PL"_s;
@@ -37,7 +37,7 @@ int Store(AppData& data, int loftId, int categoryId, int generation, int index, 
     p.ringNumber = QString::number(1200 + 37 * number);
     p.name = kNames[size_t(number % 16)];
     p.sex = generation == 0 ? 1 : (index % 2 == 0 ? 1 : 2);
-    p.idColour = 1 + number % 4;
+    p.idColour = colours[size_t(number) % colours.size()];
     p.idSire = sire;
     p.idDam = dam;
     p.shortDescription = u"Strong %1, good eye"_s.arg(p.sex == 1 ? u"cock"_s : u"hen"_s);
@@ -82,9 +82,13 @@ Family SeedFamily(bool photos) {
         QTest::qFail("The category could not be stored", __FILE__, __LINE__);
     family.loftId = loft.id;
     family.categoryId = category.id;
+    std::vector<int> colours;
     for (const QString& colour :
-         {u"Niebieski pas"_s, u"Czerwony nakrapiany"_s, u"Szpakowaty"_s, u"Płowy"_s})
-        data.AddLookup(Lookup::Colours, loft.id, colour);
+         {u"Niebieski pas"_s, u"Czerwony nakrapiany"_s, u"Szpakowaty"_s, u"Płowy"_s}) {
+        int id = 0;
+        data.AddLookup(Lookup::Colours, loft.id, colour, &id);
+        colours.push_back(id);
+    }
 
     // The oldest generation first, so that every bird's parents are stored before it.
     int number = 0;
@@ -93,13 +97,13 @@ Family SeedFamily(bool photos) {
             const int sire = n < 4 ? family.generations[size_t(n + 1)][size_t(2 * k)] : 0;
             const int dam = n < 4 ? family.generations[size_t(n + 1)][size_t(2 * k + 1)] : 0;
             family.generations[size_t(n)].push_back(
-                Store(data, loft.id, category.id, n, k, sire, dam, number++));
+                Store(data, loft.id, category.id, colours, n, k, sire, dam, number++));
         }
     }
     family.children.push_back(family.subject());
     for (int sibling = 0; sibling < 2; ++sibling)
-        family.children.push_back(Store(data, loft.id, category.id, 0, sibling + 1, family.sire(),
-                                        family.dam(), number++));
+        family.children.push_back(Store(data, loft.id, category.id, colours, 0, sibling + 1,
+                                        family.sire(), family.dam(), number++));
     PairRecord pair;
     pair.idLoft = loft.id;
     pair.idCock = family.sire();
