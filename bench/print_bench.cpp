@@ -2,7 +2,7 @@
 // pedigree, writing the list page of a category of 5,000 pigeons, and showing that page in the
 // preview, laid out and ready to scroll.
 //
-//   vornel_bench_print [--dir DIR] [--scale F] [--runs N]
+//   vornel_bench_print [--dir DIR] [--scale F] [--runs N] [--whole]
 //
 // The loft is generated with two categories, so that each holds half of its 10,000 pigeons;
 // the first photo of every pigeon of the printed category is made a real picture file.
@@ -12,12 +12,14 @@
 #include "app/ShippedFiles.h"
 #include "pedigree/ListPage.h"
 #include "pedigree/LongPageView.h"
+#include "pedigree/PageWriting.h"
 #include "pedigree/Pedigree.h"
 #include "pedigree/PodgladHTML.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/InstallDir.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QBuffer>
 #include <QCommandLineParser>
@@ -28,6 +30,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include <cstdio>
 #include <functional>
@@ -75,6 +78,7 @@ int main(int argc, char** argv) {
     parser.addOption(
         {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
     parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    parser.addOption({u"whole"_s, u"Also time the page laid out as one document, once."_s});
     parser.process(app);
 
     QTemporaryDir temporary;
@@ -145,5 +149,20 @@ int main(int argc, char** argv) {
                 Median(preview));
     std::printf("  (every part measured in the background after %.0f ms; median of %d runs)\n",
                 Median(whole), runs);
+    if (parser.isSet(u"whole"_s)) {
+        // What the preview would cost if it laid the whole page out as one document.
+        QFile file(ListPagePath());
+        file.open(QIODevice::ReadOnly);
+        const QString page = ForRichText(DecodePage(file.readAll()));
+        QTextBrowser browser;
+        browser.resize(900, 700);
+        browser.show();
+        const double oneDocument = TimeMs([&] {
+            browser.setHtml(page);
+            browser.document()->documentLayout()->documentSize();
+            QApplication::processEvents();
+        });
+        std::printf("The same page as one document in a QTextBrowser: %.0f ms\n", oneDocument);
+    }
     return 0;
 }

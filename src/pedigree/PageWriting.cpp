@@ -115,29 +115,78 @@ QString DecodePage(const QByteArray& bytes) {
     return decoder.decode(bytes);
 }
 
-QString ForRichText(const QString& page) {
-    // Qt reads a table's and a cell's width only from its width attribute.
-    static const QRegularExpression tag(u"<(table|th|td)\\b([^>]*)>"_s,
+namespace {
+
+constexpr double kPixelsPerMm = 96.0 / 25.4;
+
+// One table's tags that give their width in millimetres get a width attribute in pixels. When
+// the columns of its first row add up to more than the table, they share its width.
+QString TableWidthsInPixels(const QString& table) {
+    static const QRegularExpression tag(u"<(table|th|td|tr)\\b([^>]*)>"_s,
                                         QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression millimetres(u"width\\s*:\\s*([0-9]+(?:\\.[0-9]+)?)\\s*mm"_s,
                                                 QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression widthAttribute(u"\\swidth\\s*="_s,
                                                    QRegularExpression::CaseInsensitiveOption);
+    struct Width {
+        qsizetype at; // where the attribute goes: after the tag's name
+        double mm;
+        bool isTable;
+    };
+    std::vector<Width> widths;
+    double tableMm = 0;
+    double firstRowMm = 0;
+    int rows = 0;
+    for (auto it = tag.globalMatch(table); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QString name = m.captured(1).toLower();
+        if (name == u"tr"_s) {
+            ++rows;
+            continue;
+        }
+        const QString attributes = m.captured(2);
+        const QRegularExpressionMatch width = millimetres.match(attributes);
+        if (!width.hasMatch() || widthAttribute.match(attributes).hasMatch())
+            continue;
+        const double mm = width.captured(1).toDouble();
+        const bool isTable = name == u"table"_s;
+        if (isTable)
+            tableMm = mm;
+        else if (rows <= 1)
+            firstRowMm += mm;
+        widths.push_back({m.capturedEnd(1), mm, isTable});
+    }
+    const double share = tableMm > 0 && firstRowMm > tableMm ? tableMm / firstRowMm : 1.0;
+    QString text;
+    text.reserve(table.size() + 16 * qsizetype(widths.size()));
+    qsizetype done = 0;
+    for (const Width& width : widths) {
+        text += QStringView(table).mid(done, width.at - done);
+        const double mm = width.isTable ? width.mm : width.mm * share;
+        text += u" width="_s + QString::number(qRound(mm * kPixelsPerMm));
+        done = width.at;
+    }
+    text += QStringView(table).mid(done);
+    return text;
+}
+
+} // namespace
+
+QString ForRichText(const QString& page) {
     if (!page.contains(u"mm"_s))
         return page;
     QString text;
     text.reserve(page.size() + 256);
     qsizetype done = 0;
-    for (auto it = tag.globalMatch(page); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        const QString attributes = m.captured(2);
-        const QRegularExpressionMatch width = millimetres.match(attributes);
-        if (!width.hasMatch() || widthAttribute.match(attributes).hasMatch())
-            continue;
-        const double pixels = width.captured(1).toDouble() * 96.0 / 25.4;
-        text += QStringView(page).mid(done, m.capturedEnd(1) - done);
-        text += u" width="_s + QString::number(qRound(pixels));
-        done = m.capturedEnd(1);
+    while (true) {
+        const qsizetype start = page.indexOf(u"<table"_s, done, Qt::CaseInsensitive);
+        if (start < 0)
+            break;
+        qsizetype end = page.indexOf(u"</table>"_s, start, Qt::CaseInsensitive);
+        end = end < 0 ? page.size() : end;
+        text += QStringView(page).mid(done, start - done);
+        text += TableWidthsInPixels(page.mid(start, end - start));
+        done = end;
     }
     text += QStringView(page).mid(done);
     return text;

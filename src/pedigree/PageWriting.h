@@ -41,7 +41,8 @@ QString DecodePage(const QByteArray& bytes);
 
 /// The page as Qt's rich-text engine should read it: a table or cell whose style gives its
 /// width in millimetres gets that width as the width attribute in pixels, the only width Qt
-/// reads. The page file itself is never changed.
+/// reads; columns that add up to more than their table share its width. The page file itself
+/// is never changed.
 QString ForRichText(const QString& page);
 
 /// A page cut around its one long table, so that a view can lay the rows out in parts.

@@ -292,6 +292,13 @@ private Q_SLOTS:
         // A width the page gives itself is kept.
         QVERIFY(read.contains(u"<td width=40 style=\"width: 45mm\">"_s));
         QCOMPARE(ForRichText(u"<p>no tables</p>"_s), u"<p>no tables</p>"_s);
+        // Columns wider together than their table share its width.
+        QCOMPARE(ForRichText(u"<table style=\"width: 100mm\"><tr><th style=\"width: 60mm\">a</th>"
+                             u"<th style=\"width: 60mm\">b</th></tr><tr><td style=\"width: 60mm\">"
+                             u"</td></tr></table><p>2mm</p>"_s),
+                 u"<table width=378 style=\"width: 100mm\"><tr><th width=189 style=\"width: 60mm\">"
+                 u"a</th><th width=189 style=\"width: 60mm\">b</th></tr><tr><td width=189 "
+                 u"style=\"width: 60mm\"></td></tr></table><p>2mm</p>"_s);
     }
 
     void longTableSplits() {
