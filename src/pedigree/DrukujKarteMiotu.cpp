@@ -102,6 +102,7 @@ void CDrukujKarteMiotu::PrintPreview() {
         return;
     }
     CPodgladHTML preview(ListPagePath(), this);
+    preview.SuggestPdfName(windowTitle());
     preview.exec();
 }
 

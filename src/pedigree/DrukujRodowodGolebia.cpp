@@ -37,10 +37,8 @@ const char16_t* const kRemarkTexts[] = {
     u"Print third generation remarks", u"Print fourth generation remarks"};
 
 QString FileNameFor(const PigeonRecord& pigeon) {
-    QString name = BandLabel(pigeon).simplified();
-    name.replace(QRegularExpression(u"[/\\\\:*?\"<>|\\[\\]]"_s), u" "_s);
-    name = name.simplified();
-    return u"Pedigree "_s + (name.isEmpty() ? u"of a pigeon"_s : name.left(80));
+    const QString name = CPodgladHTML::SafeFileName(BandLabel(pigeon));
+    return u"Pedigree "_s + (name.isEmpty() ? u"of a pigeon"_s : name);
 }
 
 } // namespace
@@ -140,6 +138,7 @@ void CDrukujRodowodGolebia::Print() {
     CPodgladHTML preview(PedigreePreviewPath(), this,
                          kind.landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
     preview.SetOnePage(true);
+    preview.SuggestPdfName(FileNameFor(m_pigeon));
     preview.exec();
 }
 

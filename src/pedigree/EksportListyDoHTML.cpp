@@ -171,6 +171,7 @@ void CEksportListyDoHTML::PrintPreview() {
         return;
     }
     CPodgladHTML preview(ListPagePath(), this);
+    preview.SuggestPdfName(windowTitle());
     preview.exec();
 }
 

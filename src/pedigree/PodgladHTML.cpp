@@ -13,7 +13,9 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
@@ -55,14 +57,28 @@ CPodgladHTML::CPodgladHTML(const QString& path, QWidget* parent,
     connect(m_print, &QPushButton::clicked, this, &CPodgladHTML::Print);
     connect(m_preview, &QPushButton::clicked, this, &CPodgladHTML::PrintPreview);
     connect(m_edit, &QPushButton::toggled, this, &CPodgladHTML::SetEditMode);
-    if (!path.isEmpty())
-        m_pdfName =
-            QFileInfo(path).absolutePath() + u'/' + QFileInfo(path).completeBaseName() + u".pdf"_s;
+    SuggestPdfName(QFileInfo(path).completeBaseName());
     resize(orientation == QPageLayout::Landscape ? 1180 : 900, 760);
     Load();
 }
 
 CPodgladHTML::~CPodgladHTML() = default;
+
+QString CPodgladHTML::SafeFileName(const QString& name) {
+    static const QRegularExpression unsafe(u"[/\\\\:*?\"<>|\\[\\]\\x00-\\x1f]"_s);
+    QString safe = name;
+    safe.replace(unsafe, u" "_s);
+    return safe.simplified().left(100);
+}
+
+void CPodgladHTML::SuggestPdfName(const QString& baseName) {
+    // Printouts saved as PDF go where the user keeps documents, not into the data folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
+    const QString name = SafeFileName(baseName);
+    m_pdfName = folder + u'/' + (name.isEmpty() ? u"printout"_s : name) + u".pdf"_s;
+}
 
 void CPodgladHTML::Load() {
     if (m_path.isEmpty())

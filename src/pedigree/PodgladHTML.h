@@ -29,8 +29,12 @@ public:
     QPageLayout::Orientation Orientation() const { return m_orientation; }
     /// A page meant for one sheet (a pedigree) is printed scaled onto one sheet.
     void SetOnePage(bool onePage) { m_onePage = onePage; }
-    /// The file offered when printing goes to a PDF file; by default beside the page.
+    /// The file offered when printing goes to a PDF file.
     void SetPdfFileName(const QString& path) { m_pdfName = path; }
+    /// Offers a PDF file of this name in the user's documents folder.
+    void SuggestPdfName(const QString& baseName);
+    /// A name with the characters file systems refuse replaced by blanks.
+    static QString SafeFileName(const QString& name);
     const QString& PdfFileName() const { return m_pdfName; }
 
     QTextBrowser* Browser() const { return m_browser; }
