@@ -82,13 +82,6 @@ private Q_SLOTS:
         QTest::newRow("sex, note and images")
             << u"_PLEC_|_NOTATKI0|_IMG0|_IMG1_0|_IMG1_1"_s
             << u"Cock|note0 of 1|img//blank.jpg|img//blank.jpg|img//blank.jpg"_s;
-        QTest::newRow("every generation")
-            << u"_POZIOM2_3 _NOTATKI2_3 _POZIOM3_7 _POZIOM4_9 _NOTATKI4_9"_s
-            << u"PL 0207 2020 7 note2 of 7 PL 0207 2020 15 PL 0207 2020 25 note4 of 25"_s;
-    }
-
-    void fill() {
-        QFETCH(QString, page);
         QFETCH(QString, expected);
         m_data->pigeons[1].sex = 1; // id 1 would be a hen by the rule above
         const auto birds = CollectAncestors(*m_data, m_data->pigeons[1]);
@@ -135,17 +128,6 @@ private Q_SLOTS:
         const QString page = FillPedigree(u"_IMG1_0 _IMG1_1"_s,
                                           CollectAncestors(*m_data, m_data->pigeons[1]), *m_data);
         QCOMPARE(page, m_dir->path() + u"/db/images/3120.jpg img//blank.jpg"_s);
-    }
-
-    void ancestorOfAnotherLoftIsEmpty() {
-        // Only the current loft's pigeons are loaded: a parent id of another loft finds none.
-        m_data->pigeons.erase(3);
-        const auto birds = CollectAncestors(*m_data, m_data->pigeons[1]);
-        QCOMPARE(birds.At(1, 1).id, 0);
-        QCOMPARE(birds.At(2, 2).id, 0);
-        QCOMPARE(birds.At(4, 15).id, 0);
-        QCOMPARE(birds.At(4, 0).id, 16);
-        QCOMPARE(m_data->pigeons.count(3), 0u);
     }
 
     void writtenFiles_data() {
