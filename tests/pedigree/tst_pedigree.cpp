@@ -82,6 +82,10 @@ private Q_SLOTS:
         QTest::newRow("sex, note and images")
             << u"_PLEC_|_NOTATKI0|_IMG0|_IMG1_0|_IMG1_1"_s
             << u"Cock|note0 of 1|img//blank.jpg|img//blank.jpg|img//blank.jpg"_s;
+    }
+
+    void fill() {
+        QFETCH(QString, page);
         QFETCH(QString, expected);
         m_data->pigeons[1].sex = 1; // id 1 would be a hen by the rule above
         const auto birds = CollectAncestors(*m_data, m_data->pigeons[1]);
