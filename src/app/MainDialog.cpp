@@ -8,6 +8,7 @@
 #include "app/ZakladkaStartowa.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
+#include "pedigree/PrintWindows.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/BandSearch.h"
 #include "register/LookupListDialog.h"
@@ -218,6 +219,7 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     };
     m_startPage->SetPigeonFinder(showFound);
     m_pigeonList->SetPigeonFinder(showFound);
+    ConnectPrintWindows(m_pigeonList, m_data);
     // The menu asks the pages which commands they carry out, so it comes after them.
     BuildMainMenu(
         m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });

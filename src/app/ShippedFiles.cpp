@@ -1,6 +1,7 @@
 #include "app/ShippedFiles.h"
 
 #include "storage/InstallDir.h"
+#include "storage/TextFile.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -18,7 +19,8 @@ bool InstallShippedFiles() {
     InitResources();
     bool ok = true;
     // Resource folder -> folder under the data folder.
-    const std::pair<QString, QString> folders[] = {{u":/help"_s, u"/html/help"_s}};
+    const std::pair<QString, QString> folders[] = {{u":/help"_s, u"/html/help"_s},
+                                                   {u":/pedigrees"_s, u"/data/pedigrees"_s}};
     for (const auto& [resource, target] : folders) {
         QDirIterator it(resource, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {
@@ -27,6 +29,13 @@ bool InstallShippedFiles() {
             if (QFileInfo::exists(destination))
                 continue;
             QDir().mkpath(QFileInfo(destination).absolutePath());
+            // Pedigree templates are kept as UTF-8 here and installed as UTF-16LE with its mark.
+            if (resource == u":/pedigrees"_s && file.endsWith(u".html"_s)) {
+                QFile source(file);
+                ok = source.open(QIODevice::ReadOnly) &&
+                     WriteTextFile(destination, QString::fromUtf8(source.readAll())) && ok;
+                continue;
+            }
             // Files copied out of the resources are read-only; the user may edit them.
             ok = QFile::copy(file, destination) &&
                  QFile::setPermissions(destination,

@@ -1,5 +1,7 @@
 #include "register/WybierzPsaZListy.h"
 
+#include "pedigree/DrukujRodowodGolebia.h"
+#include "pedigree/DrzewoGenealogicznePsa.h"
 #include "register/ChooserCandidates.h"
 #include "register/DodajGolebia.h"
 #include "storage/AppData.h"
@@ -53,6 +55,8 @@ CWybierzPsaZListy::CWybierzPsaZListy(AppData& appData, int mode, QWidget* parent
     connect(m_search, &QLineEdit::textChanged, this, &CWybierzPsaZListy::OnSearch);
     connect(m_list, &QListWidget::currentRowChanged, this, &CWybierzPsaZListy::OnChosen);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CWybierzPsaZListy::accept);
+    connect(m_list, &QListWidget::itemSelectionChanged, this,
+            &CWybierzPsaZListy::EnablePrintButtons);
 
     auto* info = new QGroupBox(u"PIGEON INFORMATIONS"_s, this);
     auto* infoLayout = new QVBoxLayout(info);
@@ -63,16 +67,18 @@ CWybierzPsaZListy::CWybierzPsaZListy(AppData& appData, int mode, QWidget* parent
     edit->setObjectName(u"editPigeon"_s);
     edit->setAutoDefault(false);
     connect(edit, &QPushButton::clicked, this, &CWybierzPsaZListy::EditSelected);
-    auto* pedigree = new QPushButton(u"Print Pedigree"_s, info);
-    pedigree->setObjectName(u"printPedigree"_s);
-    pedigree->setEnabled(false);
-    auto* tree = new QPushButton(u"Family Tree"_s, info);
-    tree->setObjectName(u"familyTree"_s);
-    tree->setEnabled(false);
+    m_pedigree = new QPushButton(u"Print Pedigree"_s, info);
+    m_pedigree->setObjectName(u"printPedigree"_s);
+    m_pedigree->setAutoDefault(false);
+    connect(m_pedigree, &QPushButton::clicked, this, &CWybierzPsaZListy::PrintPedigree);
+    m_tree = new QPushButton(u"Family Tree"_s, info);
+    m_tree->setObjectName(u"familyTree"_s);
+    m_tree->setAutoDefault(false);
+    connect(m_tree, &QPushButton::clicked, this, &CWybierzPsaZListy::ShowFamilyTree);
     auto* infoButtons = new QHBoxLayout;
     infoButtons->addWidget(edit);
-    infoButtons->addWidget(pedigree);
-    infoButtons->addWidget(tree);
+    infoButtons->addWidget(m_pedigree);
+    infoButtons->addWidget(m_tree);
     infoLayout->addLayout(infoButtons);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -121,6 +127,35 @@ void CWybierzPsaZListy::ShowList(const std::vector<int>& ids) {
     m_shown = ids;
     for (int id : ids)
         m_list->addItem(BandLabel(m_data.FindPigeon(id)));
+    EnablePrintButtons();
+}
+
+int CWybierzPsaZListy::SelectedId() const {
+    const int row = m_list->currentRow();
+    if (row < 0 || row >= static_cast<int>(m_shown.size()) || !m_list->item(row)->isSelected())
+        return 0;
+    return m_shown[size_t(row)];
+}
+
+// The tree and the pedigree act on the pigeon picked in the list, so they wait for one.
+void CWybierzPsaZListy::EnablePrintButtons() {
+    const bool chosen = SelectedId() > 0;
+    m_pedigree->setEnabled(chosen);
+    m_tree->setEnabled(chosen);
+}
+
+void CWybierzPsaZListy::ShowFamilyTree() {
+    if (const int id = SelectedId(); id > 0) {
+        CDrzewoGenealogicznePsa tree(m_data, id, this);
+        tree.exec();
+    }
+}
+
+void CWybierzPsaZListy::PrintPedigree() {
+    if (const int id = SelectedId(); id > 0) {
+        CDrukujRodowodGolebia pedigree(m_data, m_data.FindPigeon(id), this);
+        pedigree.exec();
+    }
 }
 
 void CWybierzPsaZListy::OnSearch(const QString& text) {
@@ -128,6 +163,7 @@ void CWybierzPsaZListy::OnSearch(const QString& text) {
 }
 
 void CWybierzPsaZListy::OnChosen(int row) {
+    EnablePrintButtons();
     if (row < 0 || row >= static_cast<int>(m_shown.size())) {
         m_band->setText(u"Pigeon not selected"_s);
         m_colour->setText(u" "_s);

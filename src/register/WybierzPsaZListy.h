@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QPushButton;
 
 // The pigeon chooser: one pigeon of the current loft, narrowed by the caller's mode, a category
 // and a band-number search.
@@ -33,6 +34,10 @@ private:
     void OnSearch(const QString& text);
     void OnChosen(int row);
     void EditSelected();
+    int SelectedId() const;
+    void EnablePrintButtons();
+    void ShowFamilyTree();
+    void PrintPedigree();
 
     AppData& m_data;
     int m_mode;
@@ -46,4 +51,6 @@ private:
     QLabel* m_band;
     QLabel* m_colour;
     QLabel* m_summary;
+    QPushButton* m_pedigree = nullptr;
+    QPushButton* m_tree = nullptr;
 };

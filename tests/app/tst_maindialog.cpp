@@ -338,6 +338,7 @@ private Q_SLOTS:
                                           {CmdDeleteFlyer, 4},
                                           {CmdBestPigeons, 4},
                                           {CmdBestPairs, 4}};
+        ModalDriver::NoDialogGuard closesPrintWindows;
         for (const auto& [id, tab] : expected) {
             m_lastId = id;
             targets.clear();

@@ -281,6 +281,7 @@ private Q_SLOTS:
 
     void individualPrintList() {
         QSignalSpy printed(m_list, &CZakladkaListaPsow::printListRequested);
+        ModalDriver::NoDialogGuard closesTheListExport;
         m_list->SelectRow(0);
         m_list->Perform(PageCommand::AddToPrintList);
         m_list->Perform(PageCommand::AddToPrintList);
@@ -298,6 +299,7 @@ private Q_SLOTS:
         QCOMPARE(printed.size(), 2);
         QCOMPARE(printed[1][1].toString(), u"Print Category"_s);
         QCOMPARE(printed[1][0].value<std::vector<int>>().size(), 6u);
+        QCOMPARE(closesTheListExport.dialogsSeen(), 2);
     }
 
     void previewCaptionsSwitchTheListMode() {

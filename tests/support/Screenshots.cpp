@@ -10,6 +10,14 @@
 #include "app/Pomoc.h"
 #include "app/ShippedFiles.h"
 #include "app/ZarzadzajHodowlami.h"
+#include "pedigree/DrukujKarteMiotu.h"
+#include "pedigree/DrukujRodowodGolebia.h"
+#include "pedigree/DrzewoGenealogicznePsa.h"
+#include "pedigree/EksportListyDoHTML.h"
+#include "pedigree/FamilyTreeView.h"
+#include "pedigree/ListPage.h"
+#include "pedigree/Pedigree.h"
+#include "pedigree/PodgladHTML.h"
 #include "register/ChooserCandidates.h"
 #include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
@@ -21,6 +29,7 @@
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "support/FamilyFixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -205,5 +214,42 @@ int main(int argc, char** argv) {
 
     COprogramie about(&main);
     Save(&about, folder, u"about-box.png"_s);
+    about.hide();
+
+    // The pedigree and printing windows, on a pigeon with four generations and photos.
+    const FamilyFixture::Family family = FamilyFixture::SeedFamily(true);
+    AppData familyData;
+    familyData.LoadLofts();
+    familyData.SelectLoft(family.loftId);
+    {
+        CDrzewoGenealogicznePsa tree(familyData, family.subject(), &main);
+        tree.Tree()->Button(TreeDam)->click();
+        Save(&tree, folder, u"family-tree.png"_s);
+    }
+    {
+        CDrukujRodowodGolebia pedigree(familyData, familyData.FindPigeon(family.subject()), &main);
+        Save(&pedigree, folder, u"pedigree-dialog.png"_s);
+        WritePedigree(familyData, familyData.FindPigeon(family.subject()),
+                      PedigreeTemplatePath(PedigreeTemplates()[1]), PedigreePreviewPath());
+        CPodgladHTML preview(PedigreePreviewPath(), &pedigree, QPageLayout::Landscape);
+        preview.resize(1280, 900);
+        Save(&preview, folder, u"preview-pedigree.png"_s);
+    }
+    {
+        const PairRecord& pair = familyData.pairs.front();
+        CDrukujKarteMiotu card(familyData, pair, u"Pairing Card"_s, &main);
+        Save(&card, folder, u"pairing-card-dialog.png"_s);
+    }
+    {
+        std::vector<int> ids;
+        familyData.ReadCategoryMembers(family.categoryId, ids);
+        CEksportListyDoHTML list(familyData, ids, u"Print Category"_s, 0, &main);
+        list.Available()->setCurrentRow(0);
+        list.MoveToPrint();
+        Save(&list, folder, u"list-export-dialog.png"_s);
+        WritePage(ListPagePath(), ListPageHtml(familyData, ids, list.Settings()));
+        CPodgladHTML preview(ListPagePath(), &list);
+        Save(&preview, folder, u"preview-list.png"_s);
+    }
     return 0;
 }

@@ -1,0 +1,168 @@
+// Times the printouts on a large generated loft: filling and writing a five-generation
+// pedigree, writing the list page of a category of 5,000 pigeons, and showing that page in the
+// preview, laid out and ready to scroll.
+//
+//   vornel_bench_print [--dir DIR] [--scale F] [--runs N] [--whole]
+//
+// The loft is generated with two categories, so that each holds half of its 10,000 pigeons;
+// the first photo of every pigeon of the printed category is made a real picture file.
+
+#include "BenchStats.h"
+#include "LargeLoft.h"
+#include "app/ShippedFiles.h"
+#include "pedigree/ListPage.h"
+#include "pedigree/LongPageView.h"
+#include "pedigree/PageWriting.h"
+#include "pedigree/Pedigree.h"
+#include "pedigree/PodgladHTML.h"
+#include "storage/AppData.h"
+#include "storage/FileStore.h"
+#include "storage/InstallDir.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QBuffer>
+#include <QCommandLineParser>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <cstdio>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double TimeMs(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+// A small photograph-sized picture, written wherever a printed pigeon's first photo belongs.
+void MakePhotoFiles(const AppData& data, const std::vector<int>& ids) {
+    QImage image(320, 240, QImage::Format_RGB32);
+    image.fill(QColor(120, 160, 210));
+    QPainter(&image).fillRect(QRect(80, 60, 160, 120), QColor(230, 230, 240));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 80);
+    QDir().mkpath(InstallDir() + u"/db/images"_s);
+    for (int id : ids) {
+        const PigeonRecord& pigeon = data.FindPigeon(id);
+        if (pigeon.photos.empty())
+            continue;
+        PhotoRecord photo = pigeon.photos.front();
+        QFile file(PhotoPath(photo));
+        if (!file.exists() && file.open(QIODevice::WriteOnly))
+            file.write(jpeg);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Printout benchmark on a large generated loft."_s);
+    parser.addHelpOption();
+    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
+    parser.addOption(
+        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    parser.addOption({u"whole"_s, u"Also time the page laid out as one document, once."_s});
+    parser.process(app);
+
+    QTemporaryDir temporary;
+    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
+    SetInstallDirOverride(dir);
+    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
+    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    size.categoriesPerLoft = 2;
+    if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
+        std::printf("Generating %d pigeons in %s\n", size.pigeons + size.otherLoftPigeons,
+                    qPrintable(dir));
+        if (const QString error = GenerateLargeLoft(size); !error.isEmpty()) {
+            std::fprintf(stderr, "Generating failed: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+    PrepareInstallDir();
+    InstallShippedFiles();
+    AppData data;
+    if (!data.LoadLofts().ok() || !data.SelectLoft(1).ok() || data.lofts.empty()) {
+        std::fprintf(stderr, "The loft could not be loaded.\n");
+        return 2;
+    }
+    std::vector<int> ids;
+    if (!data.ReadCategoryMembers(data.lofts[0].categories[0].id, ids).ok() || ids.empty())
+        return 2;
+    MakePhotoFiles(data, ids);
+
+    // The youngest pigeon has ancestors in every generation.
+    const PigeonRecord& pigeon = data.pigeons.rbegin()->second;
+    const QString pedigreeTemplate = PedigreeTemplatePath(PedigreeTemplates()[1]);
+    std::vector<double> pedigree, listPage, preview, whole;
+    bool ok = true;
+    for (int run = 0; run <= runs; ++run) {
+        const double p = TimeMs([&] {
+            ok = WritePedigree(data, pigeon, pedigreeTemplate, PedigreePreviewPath()) && ok;
+        });
+        const double l = TimeMs([&] {
+            ok = WritePage(ListPagePath(), ListPageHtml(data, ids, ListPageSettings{})) && ok;
+        });
+        QElapsedTimer timer;
+        timer.start();
+        CPodgladHTML dialog(ListPagePath());
+        dialog.show();
+        QApplication::processEvents();
+        LongPageView* view = dialog.LongView();
+        ok = ok && dialog.ShowsInParts() && view->MeasuredParts() > 0 &&
+             view->verticalScrollBar()->maximum() > 0;
+        const double v = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        while (view->MeasuredParts() < view->PartCount())
+            QApplication::processEvents();
+        const double w = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        if (run == 0)
+            continue; // warms the file cache and the fonts
+        pedigree.push_back(p);
+        listPage.push_back(l);
+        preview.push_back(v);
+        whole.push_back(w);
+    }
+    if (!ok) {
+        std::fprintf(stderr, "A printout failed.\n");
+        return 2;
+    }
+    std::printf("Pedigree of five generations filled and written: %.2f ms\n", Median(pedigree));
+    std::printf("List page of %zu pigeons written: %.1f ms (%lld bytes)\n", ids.size(),
+                Median(listPage), static_cast<long long>(QFile(ListPagePath()).size()));
+    std::printf("List page shown in the preview, laid out and ready to scroll: %.0f ms\n",
+                Median(preview));
+    std::printf("  (every part measured in the background after %.0f ms; median of %d runs)\n",
+                Median(whole), runs);
+    if (parser.isSet(u"whole"_s)) {
+        // What the preview would cost if it laid the whole page out as one document.
+        QFile file(ListPagePath());
+        file.open(QIODevice::ReadOnly);
+        const QString page = ForRichText(DecodePage(file.readAll()));
+        QTextBrowser browser;
+        browser.resize(900, 700);
+        browser.show();
+        const double oneDocument = TimeMs([&] {
+            browser.setHtml(page);
+            browser.document()->documentLayout()->documentSize();
+            QApplication::processEvents();
+        });
+        std::printf("The same page as one document in a QTextBrowser: %.0f ms\n", oneDocument);
+    }
+    return 0;
+}

@@ -1,0 +1,168 @@
+#include "pedigree/PagePrinter.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QUrl>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+namespace PagePrinter {
+
+QTextDocument* NewDocument(const QString& html, const QUrl& baseUrl, QObject* parent) {
+    auto* document = new QTextDocument(parent);
+    document->setBaseUrl(baseUrl);
+    document->setMetaInformation(QTextDocument::DocumentUrl, baseUrl.toString());
+    document->setHtml(html);
+    DropTrailingPageBreak(document);
+    return document;
+}
+
+void DropTrailingPageBreak(QTextDocument* document) {
+    const QList<QTextFrame*> frames = document->rootFrame()->childFrames();
+    if (frames.isEmpty())
+        return;
+    QTextFrame* last = frames.back();
+    QTextFrameFormat format = last->frameFormat();
+    if (!(format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysAfter))
+        return;
+    QTextCursor tail(document);
+    tail.setPosition(last->lastPosition() + 1);
+    tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    if (!tail.selectedText().trimmed().isEmpty())
+        return;
+    format.setPageBreakPolicy(format.pageBreakPolicy() & ~QTextFormat::PageBreak_AlwaysAfter);
+    last->setFrameFormat(format);
+}
+
+void PreparePrinter(QPrinter& printer, QPageLayout::Orientation orientation) {
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientation);
+    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
+void PaintOnePage(const QTextDocument& document, QPainter& painter, const QRectF& sheet,
+                  qreal pixelsPerScreenPixel) {
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setBaseUrl(document.baseUrl());
+    copy->setMetaInformation(QTextDocument::DocumentUrl,
+                             document.metaInformation(QTextDocument::DocumentUrl));
+    copy->setUseDesignMetrics(true);
+    copy->setTextWidth(sheet.width() / pixelsPerScreenPixel);
+    const QSizeF size = copy->documentLayout()->documentSize();
+    qreal scale = pixelsPerScreenPixel;
+    if (size.height() * scale > sheet.height())
+        scale = sheet.height() / size.height();
+    if (size.width() * scale > sheet.width())
+        scale = sheet.width() / size.width();
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Centred across the sheet when the page had to shrink.
+    painter.translate(sheet.left() + (sheet.width() - size.width() * scale) / 2, sheet.top());
+    painter.scale(scale, scale);
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(QPointF(0, 0), size);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    copy->documentLayout()->draw(&painter, context);
+    painter.restore();
+}
+
+namespace {
+
+// The page laid out in screen pixels on sheets the size of the printer's page (so that a
+// width given in millimetres prints at that width), table heads repeated on every sheet, and
+// the sheet's number at its foot.
+void PrintPages(const QTextDocument& document, QPrinter& printer) {
+    std::unique_ptr<QTextDocument> copy(document.clone());
+    copy->setBaseUrl(document.baseUrl());
+    copy->setMetaInformation(QTextDocument::DocumentUrl,
+                             document.metaInformation(QTextDocument::DocumentUrl));
+    copy->setUseDesignMetrics(true);
+    const qreal toDevice = printer.resolution() / 96.0;
+    const QSizeF paper = printer.pageRect(QPrinter::DevicePixel).size() / toDevice;
+    constexpr qreal kFoot = 22;
+    const QSizeF body(paper.width(), paper.height() - kFoot);
+    copy->setPageSize(body);
+    QAbstractTextDocumentLayout* layout = copy->documentLayout();
+    const int pages = std::max(1, copy->pageCount());
+    QPainter painter(&printer);
+    QFont footFont(u"Tahoma"_s);
+    footFont.setPixelSize(11);
+    for (int page = 0; page < pages; ++page) {
+        if (page > 0)
+            printer.newPage();
+        painter.save();
+        painter.scale(toDevice, toDevice);
+        painter.save();
+        painter.setClipRect(QRectF(QPointF(0, 0), body));
+        painter.translate(0, -page * body.height());
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = QRectF(QPointF(0, page * body.height()), body);
+        context.palette.setColor(QPalette::Text, Qt::black);
+        layout->draw(&painter, context);
+        painter.restore();
+        if (pages > 1) {
+            painter.setFont(footFont);
+            painter.setPen(Qt::darkGray);
+            painter.drawText(QRectF(0, body.height(), paper.width(), kFoot),
+                             Qt::AlignRight | Qt::AlignBottom,
+                             u"%1 / %2"_s.arg(page + 1).arg(pages));
+        }
+        painter.restore();
+    }
+}
+
+} // namespace
+
+void Print(const QTextDocument& document, QPrinter& printer, bool onePage) {
+    if (onePage) {
+        QPainter painter(&printer);
+        // The page is laid out at the sheet's width in screen pixels, as it looks on screen.
+        PaintOnePage(document, painter,
+                     QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
+                     printer.resolution() / 96.0);
+    } else {
+        PrintPages(document, printer);
+    }
+}
+
+bool PrintToPdf(const QTextDocument& document, const QString& path,
+                QPageLayout::Orientation orientation, bool onePage) {
+    // Printed beside the target first, so that a failed print leaves an earlier file whole.
+    QTemporaryFile part(path + u".XXXXXX.part"_s);
+    if (!part.open())
+        return false;
+    part.close();
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(part.fileName());
+        PreparePrinter(printer, orientation);
+        printer.setDocName(QFileInfo(path).completeBaseName());
+        Print(document, printer, onePage);
+    }
+    if (QFileInfo(part.fileName()).size() == 0)
+        return false;
+    part.setAutoRemove(false);
+    QFile::setPermissions(part.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                               QFileDevice::ReadGroup | QFileDevice::ReadOther);
+    if (std::rename(QFile::encodeName(part.fileName()).constData(),
+                    QFile::encodeName(path).constData()) != 0) {
+        QFile::remove(part.fileName());
+        return false;
+    }
+    return true;
+}
+
+} // namespace PagePrinter

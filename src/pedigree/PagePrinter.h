@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPageLayout>
+#include <QString>
+
+class QPainter;
+class QPrinter;
+class QRectF;
+class QTextDocument;
+class QUrl;
+
+// Printing a page the preview shows. Qt's rich-text engine reads no CSS page rules, so the
+// orientation is set here, and a page meant for one sheet (a pedigree) is scaled onto it.
+namespace PagePrinter {
+
+/// A document of the page, with its pictures found beside the page file.
+QTextDocument* NewDocument(const QString& html, const QUrl& baseUrl, QObject* parent);
+
+/// A page break after the last table would print an empty sheet: it is dropped.
+void DropTrailingPageBreak(QTextDocument* document);
+
+/// A4 in the orientation given, 10 mm margins.
+void PreparePrinter(QPrinter& printer, QPageLayout::Orientation orientation);
+
+/// Paints a page on one sheet: laid out at the sheet's width in screen pixels, each of which
+/// is pixelsPerScreenPixel device pixels, and scaled down where it would run over.
+void PaintOnePage(const QTextDocument& document, QPainter& painter, const QRectF& sheet,
+                  qreal pixelsPerScreenPixel);
+
+/// Prints a document: over as many sheets as it needs (table heads repeated, page numbers at
+/// the foot), or with onePage scaled down where needed to fill exactly one sheet.
+void Print(const QTextDocument& document, QPrinter& printer, bool onePage);
+
+/// Prints straight into a PDF file; false when the file could not be written.
+bool PrintToPdf(const QTextDocument& document, const QString& path,
+                QPageLayout::Orientation orientation, bool onePage);
+
+} // namespace PagePrinter

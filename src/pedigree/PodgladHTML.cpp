@@ -1,0 +1,189 @@
+#include "pedigree/PodgladHTML.h"
+
+#include "pedigree/LongPageView.h"
+#include "pedigree/PagePrinter.h"
+#include "pedigree/PageWriting.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QUrl FolderUrl(const QString& path) {
+    return QUrl::fromLocalFile(QFileInfo(path).absolutePath() + u'/');
+}
+
+} // namespace
+
+CPodgladHTML::CPodgladHTML(const QString& path, QWidget* parent,
+                           QPageLayout::Orientation orientation)
+    : QDialog(parent)
+    , m_path(path)
+    , m_orientation(orientation)
+    , m_stack(new QStackedWidget(this))
+    , m_browser(new QTextBrowser(m_stack))
+    , m_long(new LongPageView(m_stack))
+    , m_print(new QPushButton(u"Print"_s, this))
+    , m_preview(new QPushButton(u"Print Preview"_s, this))
+    , m_edit(new QPushButton(u"Edit mode ON"_s, this)) {
+    setObjectName(u"htmlPreview"_s);
+    setWindowTitle(u"Preview"_s);
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    m_browser->setObjectName(u"page"_s);
+    m_browser->setOpenLinks(false);
+    m_stack->addWidget(m_browser);
+    m_stack->addWidget(m_long);
+    m_print->setObjectName(u"print"_s);
+    m_preview->setObjectName(u"printPreview"_s);
+    m_edit->setObjectName(u"editMode"_s);
+    m_edit->setCheckable(true);
+    for (QPushButton* button : {m_print, m_preview, m_edit})
+        button->setAutoDefault(false);
+    connect(m_print, &QPushButton::clicked, this, &CPodgladHTML::Print);
+    connect(m_preview, &QPushButton::clicked, this, &CPodgladHTML::PrintPreview);
+    connect(m_edit, &QPushButton::toggled, this, &CPodgladHTML::SetEditMode);
+    SuggestPdfName(QFileInfo(path).completeBaseName());
+    resize(orientation == QPageLayout::Landscape ? 1180 : 900, 760);
+    Load();
+}
+
+CPodgladHTML::~CPodgladHTML() = default;
+
+QString CPodgladHTML::SafeFileName(const QString& name) {
+    static const QRegularExpression unsafe(u"[/\\\\:*?\"<>|\\[\\]\\x00-\\x1f]"_s);
+    QString safe = name;
+    safe.replace(unsafe, u" "_s);
+    return safe.simplified().left(100);
+}
+
+void CPodgladHTML::SuggestPdfName(const QString& baseName) {
+    // Printouts saved as PDF go where the user keeps documents, not into the data folder.
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
+    const QString name = SafeFileName(baseName);
+    m_pdfName = folder + u'/' + (name.isEmpty() ? u"printout"_s : name) + u".pdf"_s;
+}
+
+void CPodgladHTML::Load() {
+    if (m_path.isEmpty())
+        return;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_browser->setHtml(u"<p>The page <b>%1</b> could not be read.</p>"_s.arg(
+            HtmlText(QDir::toNativeSeparators(m_path))));
+        return;
+    }
+    m_page = ForRichText(DecodePage(file.readAll()));
+    LongTablePage parts;
+    if (SplitLongTable(m_page, kLongTableRows, parts)) {
+        m_stack->setCurrentWidget(m_long);
+        m_long->SetPage(std::move(parts), FolderUrl(m_path));
+        return;
+    }
+    ShowWhole();
+}
+
+// The whole page as one document: always for short pages, and for long ones once they are
+// to be edited.
+void CPodgladHTML::ShowWhole() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_browser->document()->setBaseUrl(FolderUrl(m_path));
+    m_browser->document()->setMetaInformation(QTextDocument::DocumentUrl,
+                                              FolderUrl(m_path).toString());
+    m_browser->setSearchPaths({QFileInfo(m_path).absolutePath()});
+    m_browser->setHtml(m_page);
+    PagePrinter::DropTrailingPageBreak(m_browser->document());
+    m_stack->setCurrentWidget(m_browser);
+    QApplication::restoreOverrideCursor();
+}
+
+bool CPodgladHTML::ShowsInParts() const {
+    return m_stack->currentWidget() == m_long;
+}
+
+const QTextDocument& CPodgladHTML::Document() {
+    if (!ShowsInParts())
+        return *m_browser->document();
+    // A page shown in parts prints from one document of the whole page.
+    if (!m_printable) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_printable = PagePrinter::NewDocument(m_page, FolderUrl(m_path), this);
+        QApplication::restoreOverrideCursor();
+    }
+    return *m_printable;
+}
+
+void CPodgladHTML::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
+    if (!defaultPrinter.isNull()) {
+        printer.setPrinterName(defaultPrinter.printerName());
+        PagePrinter::PreparePrinter(printer, m_orientation);
+    } else {
+        // No printer here: the print dialog lets the user print to a PDF file.
+        PagePrinter::PreparePrinter(printer, m_orientation);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(m_pdfName);
+        QPrintDialog dialog(&printer, this);
+        dialog.setObjectName(u"printDialog"_s);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    PagePrinter::Print(Document(), printer, m_onePage);
+    QApplication::restoreOverrideCursor();
+}
+
+void CPodgladHTML::PrintPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    PagePrinter::PreparePrinter(printer, m_orientation);
+    const QTextDocument& document = Document();
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(u"printPreviewDialog"_s);
+    connect(
+        &dialog, &QPrintPreviewDialog::paintRequested, this,
+        [this, &document](QPrinter* target) { PagePrinter::Print(document, *target, m_onePage); });
+    dialog.resize(size());
+    dialog.exec();
+}
+
+void CPodgladHTML::SetEditMode(bool on) {
+    if (on && ShowsInParts())
+        ShowWhole();
+    m_editing = on;
+    m_browser->setReadOnly(!on);
+    m_browser->setTextInteractionFlags(on ? Qt::TextEditorInteraction : Qt::TextBrowserInteraction);
+    if (on)
+        m_browser->setFocus();
+    if (m_edit->isChecked() != on)
+        m_edit->setChecked(on);
+}
+
+void CPodgladHTML::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    const QRect r = rect();
+    const int centre = (r.left() + r.right()) / 2;
+    m_stack->setGeometry(QRect(QPoint(r.left(), r.top()), QPoint(r.right(), r.bottom() - 35)));
+    m_print->setGeometry(
+        QRect(QPoint(centre - 110, r.bottom() - 30), QPoint(centre - 5, r.bottom() - 5)));
+    m_preview->setGeometry(
+        QRect(QPoint(centre + 5, r.bottom() - 30), QPoint(centre + 110, r.bottom() - 5)));
+    m_edit->setGeometry(
+        QRect(QPoint(r.right() - 260, r.bottom() - 30), QPoint(r.right() - 10, r.bottom() - 5)));
+}

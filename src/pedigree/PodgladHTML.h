@@ -1,0 +1,73 @@
+#pragma once
+
+#include <QDialog>
+#include <QPageLayout>
+#include <QString>
+
+class LongPageView;
+class QPrinter;
+class QPushButton;
+class QStackedWidget;
+class QTextBrowser;
+class QTextDocument;
+
+// The preview every printout goes through: the page file shown, printed on the default printer
+// (or, with none, through the print dialog, which can print to a PDF file), previewed, or made
+// editable before printing; the file itself is never changed.
+class CPodgladHTML : public QDialog {
+    Q_OBJECT
+
+public:
+    /// Pages with a table longer than this are laid out in parts (LongPageView).
+    static constexpr int kLongTableRows = 250;
+
+    explicit CPodgladHTML(const QString& path, QWidget* parent = nullptr,
+                          QPageLayout::Orientation orientation = QPageLayout::Portrait);
+    ~CPodgladHTML() override;
+
+    const QString& Path() const { return m_path; }
+    QPageLayout::Orientation Orientation() const { return m_orientation; }
+    /// A page meant for one sheet (a pedigree) is printed scaled onto one sheet.
+    void SetOnePage(bool onePage) { m_onePage = onePage; }
+    /// The file offered when printing goes to a PDF file.
+    void SetPdfFileName(const QString& path) { m_pdfName = path; }
+    /// Offers a PDF file of this name in the user's documents folder.
+    void SuggestPdfName(const QString& baseName);
+    /// A name with the characters file systems refuse replaced by blanks.
+    static QString SafeFileName(const QString& name);
+    const QString& PdfFileName() const { return m_pdfName; }
+
+    QTextBrowser* Browser() const { return m_browser; }
+    LongPageView* LongView() const { return m_long; }
+    /// True while the page is shown in parts rather than as one document.
+    bool ShowsInParts() const;
+    bool EditMode() const { return m_editing; }
+
+    /// The page as it prints now, edits included.
+    const QTextDocument& Document();
+
+    void Print();
+    void PrintPreview();
+    void SetEditMode(bool on);
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void Load();
+    void ShowWhole();
+
+    QString m_path;
+    QString m_pdfName;
+    QString m_page;
+    QPageLayout::Orientation m_orientation;
+    bool m_onePage = false;
+    bool m_editing = false;
+    QStackedWidget* m_stack;
+    QTextBrowser* m_browser;
+    LongPageView* m_long;
+    QPushButton* m_print;
+    QPushButton* m_preview;
+    QPushButton* m_edit;
+    QTextDocument* m_printable = nullptr;
+};

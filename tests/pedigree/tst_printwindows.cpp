@@ -1,0 +1,445 @@
+// The family tree, pedigree, pairing card, list export and preview windows, opened the way a
+// user opens them and driven with keys and clicks.
+
+#include "app/MainDialog.h"
+#include "app/MainMenu.h"
+#include "app/ShippedFiles.h"
+#include "pedigree/DrukujKarteMiotu.h"
+#include "pedigree/DrukujRodowodGolebia.h"
+#include "pedigree/DrzewoGenealogicznePsa.h"
+#include "pedigree/EksportListyDoHTML.h"
+#include "pedigree/FamilyTreeView.h"
+#include "pedigree/ListPage.h"
+#include "pedigree/LongPageView.h"
+#include "pedigree/PageWriting.h"
+#include "pedigree/Pedigree.h"
+#include "pedigree/PodgladHTML.h"
+#include "register/ChooserCandidates.h"
+#include "register/PigeonTableModel.h"
+#include "register/WybierzPsaZListy.h"
+#include "register/ZakladkaListaPsow.h"
+#include "storage/AppData.h"
+#include "storage/Formatting.h"
+#include "storage/InstallDir.h"
+#include "support/FamilyFixture.h"
+#include "support/ModalDriver.h"
+#include "support/ShellFixture.h"
+#include "support/TestDataDir.h"
+#include "ui/FileDialog.h"
+#include "ui/LongText.h"
+#include "ui/MessageBox.h"
+#include "ui/PictureBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTest>
+#include <QTextBrowser>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString FileText(const QString& path) {
+    return DecodePage(FileBytes(path));
+}
+
+template <typename T> T* Child(QWidget* parent, const QString& name) {
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        QTest::qFail(qPrintable(u"No child "_s + name), __FILE__, __LINE__);
+    return child;
+}
+
+// A step on the next modal dialog that checks it is the active window and, however the step
+// ends, leaves no dialog open behind it.
+ModalDriver::Expectation OnNextWindow(std::function<void(QDialog*)> step) {
+    return ModalDriver::OnNextModal([step = std::move(step)](QDialog* dialog) {
+        const auto close = qScopeGuard([dialog] {
+            if (dialog->isVisible())
+                dialog->reject();
+        });
+        // Offscreen there is no window manager to activate a new window, as a desktop does.
+        dialog->activateWindow();
+        if (!QTest::qWaitForWindowExposed(dialog) ||
+            !QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
+            QTest::qFail("The dialog is not the active window", __FILE__, __LINE__);
+        step(dialog);
+    });
+}
+
+void Click(QWidget* parent, const QString& name) {
+    QTest::mouseClick(Child<QWidget>(parent, name), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestPrintWindows : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        MessageBox::SetTestMode(true);
+        FileDialog::SetTestMode(true);
+    }
+
+    void init() {
+        m_dir = std::make_unique<TestDataDir>();
+        QVERIFY(PrepareInstallDir());
+        QVERIFY(InstallShippedFiles());
+        m_family = FamilyFixture::SeedFamily(true);
+        m_app = std::make_unique<AppData>();
+        m_main = ShellFixture::OpenMainDialog(*m_app);
+        m_main->SetActiveTab(CMainDialog::TabPigeons);
+        m_list = static_cast<CZakladkaListaPsow*>(m_main->Page(CMainDialog::TabPigeons));
+        MessageBox::History().clear();
+    }
+
+    void cleanup() {
+        m_main.reset();
+        m_app.reset();
+        m_dir.reset();
+    }
+
+    void familyTreeOfABirdWithParentsAndPhotos() {
+        SelectPigeon(m_family.subject());
+        const auto step = OnNextWindow([this](QDialog* dialog) {
+            auto* tree = static_cast<CDrzewoGenealogicznePsa*>(dialog);
+            FamilyTreeView* view = tree->Tree();
+            const int ids[] = {m_family.subject(),
+                               m_family.dam(),
+                               m_family.sire(),
+                               m_family.generations[2][3],
+                               m_family.generations[2][2],
+                               m_family.generations[2][1],
+                               m_family.generations[2][0]};
+            for (int slot = 0; slot < TreeSlotCount; ++slot)
+                QCOMPARE(view->Button(slot)->text(), BandLabel(m_app->FindPigeon(ids[slot])));
+            QVERIFY(!Child<PictureBox>(dialog, u"portrait"_s)->ShowsPlaceholder());
+            // The subject has two photos, its dam one.
+            QVERIFY(!Child<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
+            QTest::keyClick(dialog, Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), view->Button(TreeDam));
+            QTest::keyClick(view->Button(TreeDam), Qt::Key_Space);
+            QCOMPARE(tree->ShownSlot(), int(TreeDam));
+            QCOMPARE(Child<ElidedLabel>(dialog, u"birdBand"_s)->text(),
+                     BandLabel(m_app->FindPigeon(m_family.dam())));
+            QCOMPARE(Child<ElidedLabel>(dialog, u"birdColour"_s)->text(), u"Czerwony nakrapiany"_s);
+            QVERIFY(!Child<PictureBox>(dialog, u"photo1"_s)->ShowsPlaceholder());
+            QVERIFY(Child<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
+            QTest::mouseClick(view->Button(TreeSiresSire), Qt::LeftButton);
+            QCOMPARE(Child<ElidedLabel>(dialog, u"birdBand"_s)->text(),
+                     BandLabel(m_app->FindPigeon(m_family.generations[2][0])));
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(m_list, Qt::LeftButton, {},
+                          m_list->LinkRect(CZakladkaListaPsow::TreeLink).center());
+        QCOMPARE(step.DialogClass(), u"CDrzewoGenealogicznePsa"_s);
+    }
+
+    void familyTreeOfABirdWithoutParents() {
+        const int oldest = m_family.generations[4][0];
+        CDrzewoGenealogicznePsa tree(*m_app, oldest);
+        QVERIFY(ModalDriver::ShowFocused(&tree));
+        QCOMPARE(tree.Tree()->Button(TreeSubject)->text(), BandLabel(m_app->FindPigeon(oldest)));
+        for (int slot = TreeDam; slot < TreeSlotCount; ++slot)
+            QCOMPARE(tree.Tree()->Button(slot)->text(), u"   "_s);
+        QVERIFY(Child<PictureBox>(&tree, u"portrait"_s)->ShowsPlaceholder());
+        QTest::mouseClick(tree.Tree()->Button(TreeSire), Qt::LeftButton);
+        QCOMPARE(Child<ElidedLabel>(&tree, u"birdBand"_s)->text(), u"   "_s);
+        QCOMPARE(Child<ElidedLabel>(&tree, u"birdColour"_s)->text(), u" "_s);
+        QVERIFY(Child<PictureBox>(&tree, u"photo1"_s)->ShowsPlaceholder());
+        QVERIFY(Child<PictureBox>(&tree, u"photo2"_s)->ShowsPlaceholder());
+    }
+
+    void pedigreeFromTheListLink() {
+        SelectPigeon(m_family.subject());
+        const auto step = OnNextWindow([this](QDialog* dialog) {
+            auto* combo = Child<QComboBox>(dialog, u"template"_s);
+            QCOMPARE(combo->currentText(), u"Landscape A4 with pigeon photo"_s);
+            QVERIFY(!Child<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().isNull());
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);
+            QCOMPARE(combo->currentText(), u"Portrait A4 with parents photos"_s);
+            QVERIFY(QFile::exists(PedigreeThumbnailPath(PedigreeTemplates()[2])));
+            Click(dialog, u"remarks2"_s); // no second generation notes
+            const auto preview = OnNextWindow([this](QDialog* shown) {
+                auto* page = static_cast<CPodgladHTML*>(shown);
+                QCOMPARE(page->Orientation(), QPageLayout::Portrait);
+                const QString text = page->Browser()->toPlainText();
+                QVERIFY(text.contains(BandLabel(m_app->FindPigeon(m_family.subject()))));
+                QVERIFY(text.contains(u"Olympiad bird"_s));  // first generation
+                QVERIFY(!text.contains(u"Super breeder"_s)); // second generation
+                QVERIFY(text.contains(u"Janssen line"_s));   // fourth generation
+                QTest::keyClick(shown, Qt::Key_Escape);
+            });
+            Click(dialog, u"print"_s);
+            QVERIFY(dialog->isVisible()); // it stays open after the preview
+            QVERIFY(FileBytes(PedigreePreviewPath()).startsWith("\xff\xfe<"));
+            dialog->reject();
+        });
+        QTest::mouseClick(m_list, Qt::LeftButton, {},
+                          m_list->LinkRect(CZakladkaListaPsow::PedigreeLink).center());
+        QCOMPARE(step.DialogClass(), u"CDrukujRodowodGolebia"_s);
+    }
+
+    void pedigreeSavedAsPdfAndHtml() {
+        // A bird without photos, whose pedigree shows the blank photo.
+        const PigeonRecord& bird = m_app->FindPigeon(m_family.generations[3][0]);
+        CDrukujRodowodGolebia dialog(*m_app, bird);
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        const QString pdf = m_dir->path() + u"/rodowód.pdf"_s;
+        FileDialog::SetNextName(pdf);
+        Click(&dialog, u"save"_s);
+        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        FileDialog::SetNextName(m_dir->path() + u"/rodowód"_s);
+        Click(&dialog, u"save"_s);
+        const QString html = FileText(m_dir->path() + u"/rodowód.html"_s);
+        QVERIFY(html.contains(BandLabel(bird)));
+        // Saved elsewhere, the blank photo is found by its full path.
+        QVERIFY(html.contains(u"file://"_s + PedigreeBlankImagePath()));
+        QVERIFY(MessageBox::History().isEmpty());
+    }
+
+    void missingTemplatePreviewsError() {
+        QVERIFY(QFile::remove(PedigreeTemplatePath(PedigreeTemplates()[1])));
+        CDrukujRodowodGolebia dialog(*m_app, m_app->FindPigeon(m_family.subject()));
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        const auto step = OnNextWindow([](QDialog* shown) {
+            QCOMPARE(static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText(), u"Error"_s);
+            shown->reject();
+        });
+        Click(&dialog, u"print"_s);
+    }
+
+    void listExportFromTheMenu() {
+        m_app->pigeons[m_family.subject()].notesGeneral = u"Wraca pierwszy\nna gołębnik"_s;
+        const auto step = OnNextWindow([](QDialog* dialog) {
+            QCOMPARE(dialog->windowTitle(), u"Print Category"_s);
+            auto* available = Child<QListWidget>(dialog, u"available"_s);
+            auto* chosen = Child<QListWidget>(dialog, u"chosen"_s);
+            QCOMPARE(ShellFixture::Items(chosen),
+                     (QStringList{u"NR."_s, u"Band"_s, u"Color"_s, u"Photo"_s}));
+            Click(dialog, u"toPrint"_s); // nothing picked: nothing moves
+            QCOMPARE(chosen->count(), 4);
+            available->setFocus();
+            QTest::keyClick(available, Qt::Key_Down);
+            Click(dialog, u"toPrint"_s); // "Remark"
+            QCOMPARE(chosen->item(4)->text(), u"Remark"_s);
+            chosen->setCurrentRow(0);
+            Click(dialog, u"toAvailable"_s);
+            QCOMPARE(available->item(available->count() - 1)->text(), u"NR."_s);
+            const auto preview = OnNextWindow([](QDialog* shown) {
+                const QString text = static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText();
+                QVERIFY(text.contains(u"Remark"_s));
+                QVERIFY(text.contains(u"Wraca pierwszy"_s));
+            });
+            Click(dialog, u"print"_s);
+            dialog->reject();
+        });
+        ShellFixture::MenuAction(*m_main, CmdPrintCategory)->trigger();
+        QCOMPARE(step.DialogClass(), u"CEksportListyDoHTML"_s);
+        const QString page = FileText(ListPagePath());
+        QVERIFY(page.contains(u"<th style=\"width:45mm\">Band</th><th style=\"width:*\">Color</th>"
+                              u"<th style=\"width:*\">Photo</th><th style=\"width:*\">Remark</th>"
+                              u"</tr>"_s));
+        // The general remarks fill "Remark"; the page's rows are the category's, in link order.
+        QVERIFY(page.contains(u"</td><td>Wraca pierwszy<br>na gołębnik</td></tr>"_s));
+        QCOMPARE(page.count(u"<tr valign=top>"_s), 33);
+    }
+
+    void savedListEqualsPrintedList() {
+        std::vector<int> ids;
+        QVERIFY(m_app->ReadCategoryMembers(m_family.categoryId, ids).ok());
+        CEksportListyDoHTML dialog(*m_app, ids);
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        QCOMPARE(dialog.windowTitle(), u"Print/Save list of birds"_s);
+        const QString saved = m_dir->path() + u"/lista"_s;
+        FileDialog::SetNextName(saved);
+        Click(&dialog, u"save"_s);
+        const auto step = OnNextWindow([](QDialog* shown) { shown->reject(); });
+        Click(&dialog, u"print"_s);
+        QVERIFY(!FileBytes(ListPagePath()).isEmpty());
+        QCOMPARE(FileBytes(saved + u".html"_s), FileBytes(ListPagePath()));
+    }
+
+    void listThatCannotBeWritten() {
+        QVERIFY(QDir().mkpath(ListPagePath())); // a folder where the page would go
+        CEksportListyDoHTML dialog(*m_app, {m_family.subject()});
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        ModalDriver::NoDialogGuard noPreview;
+        Click(&dialog, u"print"_s);
+        QTest::qWait(50);
+        QCOMPARE(noPreview.dialogsSeen(), 0);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"could not be written"_s));
+    }
+
+    void pairingCard() {
+        const auto pair =
+            std::find_if(m_app->pairs.begin(), m_app->pairs.end(),
+                         [this](const PairRecord& p) { return p.id == m_family.pairId; });
+        QVERIFY(pair != m_app->pairs.end());
+        CDrukujKarteMiotu dialog(*m_app, *pair, u"Print Progeny"_s);
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        QCOMPARE(dialog.windowTitle(), u"Print Progeny"_s);
+        auto* font = Child<QLineEdit>(&dialog, u"font"_s);
+        font->setFocus();
+        font->selectAll();
+        QTest::keyClicks(font, u"Verdana"_s);
+        QTest::keyClicks(Child<QLineEdit>(&dialog, u"fontSize"_s), u"x"_s); // not a number
+        Click(&dialog, u"childRemarks"_s);
+        const auto step = OnNextWindow([](QDialog* shown) {
+            QVERIFY(static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText().contains(
+                u"First round, ringed on day 7"_s));
+            shown->reject();
+        });
+        Click(&dialog, u"print"_s);
+        const QString text = FileText(ListPagePath());
+        QVERIFY(text.contains(u"font-size: 12pt; font-family: Verdana }"_s));
+        QVERIFY(text.contains(
+            u"<th style=\"width: 45mm\">Notatki</th><th style=\"width: 45mm\">Zdjęcia</th>"_s));
+        QCOMPARE(text.count(u"<tr valign=top>"_s), 3);
+    }
+
+    void previewPrintsEditsAndLaysOut() {
+        WritePage(ListPagePath(),
+                  ListPageHtml(*m_app, {m_family.subject(), m_family.sire()}, ListPageSettings{}));
+        CPodgladHTML preview(ListPagePath());
+        QVERIFY(ModalDriver::ShowFocused(&preview));
+        QCOMPARE(preview.windowTitle(), u"Preview"_s);
+        // No printer here: the print dialog offers the PDF file.
+        const QString pdf = m_dir->path() + u"/wydruk.pdf"_s;
+        preview.SetPdfFileName(pdf);
+        const auto print = OnNextWindow([](QDialog* dialog) {
+            QVERIFY(qobject_cast<QPrintDialog*>(dialog));
+            dialog->accept();
+        });
+        Click(&preview, u"print"_s);
+        QVERIFY(FileBytes(pdf).startsWith("%PDF"));
+        const auto previewDialog = OnNextWindow([](QDialog* dialog) {
+            QVERIFY(qobject_cast<QPrintPreviewDialog*>(dialog));
+            dialog->reject();
+        });
+        Click(&preview, u"printPreview"_s);
+
+        // Edits change what prints, never the file.
+        const QByteArray before = FileBytes(ListPagePath());
+        QVERIFY(preview.Browser()->isReadOnly());
+        Click(&preview, u"editMode"_s);
+        QVERIFY(!preview.Browser()->isReadOnly());
+        QTest::keyClick(preview.Browser(), Qt::Key_Home, Qt::ControlModifier);
+        QTest::keyClicks(preview.Browser(), u"Sprzedane: "_s);
+        QVERIFY(preview.Document().toPlainText().startsWith(u"Sprzedane: "_s));
+        QCOMPARE(FileBytes(ListPagePath()), before);
+
+        preview.resize(1000, 600);
+        const QRect r = preview.rect();
+        const int centre = (r.left() + r.right()) / 2;
+        QCOMPARE(Child<QWidget>(&preview, u"print"_s)->geometry(),
+                 QRect(QPoint(centre - 110, r.bottom() - 30), QPoint(centre - 5, r.bottom() - 5)));
+        QCOMPARE(Child<QWidget>(&preview, u"editMode"_s)->geometry().right(), r.right() - 10);
+        QCOMPARE(preview.Browser()->parentWidget()->geometry().bottom(), r.bottom() - 35);
+    }
+
+    void longListShownInParts() {
+        std::vector<int> ids(400, m_family.sire());
+        WritePage(ListPagePath(), ListPageHtml(*m_app, ids, ListPageSettings{}));
+        CPodgladHTML preview(ListPagePath());
+        QVERIFY(ModalDriver::ShowFocused(&preview));
+        QVERIFY(preview.ShowsInParts());
+        LongPageView* view = preview.LongView();
+        QCOMPARE(view->RowCount(), 400);
+        QVERIFY(view->VisibleText().contains(u"NR."_s));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_End);
+        QTest::qWait(20);
+        QVERIFY(view->VisibleText().contains(u"\n400\n"_s));
+        QVERIFY(!view->VisibleText().contains(u"NR."_s));
+        // Editing needs the page as one document.
+        Click(&preview, u"editMode"_s);
+        QVERIFY(!preview.ShowsInParts());
+        QVERIFY(preview.Browser()->toPlainText().contains(u"\n400\n"_s));
+    }
+
+    void chooserOpensTheTreeAndThePedigree() {
+        CWybierzPsaZListy chooser(*m_app, ChooseAll);
+        QVERIFY(ModalDriver::ShowFocused(&chooser));
+        auto* tree = Child<QPushButton>(&chooser, u"familyTree"_s);
+        auto* pedigree = Child<QPushButton>(&chooser, u"printPedigree"_s);
+        QVERIFY(!tree->isEnabled() && !pedigree->isEnabled());
+        auto* list = Child<QListWidget>(&chooser, u"candidates"_s);
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_End);
+        QVERIFY(tree->isEnabled() && pedigree->isEnabled());
+        const int chosen = chooser.ChosenId();
+        const auto step = OnNextWindow([chosen](QDialog* dialog) {
+            QCOMPARE(static_cast<CDrzewoGenealogicznePsa*>(dialog)->Birds()[TreeSubject].id,
+                     chosen);
+            dialog->reject();
+        });
+        QTest::mouseClick(tree, Qt::LeftButton);
+        const auto step2 = OnNextWindow([](QDialog* dialog) { dialog->reject(); });
+        QTest::mouseClick(pedigree, Qt::LeftButton);
+        QCOMPARE(step2.DialogClass(), u"CDrukujRodowodGolebia"_s);
+    }
+
+    void longNamesKeepEveryWindowsSize() {
+        const auto sizes = [this] {
+            std::vector<QSize> result;
+            const PigeonRecord& subject = m_app->FindPigeon(m_family.subject());
+            CDrzewoGenealogicznePsa tree(*m_app, subject.id);
+            CDrukujRodowodGolebia pedigree(*m_app, subject);
+            CDrukujKarteMiotu card(*m_app, m_app->pairs.front());
+            CEksportListyDoHTML list(*m_app, {subject.id}, {}, subject.id);
+            CPodgladHTML preview(PedigreePreviewPath());
+            for (QDialog* dialog :
+                 std::initializer_list<QDialog*>{&tree, &pedigree, &card, &list, &preview}) {
+                if (!ModalDriver::ShowFocused(dialog))
+                    QTest::qFail("A window was not shown", __FILE__, __LINE__);
+                result.push_back(dialog->size());
+            }
+            return result;
+        };
+        const std::vector<QSize> shortNames = sizes();
+        for (auto& [id, pigeon] : m_app->pigeons)
+            pigeon.name = QString(300, u'Ż');
+        WritePedigree(*m_app, m_app->FindPigeon(m_family.subject()),
+                      PedigreeTemplatePath(PedigreeTemplates()[0]), PedigreePreviewPath());
+        QCOMPARE(sizes(), shortNames);
+    }
+
+private:
+    void SelectPigeon(int id) {
+        for (int row = 0; row < m_list->Model()->rowCount(); ++row) {
+            if (m_list->Model()->PigeonAt(row) == id) {
+                m_list->SelectRow(row);
+                return;
+            }
+        }
+        QFAIL("The pigeon is not in the list");
+    }
+
+    std::unique_ptr<TestDataDir> m_dir;
+    std::unique_ptr<AppData> m_app;
+    std::unique_ptr<CMainDialog> m_main;
+    CZakladkaListaPsow* m_list = nullptr;
+    FamilyFixture::Family m_family;
+};
+
+QTEST_MAIN(TestPrintWindows)
+#include "tst_printwindows.moc"
