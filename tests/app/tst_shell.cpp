@@ -99,7 +99,7 @@ private Q_SLOTS:
         MessageBox::SetNextAnswer(QMessageBox::Cancel); // replace the first file?
         Trigger(CmdCreateBackup);
         QCOMPARE(MessageBox::History().size(), 3);
-        QVERIFY(MessageBox::History()[1].contains(u"exists already"_s));
+        QVERIFY(MessageBox::History()[1].contains(u"exist already"_s));
         QVERIFY(MessageBox::History()[2].contains(u"cancelled"_s));
     }
 
@@ -118,9 +118,9 @@ private Q_SLOTS:
 
     void secondCopyIsRefused() {
         SingleInstance first;
-        QVERIFY(first.Acquire());
+        QVERIFY(first.Acquire(InstallDir()));
         SingleInstance second;
-        QVERIFY(!second.Acquire());
+        QVERIFY(!second.Acquire(InstallDir()));
 
         CLoftApp app;
         CLoftApp::Options options;
