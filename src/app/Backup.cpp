@@ -12,6 +12,7 @@
 #include <QProgressDialog>
 
 #include <algorithm>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -74,8 +75,8 @@ FolderCopyResult RunCopy(QWidget* parent, const CopyPlan& plan, const QString& l
 
 } // namespace
 
-void SetProgressDelay(int milliseconds) {
-    ProgressDelay() = milliseconds;
+int SetProgressDelay(int milliseconds) {
+    return std::exchange(ProgressDelay(), milliseconds);
 }
 
 void Create(QWidget* parent) {

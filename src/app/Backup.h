@@ -13,7 +13,7 @@ void Create(QWidget* parent);
 /// that the caller reloads.
 bool Import(QWidget* parent);
 
-/// How long a copy runs before its progress window shows (tests shorten it).
-void SetProgressDelay(int milliseconds);
+/// How long a copy runs before its progress window shows (tests shorten it); the former delay.
+int SetProgressDelay(int milliseconds);
 
 } // namespace Backup
