@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProgressDialog>
 
@@ -64,8 +65,15 @@ FolderCopyResult RunCopy(QWidget* parent, const CopyPlan& plan, const QString& l
     progress.setAutoReset(false);
     progress.setMinimumDuration(ProgressDelay());
     progress.setValue(0);
-    const auto tell = [&progress](int done, int total) {
-        progress.setValue(std::min(done, total / 2)); // putting in place takes no time
+    // Drawn and asked for a click some twenty times a second, not for each of thousands of files
+    // (a test that shortens the delay sees every file).
+    const qint64 refresh = std::min(50, ProgressDelay() / 10);
+    QElapsedTimer shown;
+    const auto tell = [&progress, &shown, refresh](int done, int total) {
+        if (!shown.isValid() || shown.elapsed() >= refresh) {
+            progress.setValue(std::min(done, total / 2)); // putting in place takes no time
+            shown.start();
+        }
         return !progress.wasCanceled();
     };
     FolderCopyResult result = CopyFolder(plan, tell, check);
