@@ -182,10 +182,15 @@ FolderCopyResult CopyFolder(const CopyPlan& plan, const CopyProgress& progress,
             return fail(FolderCopyResult::Status::Failed, to.filePath(folder));
     for (int i = 0; i < plan.files.size(); ++i) {
         const QString copy = to.filePath(plan.files[i]);
-        if (!QFile::copy(from.filePath(plan.files[i]), copy))
+        // The staging folder is fresh, so the copy need not go through a temporary file of its
+        // own as QFile::copy does; the kernel copies (several times faster on many small files).
+        std::error_code error;
+        std::filesystem::copy_file(FsPath(from.filePath(plan.files[i])), FsPath(copy), error);
+        if (error)
             return fail(FolderCopyResult::Status::Failed, from.filePath(plan.files[i]));
         // A backup burnt on a CD comes back read-only.
-        QFile::setPermissions(copy, QFile::permissions(copy) | QFileDevice::WriteOwner);
+        std::filesystem::permissions(FsPath(copy), std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::add, error);
         if (progress && !progress(i + 1, static_cast<int>(2 * plan.files.size())))
             return fail(FolderCopyResult::Status::Cancelled, {});
     }
