@@ -139,7 +139,6 @@ private Q_SLOTS:
         QTest::addColumn<QString>("how");
         QTest::addColumn<int>("status");
         QTest::newRow("cancelled after two files") << u"cancel"_s << int(Status::Cancelled);
-        QTest::newRow("source file gone") << u"vanish"_s << int(Status::Failed);
         QTest::newRow("check refuses") << u"refuse"_s << int(Status::Refused);
         QTest::newRow("last file cannot be put in place") << u"block"_s << int(Status::Failed);
     }
@@ -152,12 +151,7 @@ private Q_SLOTS:
         Write(m_to + (how == u"block"_s ? u"/pigeons.db/inside"_s : u"/pigeons.db"_s), "old P");
         const CopyPlan plan = PlanFolderCopy(m_from, m_to);
         const FolderCopyResult result = CopyFolder(
-            plan,
-            [&](int done, int) {
-                if (how == u"vanish"_s && done == 1)
-                    QFile::remove(m_from + u"/notes/7.html"_s);
-                return !(how == u"cancel"_s && done == 2);
-            },
+            plan, [&](int done, int) { return !(how == u"cancel"_s && done == 2); },
             [&](const QString& copied) {
                 return how == u"refuse"_s && QFileInfo::exists(copied + u"/pigeons.db"_s)
                            ? u"not a backup"_s
@@ -218,26 +212,6 @@ private Q_SLOTS:
         QCOMPARE(Read(m_to + u"/dodatkowe_informacje.db"_s) + Read(m_to + u"/pigeons.db"_s), after);
         QVERIFY(!QFileInfo::exists(StagingFolder(m_to)));
         QCOMPARE(int(FinishInterruptedCopy(m_to).kind), int(InterruptedCopy::Kind::None));
-    }
-
-    void restoreKilledByAnOlderVersion_data() {
-        QTest::addColumn<bool>("fileLeft"); // pigeons.db still there beside its .part
-        QTest::newRow("killed after removing the old file") << false;
-        QTest::newRow("killed before removing it") << true;
-    }
-
-    void restoreKilledByAnOlderVersion() {
-        QFETCH(bool, fileLeft);
-        if (fileLeft)
-            Write(m_to + u"/pigeons.db"_s, "old P");
-        Write(m_to + u"/pigeons.db.part"_s, "P");
-        const BackupChecks::Recovery recovery = BackupChecks::FinishInterruptedRestore(m_to);
-        QVERIFY(!recovery.stop);
-        QCOMPARE(Read(m_to + u"/pigeons.db"_s), fileLeft ? QByteArray("old P") : "P");
-        QVERIFY(!QFileInfo::exists(m_to + u"/pigeons.db.part"_s));
-        QVERIFY(recovery.message.contains(u"pigeons.db.part"_s));
-        QVERIFY(recovery.message.contains(u"different backups"_s));
-        QVERIFY(BackupChecks::FinishInterruptedRestore(m_to).message.isEmpty());
     }
 
     void backupDatabaseIsChecked_data() {
