@@ -65,18 +65,33 @@ FolderCopyResult RunCopy(QWidget* parent, const CopyPlan& plan, const QString& l
     progress.setAutoReset(false);
     progress.setMinimumDuration(ProgressDelay());
     progress.setValue(0);
+    const auto say = [&progress](const QString& text) {
+        progress.setLabelText(text);
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    };
     // Drawn and asked for a click some twenty times a second, not for each of thousands of files
     // (a test that shortens the delay sees every file).
     const qint64 refresh = std::min(50, ProgressDelay() / 10);
     QElapsedTimer shown;
-    const auto tell = [&progress, &shown, refresh](int done, int total) {
-        if (!shown.isValid() || shown.elapsed() >= refresh) {
-            progress.setValue(std::min(done, total / 2)); // putting in place takes no time
+    bool placing = false;
+    const auto tell = [&](int done, int total) {
+        const int files = total / 2;
+        if (done > files && !placing) { // the renames cannot be cancelled any more
+            placing = true;
+            progress.setCancelButton(nullptr);
+            say(u"Putting the files in place..."_s);
+        }
+        if (!shown.isValid() || shown.elapsed() >= refresh || done == total) {
+            progress.setValue(placing ? done - files : done);
             shown.start();
         }
         return !progress.wasCanceled();
     };
-    FolderCopyResult result = CopyFolder(plan, tell, check);
+    const auto look = [&](const QString& folder) {
+        say(u"Checking the database files of the backup..."_s);
+        return check(folder);
+    };
+    FolderCopyResult result = CopyFolder(plan, tell, check ? CopyCheck(look) : CopyCheck());
     progress.hide();
     return result;
 }
