@@ -1,5 +1,6 @@
 #include "app/LoftApp.h"
 
+#include "app/BackupChecks.h"
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
 #include "app/ShippedFiles.h"
@@ -57,12 +58,19 @@ int CLoftApp::Start(const Options& options) {
         SetInstallDirOverride(options.dataDir);
 
     SingleInstance guard;
-    if (!guard.Acquire()) {
+    if (!guard.Acquire(InstallDir())) {
         MessageBox::ShowMessage(nullptr, u"Nie można uruchomić jednocześnie dwóch kopii programu"_s,
                                 u"Błąd uruchomienia"_s);
         return 0;
     }
 
+    // Before anything opens a database file: a restore that was killed is finished or undone.
+    if (const auto recovery = BackupChecks::FinishInterruptedRestore(InstallDir() + u"/db"_s);
+        !recovery.message.isEmpty()) {
+        MessageBox::ShowMessage(nullptr, recovery.message, {}, QMessageBox::Warning);
+        if (recovery.stop)
+            return 1;
+    }
     PrepareInstallDir();
     InstallShippedFiles();
     QApplication::setStyle(new MenuGradientStyle);

@@ -1,11 +1,16 @@
 #include "ui/FileDialog.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
 
-using namespace Qt::StringLiterals;
-
+#include <algorithm>
+#include <array>
 #include <deque>
 #include <optional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -68,7 +73,35 @@ QStringList& FileDialog::Titles() {
 QString FileDialog::ChooseFolder(QWidget* parent, const QString& title) {
     if (auto answer = TestAnswer(title))
         return *answer;
-    return QFileDialog::getExistingDirectory(parent, title);
+    // The text is an instruction that may run to several lines, so it is shown inside the
+    // window, above the folders, as the shell's folder browser does; the caption is its first
+    // line. Qt's own dialog, because a native one cannot carry the label.
+    QString text = title;
+    text.replace(u"\r\n"_s, u"\n"_s);
+    QFileDialog dialog(parent, text.section(u'\n', 0, 0).trimmed());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    auto* instruction = new QLabel(text, &dialog);
+    instruction->setObjectName(u"instruction"_s);
+    instruction->setWordWrap(true);
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
+        // Every item one row down, the label in the free top row.
+        std::vector<std::array<int, 4>> places;
+        std::vector<QLayoutItem*> items;
+        while (grid->count() > 0) {
+            std::array<int, 4> place{};
+            grid->getItemPosition(0, &place[0], &place[1], &place[2], &place[3]);
+            places.push_back(place);
+            items.push_back(grid->takeAt(0));
+        }
+        for (size_t i = 0; i < items.size(); ++i)
+            grid->addItem(items[i], places[i][0] + 1, places[i][1], places[i][2], places[i][3]);
+        grid->addWidget(instruction, 0, 0, 1, std::max(1, grid->columnCount()));
+    }
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
 }
 
 QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter) {

@@ -8,7 +8,8 @@ class QWidget;
 // Every file and folder chooser goes through here, so that a test can choose in advance.
 class FileDialog {
 public:
-    /// A folder, or nothing when the user cancels.
+    /// A folder, or nothing when the user cancels. The title, which may run to several lines, is
+    /// shown inside the window; its first line is the caption.
     static QString ChooseFolder(QWidget* parent, const QString& title);
     static QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter);
     static QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
