@@ -49,6 +49,9 @@ public:
     LoftSelector* Lofts() const { return m_lofts; }
     QMenuBar* MenuBar() const { return m_menuBar; }
 
+    /// Ends the program as closing the window does; the pages store what is typed first.
+    void done(int result) override;
+
 Q_SIGNALS:
     /// A command whose window comes with a later feature was chosen.
     void featureRequested(int commandId);
@@ -65,6 +68,7 @@ private:
     void OpenHelp(const QString& page);
     void CreateBackup();
     void ImportBackup();
+    void SavePendingEdits();
 
     AppData& m_data;
     QMenuBar* m_menuBar;

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -40,9 +41,13 @@ void Poll(const std::shared_ptr<StepState>& state) {
         state->ran = true;
         state->finished = true;
         state->dialogClass = QString::fromLatin1(dialog->metaObject()->className());
+        const QPointer<QDialog> shown(dialog);
         ++Running();
         state->step(dialog);
         --Running();
+        // A step that failed halfway leaves no dialog behind to hold up the test.
+        if (QTest::currentTestFailed() && shown && shown->isVisible())
+            shown->reject();
         return;
     }
     if (state->clock.elapsed() > 5000) {
@@ -108,6 +113,11 @@ bool ShowFocused(QWidget* window) {
     window->raise();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
 }
 
 NoDialogGuard::NoDialogGuard()
