@@ -64,6 +64,10 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     , m_editor(new QTextEdit(this))
     , m_toolbar(new QWidget(this)) {
     setObjectName(u"notepadPage"_s);
+    setAutoFillBackground(true);
+    QPalette page = palette();
+    page.setColor(QPalette::Window, QColor(236, 242, 251));
+    setPalette(page);
     m_list->setObjectName(u"notes"_s);
     m_list->setViewMode(QListView::ListMode);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -72,6 +76,9 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     m_editor->setObjectName(u"noteEditor"_s);
     m_editor->setAcceptRichText(true);
     m_editor->setTabChangesFocus(false);
+    QFont bodyFont = m_editor->font();
+    bodyFont.setPointSize(11);
+    m_editor->setFont(bodyFont);
 
     auto* toolbar = new QHBoxLayout(m_toolbar);
     toolbar->setContentsMargins(0, 0, 0, 0);

@@ -23,7 +23,6 @@ ContactEditor::ContactEditor(AppData& appData, ContactBook book, int editFlag,
     , m_book(book)
     , m_editFlag(editFlag)
     , m_contact(editFlag == 0 ? NewContact(appData.CurrentLoftId()) : contact)
-    , m_remarks(new QPlainTextEdit(this))
     , m_country(new QComboBox(this))
     , m_province(new QComboBox(this)) {
     const bool breeder = book == ContactBook::Breeders;
@@ -61,6 +60,8 @@ ContactEditor::ContactEditor(AppData& appData, ContactBook book, int editFlag,
     phones->addRow(u"E-mail"_s, AddField(u"email"_s, &ContactRecord::email));
     phones->addRow(u"Website"_s, AddField(u"www"_s, &ContactRecord::www));
 
+    // Made after the fields, so that Tab walks the form from the name down to the notes.
+    m_remarks = new QPlainTextEdit(this);
     m_remarks->setObjectName(u"remarks"_s);
     m_remarks->setTabChangesFocus(true);
     m_remarks->setPlainText(m_contact.remarks);
@@ -83,6 +84,7 @@ ContactEditor::ContactEditor(AppData& appData, ContactBook book, int editFlag,
     layout->addLayout(columns);
     layout->addLayout(buttons);
     resize(720, 330);
+    Field(u"firstName"_s)->setFocus();
 }
 
 QLineEdit* ContactEditor::AddField(const QString& objectName, QString ContactRecord::*field) {

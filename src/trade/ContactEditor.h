@@ -34,7 +34,7 @@ private:
     int m_editFlag;
     ContactRecord m_contact;
     std::map<QLineEdit*, QString ContactRecord::*> m_fields;
-    QPlainTextEdit* m_remarks;
+    QPlainTextEdit* m_remarks = nullptr;
     QComboBox* m_country;
     QComboBox* m_province;
 };

@@ -51,7 +51,8 @@ ContactManager::ContactManager(AppData& appData, ContactBook book, QWidget* pare
         ids.push_back(id);
     m_model->Fill(std::move(ids));
     FollowSelectedRow(m_view, this, [this](int row) { OnRowSelected(row); });
-    connect(m_view, &QTableView::doubleClicked, this, &ContactManager::EditSelected);
+    // Return and a double click edit the selected contact.
+    connect(m_view, &QTableView::activated, this, &ContactManager::EditSelected);
 
     auto* add = new QPushButton(breeders ? u"New Breeder"_s : u"New Client"_s, this);
     add->setObjectName(u"add"_s);

@@ -51,6 +51,8 @@ ElidedLabel* Shown(const QString& name, bool heading, QWidget* parent) {
         StyleHeading(label);
     else
         label->setFont(CaptionFont(14));
+    // An empty label keeps its line, so that nothing moves when a choice is shown.
+    label->setMinimumHeight(label->fontMetrics().height());
     return label;
 }
 

@@ -63,7 +63,8 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     m_view->setPalette(palette);
     m_view->viewport()->installEventFilter(this);
     FollowSelectedRow(m_view, this, [this](int row) { m_selectedRow = row; });
-    connect(m_view, &QTableView::doubleClicked, this,
+    // Return and a double click edit the selected transaction.
+    connect(m_view, &QTableView::activated, this,
             [this] { Perform(PageCommand::EditTransaction); });
 }
 

@@ -22,10 +22,7 @@ class TestTradeLogic : public QObject {
 private Q_SLOTS:
     void init() {
         m_data = std::make_unique<TestDataDir>();
-        QVERIFY(PrepareInstallDir());
         m_app = std::make_unique<AppData>();
-        QVERIFY(!m_app->LoadLofts().failed());
-        QVERIFY(!m_app->SelectLoft(1).failed());
     }
 
     void cleanup() {
@@ -148,6 +145,7 @@ private Q_SLOTS:
     }
 
     void contactBooksFollowTheWriters() {
+        LayDownFiles();
         for (ContactBook book : {ContactBook::Clients, ContactBook::Breeders}) {
             ContactRecord contact = NewContact(4);
             contact.firstName = u"Jan"_s;
@@ -187,6 +185,7 @@ private Q_SLOTS:
     }
 
     void newNoteBody() {
+        LayDownFiles();
         NoteRecord note;
         note.idLoft = 1;
         note.name = u"Plan lotów 'wiosna'"_s;
@@ -208,6 +207,7 @@ private Q_SLOTS:
     }
 
     void aNoteWhoseBodyCannotBeWrittenIsTakenBack() {
+        LayDownFiles();
         // The next note will be number 1; its file is in the way and cannot be replaced.
         QVERIFY(WriteNoteBody(1, u"<p>stara treść</p>"_s).ok());
         ReadOnlyFile readOnly(NotePath(1));
@@ -234,6 +234,12 @@ private Q_SLOTS:
     }
 
 private:
+    void LayDownFiles() {
+        QVERIFY(PrepareInstallDir());
+        QVERIFY(!m_app->LoadLofts().failed());
+        QVERIFY(!m_app->SelectLoft(1).failed());
+    }
+
     std::unique_ptr<TestDataDir> m_data;
     std::unique_ptr<AppData> m_app;
 };

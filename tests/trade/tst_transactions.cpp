@@ -245,7 +245,8 @@ private Q_SLOTS:
             QTest::keyClicks(remarks, u"poprawione"_s);
             QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
         });
-        MenuAction(*m_dialog, CmdEditTransaction)->trigger();
+        QTest::keyClick(view, Qt::Key_Return); // Return edits the selected row
+        QVERIFY(step.Shown());
         QCOMPARE(
             DbProbe::Text(m_data->pigeonsDb(),
                           u"SELECT not1 FROM transakcje WHERE id = %1;"_s.arg(m_transactions[2])),
