@@ -357,13 +357,19 @@ void CMainDialog::ImportBackup() {
         m_lofts->ReloadAll();
 }
 
-void CMainDialog::SavePendingEdits() {
+bool CMainDialog::SavePendingEdits() {
+    bool stored = true;
     for (CTabPage* page : m_pages)
-        page->SavePendingEdits();
+        stored = page->SavePendingEdits() && stored;
+    return stored;
 }
 
 void CMainDialog::done(int result) {
-    SavePendingEdits();
+    // What could not be stored is still on screen: the user may keep the program open for it.
+    if (!SavePendingEdits() &&
+        !MessageBox::AskYesNo(this, u"Your changes could not be saved. Close the program anyway?"_s,
+                              u"Are you sure?"_s))
+        return;
     QDialog::done(result);
 }
 

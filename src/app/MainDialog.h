@@ -68,7 +68,7 @@ private:
     void OpenHelp(const QString& page);
     void CreateBackup();
     void ImportBackup();
-    void SavePendingEdits();
+    bool SavePendingEdits();
 
     AppData& m_data;
     QMenuBar* m_menuBar;

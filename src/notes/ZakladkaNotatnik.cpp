@@ -189,8 +189,8 @@ void CZakladkaNotatnik::FillLoftLists() {
         PageShown();
 }
 
-void CZakladkaNotatnik::SavePendingEdits() {
-    SaveCurrent();
+bool CZakladkaNotatnik::SavePendingEdits() {
+    return SaveCurrent();
 }
 
 bool CZakladkaNotatnik::SaveCurrent() {

@@ -23,7 +23,7 @@ public:
     void PageShown() override;
     void ClearLoftLists() override;
     void FillLoftLists() override;
-    void SavePendingEdits() override;
+    bool SavePendingEdits() override;
 
     /// Writes the open note's body when it was changed; false (and the user told) when it could
     /// not be written.

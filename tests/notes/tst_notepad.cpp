@@ -283,12 +283,19 @@ private Q_SLOTS:
         QCOMPARE(m_page->CurrentNote(), 0);
         QCOMPARE(m_page->List()->currentRow(), 0);
         QVERIFY(m_page->Editor()->toPlainText().contains(u"nie zgubić"_s));
-        // Delete and New Note wait as well.
+        // Delete and New Note wait as well, and closing the program asks first.
         ModalDriver::NoDialogGuard guard;
         QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
         m_page->Perform(PageCommand::NewNote);
         QCOMPARE(guard.dialogsSeen(), 0);
         QCOMPARE(m_page->List()->count(), 3);
+        MessageBox::History().clear();
+        MessageBox::SetNextAnswer(QMessageBox::Ok); // the failure
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        m_dialog->close();
+        QVERIFY(m_dialog->isVisible());
+        QCOMPARE(MessageBox::History().last(),
+                 u"Your changes could not be saved. Close the program anyway?"_s);
     }
 
     void longNamesLeaveTheWindowsSize() {

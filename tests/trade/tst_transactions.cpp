@@ -11,6 +11,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "trade/ContactBook.h"
 #include "trade/DodajZmienTransakcje.h"
 #include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
@@ -347,10 +348,12 @@ private Q_SLOTS:
         pigeon.name = QString(300, u'Ą');
         QVERIFY(m_app->SavePigeon(pigeon.id, pigeon).ok());
         const QSize mainSize = m_dialog->size();
-        m_page->FillLoftLists();
         TransactionRecord t = m_app->transactions.at(m_transactions[0]);
         t.idClient = client.id;
         t.note = QString(300, u'n');
+        QVERIFY(m_app->SaveTransaction(t.id, t).ok());
+        m_page->FillLoftLists();
+        QCOMPARE(m_page->Model()->CellText(0, TransactionClient), ContactName(client));
         CDodajZmienTransakcje longNames(*m_app, 1, t, m_dialog.get());
         QVERIFY(ModalDriver::ShowFocused(&longNames));
         QCOMPARE(longNames.size(), expected);
