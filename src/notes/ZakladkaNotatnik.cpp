@@ -164,13 +164,18 @@ void CZakladkaNotatnik::PageShown() {
     if (!m_firstShow)
         return;
     m_firstShow = false;
-    if (m_current < 0 && m_list->count() > 0)
+    if (m_openId < 1 && m_list->count() > 0)
         SelectNote(0);
 }
 
 void CZakladkaNotatnik::ClearLoftLists() {
-    SaveCurrent();
-    CloseNote();
+    // A note that cannot be written stays on screen, apart from any row, until it can be.
+    if (SaveCurrent()) {
+        CloseNote();
+    } else {
+        m_current = -1;
+        EnableEditing(true);
+    }
     const QSignalBlocker blocker(m_list->selectionModel());
     m_list->clear();
 }
@@ -182,7 +187,8 @@ void CZakladkaNotatnik::FillLoftLists() {
         for (const NoteRecord& note : m_data.notes)
             m_list->addItem(note.name);
     }
-    CloseNote();
+    if (m_current >= 0)
+        CloseNote();
     // The new loft's first note opens when the page is next shown, as at start.
     m_firstShow = true;
     if (isVisible())
@@ -239,6 +245,7 @@ void CZakladkaNotatnik::OpenNote(int row) {
     const NoteBody body = ReadNoteBody(note.id);
     m_current = row;
     m_openId = note.id;
+    m_openName = note.name;
     m_readable = body.ok;
     m_editor->setHtml(body.html);
     m_editor->document()->setModified(false);
@@ -252,6 +259,7 @@ void CZakladkaNotatnik::OpenNote(int row) {
 void CZakladkaNotatnik::CloseNote() {
     m_current = -1;
     m_openId = 0;
+    m_openName.clear();
     m_readable = false;
     m_editor->clear();
     m_editor->document()->setModified(false);
@@ -355,7 +363,7 @@ void CZakladkaNotatnik::InsertLine() {
 }
 
 void CZakladkaNotatnik::Print() {
-    if (m_current < 0)
+    if (m_openId < 1)
         return;
     QPrinter printer;
     QPrintDialog dialog(&printer, this);
@@ -365,11 +373,10 @@ void CZakladkaNotatnik::Print() {
 }
 
 void CZakladkaNotatnik::SaveAs() {
-    if (m_current < 0)
+    if (m_openId < 1)
         return;
-    const QString path = FileDialog::ChooseSaveFile(
-        this, u"Save As"_s, m_data.notes[size_t(m_current)].name + u".html"_s,
-        u"HTML files (*.html *.htm);;All files (*)"_s);
+    const QString path = FileDialog::ChooseSaveFile(this, u"Save As"_s, m_openName + u".html"_s,
+                                                    u"HTML files (*.html *.htm);;All files (*)"_s);
     if (path.isEmpty())
         return;
     if (!WriteTextFile(path, BodyHtml(m_editor)))

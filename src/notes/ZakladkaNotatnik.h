@@ -61,7 +61,8 @@ private:
     std::array<QPushButton*, 11> m_formatButtons{};
     QPushButton* m_delete = nullptr;
     int m_current = -1;
-    int m_openId = 0;        // the open note's id: the notes may be reloaded before it is saved
+    int m_openId = 0; // the open note's id: the notes may be reloaded before it is saved
+    QString m_openName;
     bool m_readable = false; // the open note's body was read, so it may be written
     bool m_firstShow = true;
 };

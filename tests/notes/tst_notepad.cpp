@@ -273,8 +273,8 @@ private Q_SLOTS:
     }
 
     void aBodyThatCannotBeWrittenKeepsTheNoteOpen() {
-        ReadOnlyFile readOnly(NotePath(m_notes[0]));
-        if (!readOnly.isReadOnly())
+        auto readOnly = std::make_unique<ReadOnlyFile>(NotePath(m_notes[0]));
+        if (!readOnly->isReadOnly())
             QSKIP("This machine cannot make a file read-only for the test user.");
         m_page->Editor()->insertPlainText(u"nie zgubić"_s);
         m_page->SelectNote(2);
@@ -296,6 +296,14 @@ private Q_SLOTS:
         QVERIFY(m_dialog->isVisible());
         QCOMPARE(MessageBox::History().last(),
                  u"Your changes could not be saved. Close the program anyway?"_s);
+        // Another loft leaves the text on screen, and it is written once it can be.
+        m_dialog->Lofts()->OnLoftChosen(1);
+        QVERIFY(m_page->Editor()->toPlainText().contains(u"nie zgubić"_s));
+        QVERIFY(m_page->Editor()->isEnabled());
+        QCOMPARE(m_page->List()->count(), 0);
+        readOnly.reset();
+        QVERIFY(m_page->SavePendingEdits());
+        QVERIFY(Body(m_notes[0]).contains(u"nie zgubić"_s));
     }
 
     void longNamesLeaveTheWindowsSize() {
