@@ -10,10 +10,12 @@
 #include "ui/MessageBox.h"
 
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -108,6 +110,17 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     connect(bold, &QPushButton::clicked, this, &CZakladkaNotatnik::ToggleBold);
     connect(italic, &QPushButton::clicked, this, &CZakladkaNotatnik::ToggleItalic);
     connect(underline, &QPushButton::clicked, this, &CZakladkaNotatnik::ToggleUnderline);
+    // Ctrl+B, Ctrl+I and Ctrl+U act at once (a button's own shortcut clicks it a moment later,
+    // after the next letters may already be typed).
+    const std::pair<QKeySequence::StandardKey, void (CZakladkaNotatnik::*)()> keys[] = {
+        {QKeySequence::Bold, &CZakladkaNotatnik::ToggleBold},
+        {QKeySequence::Italic, &CZakladkaNotatnik::ToggleItalic},
+        {QKeySequence::Underline, &CZakladkaNotatnik::ToggleUnderline}};
+    for (const auto& [key, toggle] : keys) {
+        auto* shortcut = new QShortcut(key, m_editor);
+        shortcut->setContext(Qt::WidgetShortcut);
+        connect(shortcut, &QShortcut::activated, this, toggle);
+    }
     connect(line, &QPushButton::clicked, this, &CZakladkaNotatnik::InsertLine);
     size_t next = 0;
     for (QPushButton* button : {bold, italic, underline, line}) {

@@ -63,6 +63,7 @@ private Q_SLOTS:
         }
         m_app = std::make_unique<AppData>();
         m_dialog = ShellFixture::OpenMainDialog(*m_app);
+        QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
         m_page = static_cast<CZakladkaNotatnik*>(m_dialog->Page(CMainDialog::TabNotepad));
         ShowNotepad();
         MessageBox::History().clear();
@@ -122,7 +123,7 @@ private Q_SLOTS:
         QTextEdit* editor = m_page->Editor();
         editor->setFocus();
         editor->moveCursor(QTextCursor::End);
-        QTest::mouseClick(m_page->Button(u"bold"_s), Qt::LeftButton);
+        QTest::keyClick(editor, Qt::Key_B, Qt::ControlModifier); // as the "B" button
         ModalDriver::TypeText(editor, u" Ważne!"_s);
         QVERIFY(editor->document()->isModified());
         if (how == u"note") {
@@ -227,7 +228,7 @@ private Q_SLOTS:
         QTextEdit* editor = m_page->Editor();
         editor->setFocus();
         editor->selectAll();
-        for (const char16_t* button : {u"italic", u"underline", u"size1"})
+        for (const char16_t* button : {u"bold", u"italic", u"underline", u"size1"})
             QTest::mouseClick(m_page->Button(QString::fromUtf16(button)), Qt::LeftButton);
         editor->moveCursor(QTextCursor::End);
         QTest::mouseClick(m_page->Button(u"line"_s), Qt::LeftButton);
@@ -238,13 +239,14 @@ private Q_SLOTS:
         onRule.insertText(u"na linii"_s);
         QVERIFY(m_page->SaveCurrent());
         const QString body = Body(m_notes[0]);
-        QVERIFY2(body.contains(u"font-size:xx-large; font-style:italic; text-decoration: "
-                               u"underline;\">treść: Plan"_s),
+        QVERIFY2(body.contains(
+                     u"font-size:xx-large; font-weight:700; font-style:italic; text-decoration: "
+                     u"underline;\">treść: Plan"_s),
                  qPrintable(body));
         QVERIFY(body.contains(u"<hr"_s));
         QVERIFY2(
             body.contains(
-                u"font-size:small; font-style:italic; text-decoration: underline;\">pod linią"_s),
+                u"font-size:small; font-weight:700; font-style:italic; text-decoration: underline;\">pod linią"_s),
             qPrintable(body));
         QVERIFY(body.contains(u"na linii"_s));
         // The five sizes are HTML sizes 6 to 2.
