@@ -8,7 +8,6 @@
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
 #include "trade/ContactBook.h"
-#include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
 
 #include <QFile>
@@ -173,17 +172,6 @@ private Q_SLOTS:
         QCOMPARE(m_app->clients.at(kept.id).firstName, QString());
     }
 
-    void rowMapFollowsRemovals() {
-        IdTableModel model({u"A"_s}, {10}, [](int id, int) { return QString::number(id); });
-        model.Fill({11, 12, 13});
-        model.RemoveRow(1);
-        QCOMPARE(model.IdAt(1), 13);
-        QCOMPARE(model.CellText(1, 0), u"13"_s);
-        QCOMPARE(model.SetRow(-1, 14), 2);
-        QCOMPARE(model.IdAt(5), 0);
-        QCOMPARE(model.CellText(0, 3), QString());
-    }
-
     void newNoteBody() {
         LayDownFiles();
         NoteRecord note;
@@ -223,14 +211,6 @@ private Q_SLOTS:
         QVERIFY(m_app->notes.empty());
         QCOMPARE(DbProbe::Number(m_data->extraDb(), u"SELECT count(*) FROM notatki;"_s), 0);
         QCOMPARE(ReadNoteBody(1).html, u"<p>stara treść</p>"_s);
-    }
-
-    void fontSizeButtons() {
-        QCOMPARE((std::vector<int>{NoteFontSize(1), NoteFontSize(2), NoteFontSize(3),
-                                   NoteFontSize(4), NoteFontSize(5)}),
-                 (std::vector<int>{6, 5, 4, 3, 2}));
-        QCOMPARE(NoteFontSize(0), 0);
-        QCOMPARE(NoteFontSize(6), 0);
     }
 
 private:
