@@ -5,6 +5,7 @@
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/TextFile.h"
+#include "ui/Artwork.h"
 #include "ui/FileDialog.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
@@ -75,6 +76,7 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setTextElideMode(Qt::ElideRight);
     m_list->setUniformItemSizes(true);
+    m_list->setIconSize(QSize(16, 16));
     m_editor->setObjectName(u"noteEditor"_s);
     m_editor->setAcceptRichText(true);
     m_editor->setTabChangesFocus(false);
@@ -198,7 +200,7 @@ void CZakladkaNotatnik::FillLoftLists() {
         const QSignalBlocker blocker(m_list->selectionModel());
         m_list->clear();
         for (const NoteRecord& note : m_data.notes)
-            m_list->addItem(note.name);
+            m_list->addItem(new QListWidgetItem(Artwork::NoteIcon(), note.name));
     }
     if (m_current >= 0)
         CloseNote();
@@ -307,7 +309,7 @@ void CZakladkaNotatnik::NewNote() {
         MessageBox::ShowFailure(this, result);
     if (note.id >= 1) {
         const QSignalBlocker blocker(m_list->selectionModel());
-        m_list->addItem(note.name);
+        m_list->addItem(new QListWidgetItem(Artwork::NoteIcon(), note.name));
     }
 }
 
