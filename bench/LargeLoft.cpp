@@ -2,7 +2,9 @@
 
 #include "storage/AppData.h"
 #include "storage/DbSession.h"
+#include "storage/FileStore.h"
 #include "storage/InstallDir.h"
+#include "storage/TextFile.h"
 
 #include <QRandomGenerator>
 
@@ -90,12 +92,20 @@ QString FillPigeons(const LargeLoftSize& n) {
               u" nazwa, dawka, dzialanie, uwagi) VALUES (1, 1, ?, 0, ?, 'Witaminy', '2 ml',"
               u" 'odporność', '');"_s,
               {1 + i % total, kSeasonStart + i * 600LL});
-    for (int i = 0; i < n.transactions && w.Ok(); ++i)
+    // Every tenth deal is for another item than a bird.
+    const int otherLoftTransactions = n.transactions / 10;
+    for (int i = 0; i < n.transactions + otherLoftTransactions && w.Ok(); ++i) {
+        const int loft = i < n.transactions ? 1 : 2;
+        const bool bird = i % 10 != 0;
+        const int pigeon = !bird       ? 0
+                           : loft == 1 ? 1 + i % n.pigeons
+                                       : n.pigeons + 1 + i % std::max(1, n.otherLoftPigeons);
         w.Run(u"INSERT INTO transakcje(id_hodowli, id_golebia, id_klienta, cena, waluta,"
               u" rodzajtransakcji, przedmiottransakcji, data, innyprzedmiottransakcji, not1)"
-              u" VALUES (?, ?, ?, ?, 0, ?, 0, ?, '', 'gotówka');"_s,
-              {1 + i % 2, 1 + i % total, 1 + i % std::max(1, n.clients), 50.0f + (i % 40) * 12.5f,
-               i % 2, kSeasonStart + i * 3600LL});
+              u" VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 'gotówka, odbiór osobisty');"_s,
+              {loft, pigeon, 1 + i % std::max(1, n.clients), 50.0f + (i % 40) * 12.5f, i % 5, i % 3,
+               bird ? 0 : 1, kSeasonStart + i * 3600LL, bird ? QString() : u"Karma i witaminy"_s});
+    }
     for (int pair = 1; pair <= n.pairs && w.Ok(); ++pair) {
         const int loft = pair % 10 == 0 ? 2 : 1;
         w.Run(u"INSERT INTO pary(id, id_samca, id_samicy, id_hodowli, id_sezonu, DataParowania,"
@@ -141,10 +151,11 @@ QString FillExtra(const LargeLoftSize& n) {
         for (int i = 1; i <= 50; ++i)
             w.Run(u"INSERT INTO "_s + LookupTable(lookup) + u"(nazwa, id_hodowli) VALUES (?, 1);"_s,
                   {LookupTable(lookup) + u" %1"_s.arg(i)});
-    for (int i = 1; i <= 100; ++i)
-        w.Run(u"INSERT INTO notatki(nazwa, opis, id_hodowli, kategoria, f1, f2, f3) VALUES"
-              u" (?, '', ?, 0, 0, 0, 0);"_s,
-              {u"Notatka %1"_s.arg(i), 1 + i % 2});
+    const int notes = n.notes + n.notes / 10;
+    for (int i = 1; i <= notes && w.Ok(); ++i)
+        w.Run(u"INSERT INTO notatki(id, nazwa, opis, id_hodowli, kategoria, f1, f2, f3) VALUES"
+              u" (?, ?, '', ?, 0, 0, 0, 0);"_s,
+              {i, u"Notatka %1"_s.arg(i), i <= n.notes ? 1 : 2});
     for (int i = 1; i <= 10; ++i)
         w.Run(u"INSERT INTO sezonylegowe(id_hodowli, Nazwa, Opis, DATA_B, DATA_E) VALUES"
               u" (1, ?, '', ?, ?);"_s,
@@ -164,17 +175,38 @@ QString FillExtra(const LargeLoftSize& n) {
     return committed.ok() ? QString() : committed.message();
 }
 
+// A page of notes with the formats the notepad offers, about 3 KB.
+QString NoteBody(int i) {
+    QString body = u"<html><body><p><b>Plan na sezon %1</b></p><hr />"_s.arg(2015 + i % 10);
+    for (int line = 0; line < 12; ++line)
+        body += u"<p>Lot %1: <i>wkładanie</i> w piątek, <u>odjazd</u> o %2:00, "
+                u"<font size=\"%3\">Gniezno – Hanower</font>.</p>"_s.arg(line + 1)
+                    .arg(5 + line % 4)
+                    .arg(2 + line % 5);
+    return body + u"</body></html>"_s;
+}
+
+QString FillNoteBodies(const LargeLoftSize& n) {
+    const int notes = n.notes + n.notes / 10;
+    for (int i = 1; i <= notes; ++i)
+        if (!WriteTextFile(NotePath(i), NoteBody(i)))
+            return u"Cannot write "_s + NotePath(i);
+    return {};
+}
+
 } // namespace
 
 LargeLoftSize LargeLoftSize::Scaled(double factor) const {
     LargeLoftSize s = *this;
     for (int* count : {&s.pigeons, &s.otherLoftPigeons, &s.races, &s.pairs, &s.photos, &s.documents,
-                       &s.treatments, &s.transactions, &s.clients, &s.breeders})
+                       &s.treatments, &s.transactions, &s.clients, &s.breeders, &s.notes})
         *count = Scale(*count, factor);
     return s;
 }
 
 QString GenerateLargeLoft(const LargeLoftSize& size) {
+    if (!PrepareInstallDir())
+        return u"Cannot make the data folders under "_s + InstallDir();
     // The loaders lay down the schema exactly as the program does.
     AppData schema;
     if (DbResult r = schema.LoadLofts(); !r.ok())
@@ -183,5 +215,7 @@ QString GenerateLargeLoft(const LargeLoftSize& size) {
         return r.message();
     if (QString error = FillPigeons(size); !error.isEmpty())
         return error;
-    return FillExtra(size);
+    if (QString error = FillExtra(size); !error.isEmpty())
+        return error;
+    return FillNoteBodies(size);
 }

@@ -13,9 +13,10 @@ struct LargeLoftSize {
     int photos = 20'000;
     int documents = 2'000;
     int treatments = 5'000;
-    int transactions = 2'000;
-    int clients = 500;
+    int transactions = 5'000; // in the large loft; the other loft gets a tenth as many
+    int clients = 2'000;
     int breeders = 200;
+    int notes = 500; // in the large loft, each with a formatted body; the other gets a tenth
     int categoriesPerLoft = 5; // pigeons are spread over them; 1 puts every bird in one
 
     /// Every count multiplied by factor (at least one of each).

@@ -16,6 +16,8 @@
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 #include "storage/Schema.h"
+#include "trade/ContactEditor.h"
+#include "trade/ContactManager.h"
 #include "trade/ZakladkaTransakcje.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
@@ -108,9 +110,6 @@ const std::map<int, PageTarget>& PageCommands() {
 // Commands whose windows belong to features built later; they stay disabled until then.
 bool IsLaterFeature(int id) {
     switch (id) {
-    case CmdManageBreeders:
-    case CmdAddNewClient:
-    case CmdManageClients:
     case CmdVelocityCalculator:
     case CmdDistanceCalculator:
     case CmdBranchList:
@@ -340,8 +339,18 @@ void CMainDialog::RunCommand(int id) {
     case CmdRacingSite:
         ExternalPrograms::OpenUrl(QUrl(kRacingSiteUrl));
         break;
+    case CmdAddNewClient:
+        if (m_data.currentLoft >= 0)
+            AddNewContact(m_data, ContactBook::Clients, this);
+        break;
+    case CmdManageClients:
+    case CmdManageBreeders:
+        ManageContacts(m_data,
+                       id == CmdManageClients ? ContactBook::Clients : ContactBook::Breeders, this);
+        m_transactions->ContactsChanged();
+        break;
     default:
-        if (IsLaterFeature(id) && !(id == CmdAddNewClient && m_data.currentLoft < 0))
+        if (IsLaterFeature(id))
             Q_EMIT featureRequested(id);
         break;
     }
@@ -358,18 +367,38 @@ void CMainDialog::OpenHelp(const QString& page) {
 }
 
 void CMainDialog::CreateBackup() {
+    SavePendingEdits();
     Backup::Create(this);
 }
 
 void CMainDialog::ImportBackup() {
+    SavePendingEdits();
     // The restored files replace what is loaded: read them again, as after the manager.
     if (Backup::Import(this))
         m_lofts->ReloadAll();
 }
 
+bool CMainDialog::SavePendingEdits() {
+    bool stored = true;
+    for (CTabPage* page : m_pages)
+        stored = page->SavePendingEdits() && stored;
+    return stored;
+}
+
+void CMainDialog::done(int result) {
+    // What could not be stored is still on screen: the user may keep the program open for it.
+    if (!SavePendingEdits() &&
+        !MessageBox::AskYesNo(this, u"Your changes could not be saved. Close the program anyway?"_s,
+                              u"Are you sure?"_s))
+        return;
+    QDialog::done(result);
+}
+
 void CMainDialog::SetActiveTab(int tab) {
     if (tab < 0 || tab >= TabCount)
         return;
+    if (tab != m_activeTab)
+        m_pages[size_t(m_activeTab)]->SavePendingEdits();
     m_activeTab = tab;
     CTabPage* page = m_pages[size_t(tab)];
     for (CTabPage* other : m_pages)

@@ -52,6 +52,9 @@ public:
     LoftSelector* Lofts() const { return m_lofts; }
     QMenuBar* MenuBar() const { return m_menuBar; }
 
+    /// Ends the program as closing the window does; the pages store what is typed first.
+    void done(int result) override;
+
 Q_SIGNALS:
     /// A command whose window comes with a later feature was chosen.
     void featureRequested(int commandId);
@@ -68,6 +71,7 @@ private:
     void OpenHelp(const QString& page);
     void CreateBackup();
     void ImportBackup();
+    bool SavePendingEdits();
 
     AppData& m_data;
     QMenuBar* m_menuBar;

@@ -84,6 +84,7 @@ public:
     DbResult SaveFlyer(int mode, FlyerRecord& flyer);
     DbResult SaveTreatment(int mode, TreatmentRecord& treatment);
     DbResult SaveTransaction(int mode, TransactionRecord& transaction);
+    /// Clients and breeders: the map follows every stored insert, update and delete.
     DbResult SaveClient(int mode, ContactRecord& client);
     DbResult SaveBreeder(int mode, ContactRecord& breeder);
 

@@ -265,6 +265,18 @@ Columns ContactColumns(bool breeder, bool forInsert) {
     return columns;
 }
 
+// Every list of contacts (the managers, the transaction editor, the pigeon editor's breeder and
+// owner) reads the maps, so a stored change is seen everywhere at once.
+void MirrorContact(std::map<int, ContactRecord>& book, int mode, const ContactRecord& contact,
+                   const DbResult& result) {
+    if (!result.ok())
+        return;
+    if (mode == -2)
+        book.erase(contact.id);
+    else if (contact.id >= 1)
+        book.insert_or_assign(contact.id, contact);
+}
+
 } // namespace
 
 DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
@@ -559,13 +571,19 @@ DbResult AppData::SaveTransaction(int mode, TransactionRecord& transaction) {
 }
 
 DbResult AppData::SaveClient(int mode, ContactRecord& client) {
-    return SaveRow(runner, ExtraDbPath(), u"klienci", mode, client.id, ContactFields(client),
-                   ContactColumns(false, true), ContactColumns(false, false));
+    const DbResult result =
+        SaveRow(runner, ExtraDbPath(), u"klienci", mode, client.id, ContactFields(client),
+                ContactColumns(false, true), ContactColumns(false, false));
+    MirrorContact(clients, mode, client, result);
+    return result;
 }
 
 DbResult AppData::SaveBreeder(int mode, ContactRecord& breeder) {
-    return SaveRow(runner, ExtraDbPath(), u"hodowcy", mode, breeder.id, ContactFields(breeder),
-                   ContactColumns(true, true), ContactColumns(true, false));
+    const DbResult result =
+        SaveRow(runner, ExtraDbPath(), u"hodowcy", mode, breeder.id, ContactFields(breeder),
+                ContactColumns(true, true), ContactColumns(true, false));
+    MirrorContact(breeders, mode, breeder, result);
+    return result;
 }
 
 DbResult AppData::AddCategoryLink(int categoryId, int pigeonId) {

@@ -264,6 +264,20 @@ QIcon MenuIcon(int index) {
     }));
 }
 
+QIcon NoteIcon() {
+    return QIcon(Cached(u"vornel-note"_s, QSize(16, 16), [](QPainter& p) {
+        // A page with a folded corner and three lines of writing.
+        p.setPen(QPen(kBlue, 1));
+        p.setBrush(Qt::white);
+        p.drawPolygon(QPolygonF({QPointF(2.5, 1.5), QPointF(10.5, 1.5), QPointF(13.5, 4.5),
+                                 QPointF(13.5, 14.5), QPointF(2.5, 14.5)}));
+        p.drawLine(QPointF(10.5, 1.5), QPointF(10.5, 4.5));
+        p.drawLine(QPointF(10.5, 4.5), QPointF(13.5, 4.5));
+        for (int row = 0; row < 3; ++row)
+            p.drawLine(QPointF(4.5, 7.5 + row * 2.5), QPointF(11.5, 7.5 + row * 2.5));
+    }));
+}
+
 QPixmap StartLinksTop() {
     return LinkPanel(u"vornel-start-top"_s, u"Quick start"_s,
                      {u"Add a new pigeon"_s, u"Add a new pair"_s, u"Add a new transaction"_s,

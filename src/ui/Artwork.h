@@ -22,6 +22,8 @@ QPixmap Splash();
 QIcon AppIcon();
 /// The small menu icons by their index in the menu's icon strip.
 QIcon MenuIcon(int index);
+/// A page of notes, beside each note's name.
+QIcon NoteIcon();
 /// The start page's pictures: the two link panels and the picture beside them.
 QPixmap StartLinksTop();
 QPixmap StartLinksBottom();

@@ -67,6 +67,9 @@ public:
     virtual void ClearLoftLists() {}
     /// Fills those lists again from the loaded loft.
     virtual void FillLoftLists() {}
+    /// Stores whatever the user typed that is not stored yet: the page is being left for another
+    /// one, or the program ends. False when something could not be stored (the user was told).
+    virtual bool SavePendingEdits() { return true; }
 
 Q_SIGNALS:
     void commandPerformed(PageCommand command);

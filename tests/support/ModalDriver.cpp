@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -124,6 +125,11 @@ bool ShowFocused(QWidget* window) {
     window->show();
     window->activateWindow();
     return QTest::qWaitForWindowActive(window);
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+    for (const QChar letter : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
 }
 
 NoDialogGuard::NoDialogGuard()

@@ -47,6 +47,10 @@ private:
 /// Shows a window, makes it the active one and waits until it is; false when it never is.
 bool ShowFocused(QWidget* window);
 
+/// Types text into a widget key by key, letters beyond ASCII included (QTest::keyClicks takes
+/// ASCII only).
+void TypeText(QWidget* widget, const QString& text);
+
 // While it lives, any modal dialog that comes up is rejected and counted: for checking that a
 // command shows nothing.
 class NoDialogGuard {

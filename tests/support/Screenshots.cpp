@@ -10,6 +10,7 @@
 #include "app/Pomoc.h"
 #include "app/ShippedFiles.h"
 #include "app/ZarzadzajHodowlami.h"
+#include "notes/NoteBodies.h"
 #include "pedigree/DrukujKarteMiotu.h"
 #include "pedigree/DrukujRodowodGolebia.h"
 #include "pedigree/DrzewoGenealogicznePsa.h"
@@ -30,14 +31,20 @@
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 #include "support/FamilyFixture.h"
+#include "trade/ContactBook.h"
+#include "trade/ContactEditor.h"
+#include "trade/ContactManager.h"
+#include "trade/DodajZmienTransakcje.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -107,6 +114,59 @@ void SampleLoft(AppData& data) {
     }
 }
 
+// Clients, transactions of birds and of other items, and notes with formatted bodies.
+void SampleTrade(AppData& data) {
+    data.SelectLoft(1);
+    const std::tuple<const char16_t*, const char16_t*, const char16_t*, const char16_t*> people[] =
+        {{u"Zdzisław", u"Kowalski", u"Kraków", u"Floriańska 12"},
+         {u"Anna", u"Nowak", u"Łódź", u"Piotrkowska 90"},
+         {u"Jan", u"Wiśniewski", u"Gniezno", u"Chrobrego 3"},
+         {u"Ewa", u"Dąbrowska", u"Poznań", u"Półwiejska 7"}};
+    std::vector<int> clients;
+    for (const auto& [first, last, town, street] : people) {
+        ContactRecord client = NewContact(1);
+        client.firstName = QString::fromUtf16(first);
+        client.lastName = QString::fromUtf16(last);
+        client.town = QString::fromUtf16(town);
+        client.street = QString::fromUtf16(street);
+        client.postCode = u"90-001"_s;
+        data.SaveClient(-1, client);
+        clients.push_back(client.id);
+    }
+    std::vector<int> pigeons;
+    for (const auto& [id, pigeon] : data.pigeons)
+        pigeons.push_back(id);
+    const char16_t* const remarks[] = {u"Zapłacono gotówką", u"Przelew, 14 dni",
+                                       u"Wymiana na młode", u""};
+    for (int i = 0; i < 9; ++i) {
+        TransactionRecord t;
+        t.idLoft = 1;
+        t.idClient = clients[size_t(i) % clients.size()];
+        t.kind = i % 3;
+        t.subject = i % 4 == 3 ? 1 : 0;
+        t.idPigeon = t.subject ? 0 : pigeons[size_t(i * 2) % pigeons.size()];
+        t.otherSubject = t.subject ? u"Karma i witaminy"_s : QString();
+        t.price = 150.0f + 12.5f * float(i * 7);
+        t.currency = i % 3 == 2 ? 2 : 0;
+        t.date = 1'775'000'000 + i * 86'400LL * 9;
+        t.note = QString::fromUtf16(remarks[i % 4]);
+        data.SaveTransaction(-1, t);
+    }
+    for (const QString& name : {u"Plan lotów 2026"_s, u"Szczepienia"_s, u"Karma i witaminy"_s}) {
+        NoteRecord note;
+        note.idLoft = 1;
+        note.name = name;
+        CreateNote(data, note);
+        if (note.id == 1)
+            WriteNoteBody(
+                note.id,
+                u"<p><b><font size=\"5\">Plan lotów 2026</font></b></p><hr />"
+                u"<p><b>Maj</b>: <i>Gniezno</i> (120 km), <i>Łęczyca</i> (210 km)</p>"
+                u"<p><b>Czerwiec</b>: <u>Hanower</u> – koszowanie w piątek do 18:00</p>"
+                u"<p><font size=\"2\">Młode: szczepienie przed pierwszym lotem.</font></p>"_s);
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -122,6 +182,7 @@ int main(int argc, char** argv) {
 
     AppData appData;
     SampleLoft(appData);
+    SampleTrade(appData);
     CMainDialog main(appData);
     main.Initialise();
     main.resize(app.primaryScreen()->availableSize());
@@ -196,6 +257,25 @@ int main(int argc, char** argv) {
         Save(&series, folder, u"ring-series-dialog.png"_s);
         series.hide();
     }
+
+    main.SetActiveTab(CMainDialog::TabTransactions);
+    Save(&main, folder, u"transactions-tab.png"_s);
+    {
+        CDodajZmienTransakcje editor(appData, 1, appData.transactions.begin()->second, &main);
+        editor.ClientList()->setCurrentIndex(editor.ClientList()->model()->index(0, 0));
+        Save(&editor, folder, u"transaction-editor.png"_s);
+        editor.hide();
+        CZarzadzajKlientami clients(appData, &main);
+        clients.View()->selectRow(1);
+        Save(&clients, folder, u"clients-manager.png"_s);
+        clients.hide();
+        CDodajEdytujKlienta client(appData, 1, appData.clients.begin()->second, &main);
+        Save(&client, folder, u"client-editor.png"_s);
+        client.hide();
+    }
+    main.SetActiveTab(CMainDialog::TabNotepad);
+    Save(&main, folder, u"notepad.png"_s);
+    main.SetActiveTab(CMainDialog::TabStart);
 
     CZarzadzajHodowlami manager(appData, &main);
     manager.findChild<QListWidget*>(u"loftList"_s)->setCurrentRow(0);

@@ -1,0 +1,155 @@
+// Times the trade and note windows on the large loft: filling the transactions tab, opening the
+// transaction editor with its searchable lists (and a keystroke in each search), and switching
+// notes in the notepad, plain and after typing (which writes the note left).
+//
+//   vornel_bench_trade [--dir DIR] [--scale F] [--runs N]
+//
+// Without --dir a temporary folder is generated and removed afterwards.
+
+#include "BenchStats.h"
+#include "LargeLoft.h"
+#include "notes/ZakladkaNotatnik.h"
+#include "storage/AppData.h"
+#include "storage/InstallDir.h"
+#include "trade/DodajZmienTransakcje.h"
+#include "trade/IdTableModel.h"
+#include "trade/ZakladkaTransakcje.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The work and the drawing it causes.
+double TimeMs(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QApplication::processEvents();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Trade and notepad benchmark on a large generated loft."_s);
+    parser.addHelpOption();
+    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
+    parser.addOption(
+        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    parser.process(app);
+
+    QTemporaryDir temporary;
+    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
+    SetInstallDirOverride(dir);
+    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
+    const LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
+        if (const QString error = GenerateLargeLoft(size); !error.isEmpty()) {
+            std::fprintf(stderr, "Generating failed: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+    AppData data;
+    if (!data.LoadLofts().ok() || data.lofts.empty() || !data.SelectLoft(data.lofts[0].id).ok())
+        return 2;
+    data.currentLoft = 0;
+    std::printf("Loft: %zu pigeons, %zu transactions, %zu clients, %zu notes\n",
+                data.pigeons.size(), data.transactions.size(), data.clients.size(),
+                data.notes.size());
+
+    CZakladkaTransakcje tab(data, nullptr);
+    tab.resize(1400, 800);
+    tab.LayoutPage();
+    tab.show();
+    std::vector<double> fill;
+    for (int run = 0; run <= runs; ++run) { // run 0 warms up
+        tab.ClearLoftLists();
+        const double t = TimeMs([&] { tab.FillLoftLists(); });
+        if (run > 0)
+            fill.push_back(t);
+    }
+    tab.hide();
+
+    std::vector<double> openNew, openEdit, pigeonKey, clientKey;
+    const TransactionRecord& edited = data.transactions.rbegin()->second;
+    for (int run = 0; run <= runs; ++run) {
+        double tNew = 0;
+        double tEdit = 0;
+        double tPigeon = 0;
+        double tClient = 0;
+        {
+            std::unique_ptr<CDodajZmienTransakcje> editor;
+            tNew = TimeMs([&] {
+                editor = std::make_unique<CDodajZmienTransakcje>(data, 0, TransactionRecord{});
+                editor->show();
+            });
+            // One keystroke each: a band digit, and a letter every generated client has.
+            tPigeon =
+                TimeMs([&] { editor->findChild<QLineEdit*>(u"pigeonSearch"_s)->setText(u"1"_s); });
+            tClient =
+                TimeMs([&] { editor->findChild<QLineEdit*>(u"clientSearch"_s)->setText(u"J"_s); });
+        }
+        {
+            std::unique_ptr<CDodajZmienTransakcje> editor;
+            tEdit = TimeMs([&] {
+                editor = std::make_unique<CDodajZmienTransakcje>(data, 1, edited);
+                editor->show();
+            });
+        }
+        if (run == 0)
+            continue;
+        openNew.push_back(tNew);
+        openEdit.push_back(tEdit);
+        pigeonKey.push_back(tPigeon);
+        clientKey.push_back(tClient);
+    }
+
+    CZakladkaNotatnik notepad(data, nullptr);
+    notepad.resize(1400, 800);
+    notepad.LayoutPage();
+    notepad.FillLoftLists();
+    notepad.show();
+    notepad.PageShown();
+    QApplication::processEvents();
+    const int notes = notepad.List()->count();
+    std::vector<double> plainSwitch, typedSwitch;
+    for (int i = 1; i < std::min(notes, 4 * runs + 2); ++i) {
+        if (i % 2 == 0) {
+            notepad.Editor()->moveCursor(QTextCursor::End);
+            notepad.Editor()->insertPlainText(u" dopisane"_s);
+            typedSwitch.push_back(TimeMs([&] { notepad.SelectNote(i); }));
+        } else {
+            plainSwitch.push_back(TimeMs([&] { notepad.SelectNote(i); }));
+        }
+    }
+    notepad.SavePendingEdits();
+
+    std::printf("Medians of %d runs (ms):\n", runs);
+    std::printf("  filling the transactions tab (%d rows)        %8.1f\n", tab.Model()->rowCount(),
+                Median(fill));
+    std::printf("  opening the transaction editor, new            %8.1f\n", Median(openNew));
+    std::printf("  opening the transaction editor, edit           %8.1f\n", Median(openEdit));
+    std::printf("  a keystroke in the pigeon search               %8.1f\n", Median(pigeonKey));
+    std::printf("  a keystroke in the client search               %8.1f\n", Median(clientKey));
+    std::printf("  switching notes                                %8.1f\n", Median(plainSwitch));
+    std::printf("  switching notes after typing (writes the note) %8.1f\n", Median(typedSwitch));
+    const bool filled = tab.Model()->rowCount() == static_cast<int>(data.transactions.size()) &&
+                        notes == static_cast<int>(data.notes.size());
+    return filled ? 0 : 2;
+}

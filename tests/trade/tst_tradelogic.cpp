@@ -1,0 +1,228 @@
+// What the trade and note windows show and store, without a window: list cells, the search
+// filters, typed prices, the contact books in memory and the note bodies.
+
+#include "notes/NoteBodies.h"
+#include "storage/AppData.h"
+#include "storage/FileStore.h"
+#include "storage/InstallDir.h"
+#include "support/DbProbe.h"
+#include "support/TestDataDir.h"
+#include "trade/ContactBook.h"
+#include "trade/TradeTexts.h"
+
+#include <QFile>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+class TestTradeLogic : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() {
+        m_data = std::make_unique<TestDataDir>();
+        m_app = std::make_unique<AppData>();
+    }
+
+    void cleanup() {
+        m_app.reset();
+        m_data.reset();
+    }
+
+    void transactionCells_data() {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("pigeon");
+        QTest::addColumn<float>("price");
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("price in euro")
+            << int(TransactionPrice) << 7 << 12.50f << 2 << 0 << u"12.5 EUR"_s;
+        QTest::newRow("whole price")
+            << int(TransactionPrice) << 7 << 1500.0f << 0 << 0 << u"1500 PLN"_s;
+        QTest::newRow("six digits")
+            << int(TransactionPrice) << 7 << 1234567.0f << 4 << 0 << u"1.23457e+06 JEN"_s;
+        QTest::newRow("unknown currency") << int(TransactionPrice) << 7 << 3.0f << 9 << 0 << u"3"_s;
+        QTest::newRow("the bird") << int(TransactionItem) << 7 << 0.0f << 0 << 0
+                                  << u"PL 0207 2025 1234 [Perła]"_s;
+        QTest::newRow("another item")
+            << int(TransactionItem) << 0 << 0.0f << 0 << 0 << u"Karma na zimę"_s;
+        QTest::newRow("no such bird") << int(TransactionItem) << 99 << 0.0f << 0 << 0 << QString();
+        QTest::newRow("bird not chosen")
+            << int(TransactionItem) << -1 << 0.0f << 0 << 0 << QString();
+        QTest::newRow("sale") << int(TransactionKind) << 7 << 0.0f << 0 << 0 << u"Sale"_s;
+        QTest::newRow("purchase") << int(TransactionKind) << 7 << 0.0f << 0 << 1 << u"Purchase"_s;
+        QTest::newRow("another") << int(TransactionKind) << 7 << 0.0f << 0 << 2 << u"Another"_s;
+        QTest::newRow("remarks cut")
+            << int(TransactionRemarks) << 7 << 0.0f << 0 << 0 << u"Zapłacono gotów"_s;
+        QTest::newRow("client") << int(TransactionClient) << 7 << 0.0f << 0 << 0
+                                << u"Zdzisław D'Arco"_s;
+    }
+
+    void transactionCells() {
+        QFETCH(int, column);
+        QFETCH(int, pigeon);
+        QFETCH(float, price);
+        QFETCH(int, currency);
+        QFETCH(int, kind);
+        QFETCH(QString, shown);
+        PigeonRecord bird;
+        bird.id = 7;
+        bird.country = u"PL"_s;
+        bird.branch = u"0207"_s;
+        bird.year = u"2025"_s;
+        bird.ringNumber = u"1234"_s;
+        bird.name = u"Perła"_s;
+        bird.BandLabel = u"PL 0207 2025 1234 [Perła]"_s;
+        m_app->pigeons[7] = bird;
+        ContactRecord client;
+        client.firstName = u"Zdzisław"_s;
+        client.lastName = u"D'Arco"_s;
+        m_app->clients[3] = client;
+        TransactionRecord t;
+        t.idClient = 3;
+        t.idPigeon = pigeon;
+        t.price = price;
+        t.currency = currency;
+        t.kind = kind;
+        t.otherSubject = u"Karma na zimę"_s;
+        t.note = u"Zapłacono gotówką przy odbiorze"_s;
+        QCOMPARE(TransactionCell(*m_app, t, column), shown);
+    }
+
+    void aMissingClientShowsNoName() {
+        TransactionRecord t;
+        t.idClient = -1;
+        QCOMPARE(TransactionCell(*m_app, t, TransactionClient), QString());
+        QCOMPARE(TransactionCell(*m_app, t, TransactionCheck), u" "_s);
+    }
+
+    void clientSearch_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<std::vector<int>>("ids");
+        QTest::newRow("everyone") << QString() << std::vector<int>{2, 5, 9};
+        QTest::newRow("inside the name") << u"z"_s << std::vector<int>{2, 9};
+        QTest::newRow("case counts") << u"Dz"_s << std::vector<int>{};
+        QTest::newRow("Polish letters") << u"ł"_s << std::vector<int>{2};
+        QTest::newRow("last names are not searched") << u"Nowak"_s << std::vector<int>{};
+    }
+
+    void clientSearch() {
+        QFETCH(QString, text);
+        QFETCH(std::vector<int>, ids);
+        std::map<int, ContactRecord> clients;
+        clients[9].firstName = u"Jędrzej"_s;
+        clients[2].firstName = u"Zdzisław"_s;
+        clients[5].firstName = u"Anna"_s;
+        clients[5].lastName = u"Nowak"_s;
+        QCOMPARE(ClientsMatching(clients, text), ids);
+    }
+
+    void typedPrices_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("accepted");
+        QTest::addColumn<float>("price");
+        QTest::newRow("point") << u"12.50"_s << true << 12.5f;
+        QTest::newRow("comma") << u"12,5"_s << true << 12.5f;
+        QTest::newRow("blanks around") << u" 7 "_s << true << 7.0f;
+        QTest::newRow("negative") << u"-3.25"_s << true << -3.25f;
+        QTest::newRow("empty") << QString() << false << 0.0f;
+        QTest::newRow("words") << u"dużo"_s << false << 0.0f;
+        QTest::newRow("two numbers") << u"1.2.3"_s << false << 0.0f;
+        QTest::newRow("beyond a float") << u"1e39"_s << false << 0.0f;
+        QTest::newRow("not a number") << u"nan"_s << false << 0.0f;
+    }
+
+    void typedPrices() {
+        QFETCH(QString, typed);
+        QFETCH(bool, accepted);
+        QFETCH(float, price);
+        const std::optional<float> parsed = ParsePrice(typed);
+        QCOMPARE(parsed.has_value(), accepted);
+        if (accepted)
+            QCOMPARE(*parsed, price);
+    }
+
+    void contactBooksFollowTheWriters() {
+        LayDownFiles();
+        for (ContactBook book : {ContactBook::Clients, ContactBook::Breeders}) {
+            ContactRecord contact = NewContact(4);
+            contact.firstName = u"Jan"_s;
+            QVERIFY(SaveContact(*m_app, book, -1, contact).ok());
+            QVERIFY(contact.id >= 1);
+            QCOMPARE(ContactsOf(*m_app, book).at(contact.id).country, 48);
+            contact.lastName = u"Kos"_s;
+            QVERIFY(SaveContact(*m_app, book, contact.id, contact).ok());
+            QCOMPARE(ContactsOf(*m_app, book).at(contact.id).lastName, u"Kos"_s);
+            QVERIFY(SaveContact(*m_app, book, -2, contact).ok());
+            QVERIFY(ContactsOf(*m_app, book).empty());
+        }
+        // A write that fails leaves the book as it was.
+        ContactRecord kept = NewContact(1);
+        QVERIFY(m_app->SaveClient(-1, kept).ok());
+        ReadOnlyFile readOnly(m_data->extraDb());
+        if (!readOnly.isReadOnly())
+            QSKIP("This machine cannot make a file read-only for the test user.");
+        ContactRecord changed = kept;
+        changed.firstName = u"Inny"_s;
+        QVERIFY(m_app->SaveClient(kept.id, changed).failed());
+        ContactRecord added = NewContact(1);
+        QVERIFY(m_app->SaveClient(-1, added).failed());
+        QCOMPARE(m_app->clients.size(), 1u);
+        QCOMPARE(m_app->clients.at(kept.id).firstName, QString());
+    }
+
+    void newNoteBody() {
+        LayDownFiles();
+        NoteRecord note;
+        note.idLoft = 1;
+        note.name = u"Plan lotów 'wiosna'"_s;
+        QVERIFY(CreateNote(*m_app, note).ok());
+        QVERIFY(note.id >= 1);
+        QCOMPARE(m_app->notes.back().name, note.name);
+        QFile file(NotePath(note.id));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString body = u"<HTML><BODY>&nbsp;</BODY></HTML>"_s;
+        QByteArray expected("\xFF\xFE");
+        expected.append(reinterpret_cast<const char*>(body.utf16()), body.size() * 2);
+        QCOMPARE(file.readAll(), expected);
+        const NoteBody read = ReadNoteBody(note.id);
+        QVERIFY(read.ok);
+        QCOMPARE(read.html, body);
+        // A body that was never written reads as empty.
+        QVERIFY(ReadNoteBody(note.id + 50).ok);
+        QVERIFY(ReadNoteBody(note.id + 50).html.isEmpty());
+    }
+
+    void aNoteWhoseBodyCannotBeWrittenIsTakenBack() {
+        LayDownFiles();
+        // The next note will be number 1; its file is in the way and cannot be replaced.
+        QVERIFY(WriteNoteBody(1, u"<p>stara treść</p>"_s).ok());
+        ReadOnlyFile readOnly(NotePath(1));
+        if (!readOnly.isReadOnly())
+            QSKIP("This machine cannot make a file read-only for the test user.");
+        NoteRecord note;
+        note.idLoft = 1;
+        note.name = u"Nowa"_s;
+        const DbResult result = CreateNote(*m_app, note);
+        QVERIFY(result.failed());
+        QVERIFY(result.message().contains(NotePath(1)));
+        QVERIFY(note.id < 1);
+        QVERIFY(m_app->notes.empty());
+        QCOMPARE(DbProbe::Number(m_data->extraDb(), u"SELECT count(*) FROM notatki;"_s), 0);
+        QCOMPARE(ReadNoteBody(1).html, u"<p>stara treść</p>"_s);
+    }
+
+private:
+    void LayDownFiles() {
+        QVERIFY(PrepareInstallDir());
+        QVERIFY(!m_app->LoadLofts().failed());
+        QVERIFY(!m_app->SelectLoft(1).failed());
+    }
+
+    std::unique_ptr<TestDataDir> m_data;
+    std::unique_ptr<AppData> m_app;
+};
+
+QTEST_GUILESS_MAIN(TestTradeLogic)
+#include "tst_tradelogic.moc"

@@ -1,0 +1,429 @@
+// The transactions tab and the transaction editor, reached through the menu, the tab's captions
+// and the keyboard, with what they store.
+
+#include "app/LoftSelector.h"
+#include "app/MainDialog.h"
+#include "app/MainMenu.h"
+#include "register/DodajGolebia.h"
+#include "storage/AppData.h"
+#include "storage/Formatting.h"
+#include "support/DbProbe.h"
+#include "support/ModalDriver.h"
+#include "support/ShellFixture.h"
+#include "support/TestDataDir.h"
+#include "trade/ContactBook.h"
+#include "trade/DodajZmienTransakcje.h"
+#include "trade/IdTableModel.h"
+#include "trade/TradeTexts.h"
+#include "trade/ZakladkaTransakcje.h"
+#include "ui/LongText.h"
+#include "ui/MessageBox.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListView>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableView>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+using ShellFixture::MenuAction;
+
+namespace {
+
+template <typename T> T* Find(QWidget* parent, const QString& name) {
+    T* child = parent->findChild<T*>(name);
+    if (!child)
+        QTest::qFail(qPrintable(u"no control "_s + name), __FILE__, __LINE__);
+    return child;
+}
+
+QStringList Rows(const QAbstractItemView* view) {
+    QStringList rows;
+    for (int row = 0; row < view->model()->rowCount(); ++row)
+        rows.append(view->model()->index(row, 0).data().toString());
+    return rows;
+}
+
+void ClickRow(QAbstractItemView* view, int row, int column = 0) {
+    const QModelIndex index = view->model()->index(row, column);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+QString Shown(QWidget* dialog, const QString& name) {
+    return Find<ElidedLabel>(dialog, name)->text();
+}
+
+} // namespace
+
+class TestTransactions : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { MessageBox::SetTestMode(true); }
+
+    void init() {
+        m_data = std::make_unique<TestDataDir>();
+        ShellFixture::SeedLofts({{u"Gołębnik"_s, {u"Lotowe"_s}}, {u"Druga"_s, {}}});
+        AppData seed;
+        QVERIFY(seed.SelectLoft(1).ok());
+        int blue = 0;
+        QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Niebieski"_s, &blue).ok());
+        m_pigeons.clear();
+        for (const QString& ring : {u"1001"_s, u"1010"_s, u"2002"_s}) {
+            PigeonRecord p;
+            p.idLoft = 1;
+            p.country = u"PL"_s;
+            p.branch = u"0207"_s;
+            p.year = u"2025"_s;
+            p.ringNumber = ring;
+            p.idColour = blue;
+            QVERIFY(seed.SavePigeon(-1, p).ok());
+            m_pigeons.push_back(p.id);
+        }
+        m_clients.clear();
+        for (const auto& [first, last, town] : {std::tuple{u"Anna"_s, u"Nowak"_s, u"Łódź"_s},
+                                                {u"Zdzisław"_s, u"Kowalski"_s, u"Kraków"_s},
+                                                {u"andrzej"_s, u"Lis"_s, u"Gniezno"_s}}) {
+            ContactRecord c;
+            c.firstName = first;
+            c.lastName = last;
+            c.town = town;
+            c.street = u"Floriańska"_s;
+            QVERIFY(seed.SaveClient(-1, c).ok());
+            m_clients.push_back(c.id);
+        }
+        m_transactions.clear();
+        for (int i = 0; i < 3; ++i) {
+            TransactionRecord t;
+            t.idLoft = 1;
+            t.idClient = m_clients[size_t(i)];
+            t.idPigeon = m_pigeons[size_t(i)];
+            t.price = 100.0f * float(i + 1);
+            t.date = 1'750'000'000 + i;
+            t.note = u"umowa %1"_s.arg(i + 1);
+            QVERIFY(seed.SaveTransaction(-1, t).ok());
+            m_transactions.push_back(t.id);
+        }
+        TransactionRecord elsewhere;
+        elsewhere.idLoft = 2;
+        QVERIFY(seed.SaveTransaction(-1, elsewhere).ok());
+        m_app = std::make_unique<AppData>();
+        m_dialog = ShellFixture::OpenMainDialog(*m_app);
+        m_dialog->SetActiveTab(CMainDialog::TabTransactions);
+        m_page = static_cast<CZakladkaTransakcje*>(m_dialog->Page(CMainDialog::TabTransactions));
+        MessageBox::History().clear();
+    }
+
+    void cleanup() {
+        m_dialog.reset();
+        m_app.reset();
+    }
+
+    void theTabListsTheLoftsTransactions() {
+        const IdTableModel* model = m_page->Model();
+        QCOMPARE(model->rowCount(), 3);
+        QCOMPARE(model->RowMap(), m_transactions);
+        QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), u"Sale item"_s);
+        QCOMPARE(m_page->View()->columnWidth(TransactionRemarks), 110);
+        QCOMPARE(model->CellText(1, TransactionClient), u"Zdzisław Kowalski"_s);
+        QCOMPARE(model->CellText(1, TransactionPrice), u"200 PLN"_s);
+        QCOMPARE(model->CellText(1, TransactionItem), u"PL 0207 2025 1010"_s);
+        // Another loft's transactions come with that loft.
+        m_dialog->Lofts()->OnLoftChosen(1);
+        QCOMPARE(model->rowCount(), 1);
+        QVERIFY(m_dialog->HasAction(CmdAddTransaction));
+        QVERIFY(!m_dialog->HasAction(CmdPrintReport));
+        QVERIFY(!m_page->LinkEnabled(CZakladkaTransakcje::PrintReportLink));
+    }
+
+    void aNewTransactionThroughTheMenu() {
+        const auto step = ModalDriver::OnNextModal([this](QDialog* d) {
+            QTRY_COMPARE(QApplication::activeWindow(), d);
+            auto* editor = qobject_cast<CDodajZmienTransakcje*>(d);
+            QVERIFY(editor);
+            QCOMPARE(Shown(d, u"clientName"_s), u"Select client from list"_s);
+            QCOMPARE(Shown(d, u"pigeonBand"_s), u"Select pigeon from list "_s);
+            QTest::keyClicks(Find<QLineEdit>(d, u"clientSearch"_s), u"Zd"_s);
+            QCOMPARE(Rows(editor->ClientList()), QStringList{u"Zdzisław Kowalski"_s});
+            ClickRow(editor->ClientList(), 0);
+            QCOMPARE(editor->ClientId(), m_clients[1]);
+            QCOMPARE(Shown(d, u"clientAddress"_s), u"Kraków, Floriańska"_s);
+            // The pigeon list follows the arrow keys as it follows clicks.
+            ClickRow(editor->PigeonList(), 0);
+            QCOMPARE(editor->PigeonId(), m_pigeons[0]);
+            QTest::keyClick(editor->PigeonList(), Qt::Key_Down);
+            QCOMPARE(editor->PigeonId(), m_pigeons[1]);
+            QCOMPARE(Shown(d, u"pigeonBand"_s), u"PL 0207 2025 1010"_s);
+            QCOMPARE(Shown(d, u"pigeonColour"_s), u"Niebieski"_s);
+            auto* price = Find<QLineEdit>(d, u"price"_s);
+            price->selectAll();
+            QTest::keyClicks(price, u"12,50"_s);
+            auto* currency = Find<QComboBox>(d, u"currency"_s);
+            currency->setFocus();
+            QTest::keyClick(currency, Qt::Key_Down);
+            QTest::keyClick(currency, Qt::Key_Down);
+            QCOMPARE(currency->currentText(), u"EUR"_s);
+            ModalDriver::TypeText(Find<QPlainTextEdit>(d, u"remarks"_s), u"Zapłacono w całości'"_s);
+            QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
+        });
+        MenuAction(*m_dialog, CmdAddTransaction)->trigger();
+        QVERIFY(step.Shown());
+        const IdTableModel* model = m_page->Model();
+        QCOMPARE(model->rowCount(), 4);
+        const int id = model->IdAt(3);
+        QCOMPARE(model->CellText(3, TransactionPrice), u"12.5 EUR"_s);
+        QCOMPARE(model->CellText(3, TransactionClient), u"Zdzisław Kowalski"_s);
+        QCOMPARE(model->CellText(3, TransactionItem), u"PL 0207 2025 1010"_s);
+        QCOMPARE(model->CellText(3, TransactionRemarks), u"Zapłacono w cał"_s);
+        QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(),
+                               u"SELECT cena, waluta, id_klienta, id_golebia, id_hodowli, not1 "
+                               u"FROM transakcje WHERE id = %1;"_s.arg(id)),
+                 (std::vector<QStringList>{{u"12.5"_s, u"2"_s, QString::number(m_clients[1]),
+                                            QString::number(m_pigeons[1]), u"1"_s,
+                                            u"Zapłacono w całości'"_s}}));
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        QCOMPARE(reloaded.transactions.at(id).price, 12.5f);
+        QCOMPARE(
+            PriceText(reloaded.transactions.at(id).price, reloaded.transactions.at(id).currency),
+            u"12.5 EUR"_s);
+    }
+
+    void anotherItemIsListedByItsDescription() {
+        const auto step = ModalDriver::OnNextModal([](QDialog* d) {
+            auto* other = Find<QLineEdit>(d, u"otherItem"_s);
+            QVERIFY(!other->isVisible());
+            auto* item = Find<QComboBox>(d, u"item"_s);
+            item->setFocus();
+            QTest::keyClick(item, Qt::Key_Down);
+            QCOMPARE(item->currentText(), u"Another transaction"_s);
+            QVERIFY(other->isVisible() && other->isEnabled());
+            QTest::keyClicks(other, u"Karma <b>25 kg</b>"_s);
+            QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
+        });
+        QTest::mouseClick(m_page, Qt::LeftButton, {},
+                          m_page->LinkRect(CZakladkaTransakcje::NewLink).center());
+        QCOMPARE(m_page->Model()->CellText(3, TransactionItem), u"Karma <b>25 kg</b>"_s);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
+                                 u"SELECT id_golebia FROM transakcje WHERE id = %1;"_s.arg(
+                                     m_page->Model()->IdAt(3))),
+                 0);
+    }
+
+    void deletingTheSecondThenEditingTheNewSecond() {
+        QTableView* view = m_page->View();
+        ClickRow(view, 1, TransactionPrice);
+        QCOMPARE(m_page->SelectedRow(), 1);
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        MenuAction(*m_dialog, CmdDeleteTransaction)->trigger();
+        QCOMPARE(m_page->Model()->rowCount(), 3);
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        MenuAction(*m_dialog, CmdDeleteTransaction)->trigger();
+        QCOMPARE(MessageBox::History(),
+                 (QStringList{u"Do you want delete selected transaction?"_s,
+                              u"Do you want delete selected transaction?"_s}));
+        QCOMPARE(MessageBox::Captions().last(), u"Are you sure?"_s);
+        QCOMPARE(m_page->Model()->RowMap(),
+                 (std::vector<int>{m_transactions[0], m_transactions[2]}));
+        QCOMPARE(m_page->SelectedRow(), -1);
+        QVERIFY(!m_app->transactions.count(m_transactions[1]));
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM transakcje;"_s), 3);
+
+        // The new second row, reached with the keyboard, edits the transaction that was third.
+        ClickRow(view, 0, TransactionPrice);
+        QTest::keyClick(view, Qt::Key_Down);
+        QCOMPARE(m_page->SelectedRow(), 1);
+        const auto step = ModalDriver::OnNextModal([](QDialog* d) {
+            QCOMPARE(Find<QLineEdit>(d, u"price"_s)->text(), u"300"_s);
+            QCOMPARE(Shown(d, u"clientName"_s), u"andrzej Lis"_s);
+            auto* remarks = Find<QPlainTextEdit>(d, u"remarks"_s);
+            remarks->selectAll();
+            QTest::keyClicks(remarks, u"poprawione"_s);
+            QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
+        });
+        QTest::keyClick(view, Qt::Key_Return); // Return edits the selected row
+        QVERIFY(step.Shown());
+        QCOMPARE(
+            DbProbe::Text(m_data->pigeonsDb(),
+                          u"SELECT not1 FROM transakcje WHERE id = %1;"_s.arg(m_transactions[2])),
+            u"poprawione"_s);
+        QCOMPARE(
+            DbProbe::Text(m_data->pigeonsDb(),
+                          u"SELECT not1 FROM transakcje WHERE id = %1;"_s.arg(m_transactions[0])),
+            u"umowa 1"_s);
+        QCOMPARE(m_page->Model()->CellText(1, TransactionRemarks), u"poprawione"_s);
+        // The edited transaction keeps its time of day.
+        QCOMPARE(m_app->transactions.at(m_transactions[2]).date, qint64(1'750'000'002));
+    }
+
+    void commandsWithoutASelection() {
+        ModalDriver::NoDialogGuard guard;
+        MenuAction(*m_dialog, CmdEditTransaction)->trigger();
+        QTest::mouseClick(m_page, Qt::LeftButton, {},
+                          m_page->LinkRect(CZakladkaTransakcje::DeleteLink).center());
+        QCOMPARE(MessageBox::History(), (QStringList{u"You must select transaction from list."_s,
+                                                     u"You must select transaction from list."_s}));
+        // A click below the last row selects none.
+        ClickRow(m_page->View(), 0);
+        QTest::mouseClick(m_page->View()->viewport(), Qt::LeftButton, {},
+                          QPoint(20, m_page->View()->viewport()->height() - 4));
+        QCOMPARE(m_page->SelectedRow(), -1);
+        // Without a loft nothing is added that could not be listed again.
+        m_app->currentLoft = -1;
+        m_page->Perform(PageCommand::AddTransaction);
+        QCOMPARE(MessageBox::History().last(), u"Select a loft before adding a transaction."_s);
+        QCOMPARE(guard.dialogsSeen(), 0);
+    }
+
+    void searchingClientsAndPigeons() {
+        CDodajZmienTransakcje editor(*m_app, 0, {}, m_dialog.get());
+        QVERIFY(ModalDriver::ShowFocused(&editor));
+        auto* clients = Find<QLineEdit>(&editor, u"clientSearch"_s);
+        QCOMPARE(Rows(editor.ClientList()).size(), 3);
+        QTest::keyClicks(clients, u"An"_s); // first names only, case counts
+        QCOMPARE(Rows(editor.ClientList()), QStringList{u"Anna Nowak"_s});
+        ClickRow(editor.ClientList(), 0);
+        clients->selectAll();
+        QTest::keyClicks(clients, u"a"_s);
+        QCOMPARE(Rows(editor.ClientList()).size(), 3);
+        QTest::keyClicks(clients, u"n"_s);
+        QCOMPARE(Rows(editor.ClientList()), QStringList{u"andrzej Lis"_s});
+        // A choice stays in force while the search hides it.
+        QCOMPARE(editor.ClientId(), m_clients[0]);
+        QCOMPARE(Shown(&editor, u"clientName"_s), u"Anna Nowak"_s);
+
+        auto* pigeons = Find<QLineEdit>(&editor, u"pigeonSearch"_s);
+        QTest::keyClicks(pigeons, u"10"_s);
+        QCOMPARE(Rows(editor.PigeonList()),
+                 (QStringList{u"PL 0207 2025 1001"_s, u"PL 0207 2025 1010"_s}));
+        QTest::keyClicks(pigeons, u"1"_s);
+        QCOMPARE(Rows(editor.PigeonList()), QStringList{u"PL 0207 2025 1010"_s});
+        pigeons->clear();
+        QCOMPARE(Rows(editor.PigeonList()).size(), 3);
+        // Ctrl+click takes the choice back.
+        ClickRow(editor.PigeonList(), 2);
+        QCOMPARE(editor.PigeonId(), m_pigeons[2]);
+        const QModelIndex chosen = editor.PigeonList()->model()->index(2, 0);
+        QTest::mouseClick(editor.PigeonList()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          editor.PigeonList()->visualRect(chosen).center());
+        QCOMPARE(editor.PigeonId(), -1);
+        QCOMPARE(Shown(&editor, u"pigeonBand"_s), u"Select pigeon from list "_s);
+    }
+
+    void aClientAddedWhileRunningIsOfferedAtOnce() {
+        const auto step = ModalDriver::OnNextModal([](QDialog* d) {
+            QTRY_COMPARE(QApplication::activeWindow(), d);
+            QCOMPARE(d->windowTitle(), u"Add/Edit client"_s);
+            ModalDriver::TypeText(Find<QLineEdit>(d, u"firstName"_s), u"Józef"_s);
+            ModalDriver::TypeText(Find<QLineEdit>(d, u"lastName"_s), u"Wiśniewski-Dąbrowski"_s);
+            QTest::mouseClick(Find<QPushButton>(d, u"save"_s), Qt::LeftButton);
+        });
+        MenuAction(*m_dialog, CmdAddNewClient)->trigger();
+        QVERIFY(step.Shown());
+        CDodajZmienTransakcje editor(*m_app, 0, {}, m_dialog.get());
+        QCOMPARE(Rows(editor.ClientList()).last(), u"Józef Wiśniewski-Dąbrowski"_s);
+        // The pigeon editor offers the new client as an owner as well.
+        CDodajGolebia pigeonEditor(*m_app, CDodajGolebia::Mode::Add, {}, nullptr, m_dialog.get());
+        QVERIFY(ShellFixture::Items(Find<QComboBox>(&pigeonEditor, u"owner"_s))
+                    .contains(u"Józef Wiśniewski-Dąbrowski"_s));
+    }
+
+    void longNamesLeaveTheEditorsSize() {
+        CDodajZmienTransakcje shortNames(*m_app, 0, {}, m_dialog.get());
+        QVERIFY(ModalDriver::ShowFocused(&shortNames));
+        const QSize expected = shortNames.size();
+        shortNames.hide();
+
+        ContactRecord client;
+        client.firstName = QString(300, u'Ż');
+        client.lastName = u"Długi"_s;
+        client.town = QString(300, u'x');
+        QVERIFY(m_app->SaveClient(-1, client).ok());
+        PigeonRecord pigeon = m_app->pigeons.at(m_pigeons[0]);
+        pigeon.name = QString(300, u'Ą');
+        QVERIFY(m_app->SavePigeon(pigeon.id, pigeon).ok());
+        const QSize mainSize = m_dialog->size();
+        TransactionRecord t = m_app->transactions.at(m_transactions[0]);
+        t.idClient = client.id;
+        t.note = QString(300, u'n');
+        QVERIFY(m_app->SaveTransaction(t.id, t).ok());
+        m_page->FillLoftLists();
+        QCOMPARE(m_page->Model()->CellText(0, TransactionClient), ContactName(client));
+        CDodajZmienTransakcje longNames(*m_app, 1, t, m_dialog.get());
+        QVERIFY(ModalDriver::ShowFocused(&longNames));
+        QCOMPARE(longNames.size(), expected);
+        ClickRow(longNames.PigeonList(), 0);
+        QCOMPARE(Shown(&longNames, u"pigeonBand"_s), pigeon.BandLabel);
+        QTest::qWait(20);
+        QCOMPARE(longNames.size(), expected);
+        QVERIFY(Find<ElidedLabel>(&longNames, u"clientName"_s)->ShownText().size() < 300);
+        QCOMPARE(m_dialog->size(), mainSize);
+    }
+
+    void refusedInputKeepsTheEditorOpen_data() {
+        QTest::addColumn<QString>("price");
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("price in words") << u"sto"_s << u"5"_s << u"Price: please enter"_s;
+        QTest::newRow("empty price") << QString() << u"5"_s << u"Price: please enter"_s;
+        QTest::newRow("day in words") << u"10"_s << u"piąty"_s << u"Transaction Date:"_s;
+    }
+
+    void refusedInputKeepsTheEditorOpen() {
+        QFETCH(QString, price);
+        QFETCH(QString, day);
+        QFETCH(QString, message);
+        const auto step = ModalDriver::OnNextModal([&](QDialog* d) {
+            Find<QLineEdit>(d, u"price"_s)->setText(price);
+            Find<QLineEdit>(d, u"day"_s)->setText(day);
+            QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            d->reject();
+        });
+        m_page->Perform(PageCommand::AddTransaction);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY2(MessageBox::History()[0].startsWith(message),
+                 qPrintable(MessageBox::History()[0]));
+        QCOMPARE(m_page->Model()->rowCount(), 3);
+    }
+
+    void aFailedWriteIsShownAndChangesNothing() {
+        ClickRow(m_page->View(), 0);
+        ReadOnlyFile readOnly(m_data->pigeonsDb());
+        if (!readOnly.isReadOnly())
+            QSKIP("This machine cannot make a file read-only for the test user.");
+        const auto step = ModalDriver::OnNextModal([](QDialog* d) {
+            Find<QLineEdit>(d, u"price"_s)->setText(u"999"_s);
+            QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
+            QVERIFY(d->isVisible());
+            d->reject();
+        });
+        MenuAction(*m_dialog, CmdEditTransaction)->trigger();
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"could not be saved"_s));
+        QCOMPARE(m_app->transactions.at(m_transactions[0]).price, 100.0f);
+        QCOMPARE(m_page->Model()->CellText(0, TransactionPrice), u"100 PLN"_s);
+
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        MenuAction(*m_dialog, CmdDeleteTransaction)->trigger();
+        QCOMPARE(m_page->Model()->rowCount(), 3);
+        QVERIFY(m_app->transactions.count(m_transactions[0]));
+    }
+
+private:
+    std::unique_ptr<TestDataDir> m_data;
+    std::unique_ptr<AppData> m_app;
+    std::unique_ptr<CMainDialog> m_dialog;
+    CZakladkaTransakcje* m_page = nullptr;
+    std::vector<int> m_pigeons;
+    std::vector<int> m_clients;
+    std::vector<int> m_transactions;
+};
+
+QTEST_MAIN(TestTransactions)
+#include "tst_transactions.moc"
