@@ -1,6 +1,7 @@
 #include "storage/TextFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -41,6 +42,9 @@ QString ReadTextFile(const QString& path) {
 }
 
 bool WriteTextFile(const QString& path, const QString& text) {
+    // The file is replaced by a rename, which a read-only file would not stop: respect it.
+    if (const QFileInfo existing(path); existing.exists() && !existing.isWritable())
+        return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;

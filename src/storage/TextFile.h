@@ -8,5 +8,5 @@
 QString ReadTextFile(const QString& path);
 
 /// Writes text as UTF-16LE with the mark FF FE, replacing the file only once the whole text is
-/// written.
+/// written; a read-only file is left alone (false).
 bool WriteTextFile(const QString& path, const QString& text);

@@ -3,6 +3,7 @@
 #include "storage/InstallDir.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -52,6 +53,17 @@ bool Writable(const QString& path) {
 
 constexpr uid_t kNobody = 65534;
 
+// Gives a folder and everything in it to a user (a symbolic link itself, not its target).
+void SetOwner(const QString& folder, uid_t user) {
+    if (lchown(QFile::encodeName(folder).constData(), user, gid_t(-1)) != 0)
+        return;
+    QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext())
+        if (lchown(QFile::encodeName(it.next()).constData(), user, gid_t(-1)) != 0)
+            qWarning("Could not hand %s to another user", qPrintable(it.filePath()));
+}
+
 } // namespace
 
 ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
@@ -67,25 +79,30 @@ ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
                                         QFileDevice::ReadOther | enter);
     }
     if (geteuid() == 0) {
-        // Root writes whatever the permissions say; nobody does not. The folders down to the
-        // files must let nobody in to read.
+        // Root writes whatever the permissions say; nobody does not. The test's folder is handed
+        // to nobody for the while, so that everything but these files stays writable.
         for (const QString& path : paths) {
-            for (QDir dir = QFileInfo(path).dir(); !dir.isRoot(); dir.cdUp()) {
-                const QString folder = dir.absolutePath();
-                if (folder == QDir::tempPath())
-                    break;
-                QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ReadOther |
-                                                  QFileDevice::ExeOther);
-            }
+            QDir top = QFileInfo(path).absoluteDir();
+            while (!top.isRoot() &&
+                   QFileInfo(top.absolutePath()).absolutePath() != QDir::tempPath())
+                top.cdUp();
+            if (top.isRoot() || m_owned.contains(top.absolutePath()))
+                continue;
+            m_owned.append(top.absolutePath());
+            SetOwner(top.absolutePath(), kNobody);
         }
-        m_switchedUser = seteuid(kNobody) == 0;
+        // Real and effective user both, as access() checks the real one; the saved user stays
+        // root, so that the guard can return.
+        m_switchedUser = setresuid(kNobody, kNobody, 0) == 0;
     }
     m_readOnly = std::none_of(paths.begin(), paths.end(), Writable);
 }
 
 ReadOnlyFiles::~ReadOnlyFiles() {
-    if (m_switchedUser && seteuid(0) != 0)
+    if (m_switchedUser && setresuid(0, 0, 0) != 0)
         qFatal("Could not return to the test's own user");
+    for (const QString& folder : m_owned)
+        SetOwner(folder, 0);
     for (qsizetype i = 0; i < m_paths.size(); ++i)
         QFile::setPermissions(m_paths[i], m_permissions[i]);
 }

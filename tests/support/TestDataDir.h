@@ -42,6 +42,7 @@ public:
 private:
     QStringList m_paths;
     QList<QFileDevice::Permissions> m_permissions;
+    QStringList m_owned; // folders handed to "nobody"
     bool m_switchedUser = false;
     bool m_readOnly = false;
 };
