@@ -8,6 +8,9 @@
 #include "app/ZakladkaStartowa.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
+#include "racing/KalkulatorOdleglosci.h"
+#include "racing/KalkulatorPredkosci.h"
+#include "racing/SpisOddzialow.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/LookupListDialog.h"
 #include "register/ZakladkaListaPsow.h"
@@ -108,9 +111,6 @@ bool IsLaterFeature(int id) {
     case CmdManageBreeders:
     case CmdAddNewClient:
     case CmdManageClients:
-    case CmdVelocityCalculator:
-    case CmdDistanceCalculator:
-    case CmdBranchList:
         return true;
     default:
         return false;
@@ -305,6 +305,21 @@ void CMainDialog::RunCommand(int id) {
     case CmdVisitSite:
         ExternalPrograms::OpenUrl(QUrl(kSiteUrl));
         break;
+    case CmdVelocityCalculator: {
+        CKalkulatorPredkosci calculator(this);
+        calculator.exec();
+        break;
+    }
+    case CmdDistanceCalculator: {
+        CKalkulatorOdleglosci calculator(this);
+        calculator.exec();
+        break;
+    }
+    case CmdBranchList: {
+        CSpisOddzialow branches(this);
+        branches.exec();
+        break;
+    }
     case CmdManageColours:
     case CmdManageVarieties: {
         CWyborKoloru manager(m_data, id == CmdManageColours ? 1 : 2, this);

@@ -18,7 +18,8 @@ bool InstallShippedFiles() {
     InitResources();
     bool ok = true;
     // Resource folder -> folder under the data folder.
-    const std::pair<QString, QString> folders[] = {{u":/help"_s, u"/html/help"_s}};
+    const std::pair<QString, QString> folders[] = {{u":/help"_s, u"/html/help"_s},
+                                                   {u":/racing"_s, u"/data"_s}};
     for (const auto& [resource, target] : folders) {
         QDirIterator it(resource, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

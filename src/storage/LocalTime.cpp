@@ -5,7 +5,8 @@
 namespace {
 
 bool ToLocal(qint64 time, std::tm& out) {
-    if (time < 0)
+    // Only -1 means "no date"; earlier times are dates before 1970.
+    if (time == -1)
         return false;
     const auto t = static_cast<std::time_t>(time);
     return localtime_r(&t, &out) != nullptr;
