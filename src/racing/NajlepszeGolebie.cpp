@@ -133,7 +133,7 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     grid->setColumnStretch(2, 2);
     m_rankedView->setMinimumWidth(200);
     m_resultsView->setMinimumWidth(420);
-    resize(1120, 600);
+    resize(1000, 580);
 }
 
 void CNajlepszeGolebie::ShowPigeon(int row) {
