@@ -128,12 +128,10 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     grid->addLayout(middle, 0, 1);
     grid->addLayout(right, 0, 2);
     grid->addWidget(buttons, 1, 0, 1, 3);
-    grid->setColumnStretch(0, 2);
-    grid->setColumnStretch(1, 5);
-    grid->setColumnStretch(2, 2);
+    grid->setColumnStretch(1, 1);
     m_rankedView->setMinimumWidth(200);
-    m_resultsView->setMinimumWidth(420);
-    resize(1000, 580);
+    m_resultsView->setMinimumWidth(590);
+    resize(1080, 580);
 }
 
 void CNajlepszeGolebie::ShowPigeon(int row) {

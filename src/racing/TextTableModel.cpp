@@ -60,6 +60,11 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole)
         return CellText(index.row(), index.column());
+    if (role == Qt::ToolTipRole) {
+        // A cell too narrow for its text shows it whole in the tooltip.
+        const QString text = CellText(index.row(), index.column()).trimmed();
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
     if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
         return IsChecked(index.row()) ? Qt::Checked : Qt::Unchecked;
     return {};
