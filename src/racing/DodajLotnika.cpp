@@ -11,6 +11,7 @@
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
+#include <QDateEdit>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimeEdit>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -115,7 +117,22 @@ CDodajLotnika::CDodajLotnika(AppData& appData, int editFlag, int raceId, int lof
     QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
     ok->setObjectName(u"ok"_s);
     ok->setDefault(true);
-    buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole)->setObjectName(u"cancel"_s);
+    QPushButton* cancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    cancel->setObjectName(u"cancel"_s);
+    QWidget* order[] = {m_select,
+                        m_arrival->DateEdit(),
+                        m_arrival->TimeEdit(),
+                        m_positionUnion,
+                        m_positionClub,
+                        m_pointsUnion,
+                        m_pointsClub,
+                        m_coefficientUnion,
+                        m_coefficientClub,
+                        m_comments,
+                        ok,
+                        cancel};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     connect(buttons, &QDialogButtonBox::accepted, this, &CDodajLotnika::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

@@ -7,6 +7,7 @@
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
+#include <QDateEdit>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTimeEdit>
 
 using namespace Qt::StringLiterals;
 
@@ -176,7 +178,8 @@ CNowyLot::CNowyLot(AppData& appData, int editFlag, int loftId, const RaceRecord&
     QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
     ok->setObjectName(u"ok"_s);
     ok->setDefault(true);
-    buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole)->setObjectName(u"cancel"_s);
+    QPushButton* cancel = buttons->addButton(u"Cancel"_s, QDialogButtonBox::RejectRole);
+    cancel->setObjectName(u"cancel"_s);
     connect(buttons, &QDialogButtonBox::accepted, this, &CNowyLot::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
@@ -194,6 +197,42 @@ CNowyLot::CNowyLot(AppData& appData, int editFlag, int loftId, const RaceRecord&
     grid->addWidget(buttons, 5, 0, 1, 2);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(1, 1);
+    // Tab walks the fields as they stand, column by column.
+    QWidget* order[] = {m_place,
+                        m_release->DateEdit(),
+                        m_release->TimeEdit(),
+                        m_first->DateEdit(),
+                        m_first->TimeEdit(),
+                        m_last->DateEdit(),
+                        m_last->TimeEdit(),
+                        m_duration[0],
+                        m_duration[1],
+                        m_duration[2],
+                        m_km,
+                        m_m,
+                        m_type,
+                        m_category1,
+                        m_category2,
+                        m_weather,
+                        m_localWeather,
+                        m_unionPigeons,
+                        m_clubPigeons,
+                        m_unionWinning,
+                        m_clubWinning,
+                        m_breeders,
+                        m_basketed,
+                        m_scored,
+                        m_longitude[0],
+                        m_longitude[1],
+                        m_longitude[2],
+                        m_latitude[0],
+                        m_latitude[1],
+                        m_latitude[2],
+                        m_remarks,
+                        ok,
+                        cancel};
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     m_place->setFocus();
     resize(860, 600);
 }

@@ -39,6 +39,8 @@ CSpisOddzialow::CSpisOddzialow(QWidget* parent)
     grid->addWidget(m_results, 1, 0, 1, 2);
     grid->addWidget(buttons, 2, 0, 1, 2);
     grid->setColumnStretch(0, 1);
+    setTabOrder(m_search, show);
+    setTabOrder(show, m_results);
     m_search->setFocus();
     resize(560, 460);
 }

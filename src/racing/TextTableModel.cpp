@@ -89,8 +89,10 @@ Qt::ItemFlags TextTableModel::flags(const QModelIndex& index) const {
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
-        section >= columnCount())
+    if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return {};
+    // The tooltip names a column whose heading is wider than the column.
+    if (role != Qt::DisplayRole && role != Qt::ToolTipRole)
         return {};
     return m_headers[section];
 }

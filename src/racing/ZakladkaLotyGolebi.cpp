@@ -71,6 +71,11 @@ CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
     // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it current.
     FollowSelectedRow(m_racesView, this, [this](int row) { OnRaceSelected(row); });
     FollowSelectedRow(m_flyersView, this, [this](int row) { m_flyer = row; });
+    // A double click on a row edits it, as its caption does.
+    connect(m_racesView, &QTableView::doubleClicked, this,
+            [this] { Perform(PageCommand::EditRace); });
+    connect(m_flyersView, &QTableView::doubleClicked, this,
+            [this] { Perform(PageCommand::EditFlyer); });
 }
 
 bool CZakladkaLotyGolebi::HasRace() const {

@@ -4,9 +4,12 @@
 
 #include <QDateEdit>
 #include <QDateTime>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QTimeEdit>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -29,6 +32,37 @@ DateTimeFields::DateTimeFields(QWidget* parent, const QString& dateLabel, const 
         layout->addWidget(new QLabel(timeLabel, this));
     layout->addWidget(m_time, 2);
     setFocusProxy(m_date);
+    // A click on a day, month, hour ... selects it, so that what is typed replaces it.
+    m_date->installEventFilter(this);
+    m_time->installEventFilter(this);
+}
+
+bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = qobject_cast<QDateTimeEdit*>(watched);
+    if (!edit)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonRelease)
+        QTimer::singleShot(0, edit, [edit] { edit->setSelectedSection(edit->currentSection()); });
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const QString text = static_cast<QKeyEvent*>(event)->text();
+    if (text.isEmpty()) // Shift on its way to ':' changes nothing
+        return QWidget::eventFilter(watched, event);
+    const bool advanced = m_advanced == edit;
+    m_advanced = nullptr;
+    if (text.size() != 1)
+        return QWidget::eventFilter(watched, event);
+    // A full section moves on by itself; the separator typed after it ("14/06/2025") must not
+    // move on a second time.
+    if (advanced && !text[0].isLetterOrNumber() && !text[0].isSpace())
+        return true;
+    if (!text[0].isDigit())
+        return QWidget::eventFilter(watched, event);
+    const QDateTimeEdit::Section before = edit->currentSection();
+    static_cast<QObject*>(edit)->event(event);
+    if (edit->currentSection() != before)
+        m_advanced = edit;
+    return true;
 }
 
 void DateTimeFields::SetTime(qint64 time, qint64 fallback) {

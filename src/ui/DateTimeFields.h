@@ -24,9 +24,13 @@ public:
     QDateEdit* DateEdit() const { return m_date; }
     QTimeEdit* TimeEdit() const { return m_time; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     QDateEdit* m_date;
     QTimeEdit* m_time;
     qint64 m_stored = -1;
-    QString m_shown; // what SetTime put on screen
+    QString m_shown;               // what SetTime put on screen
+    QObject* m_advanced = nullptr; // the picker a digit just moved to its next section
 };

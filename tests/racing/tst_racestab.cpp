@@ -168,8 +168,18 @@ private Q_SLOTS:
             Type(editor, u"distanceM"_s, u"347"_s);
             Type(editor, u"birdsInRace"_s, u"20"_s);
             Type(editor, u"birdsScored"_s, u"0"_s);
-            TypeDateTime(Find<DateTimeFields>(editor, u"release"_s), u"14 06 2025"_s,
-                         u"07 15 00"_s);
+            // Tab leads from the place to the release date and on to its time.
+            auto* release = Find<DateTimeFields>(editor, u"release"_s);
+            Find<QLineEdit>(editor, u"place"_s)->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), release->DateEdit());
+            TypeText(release->DateEdit(), u"14/06/2025"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), release->TimeEdit());
+            TypeText(release->TimeEdit(), u"07:15:00"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(),
+                     Find<DateTimeFields>(editor, u"firstPigeon"_s)->DateEdit());
             Click(editor, u"ok"_s);
         });
         ShellFixture::MenuAction(*m_dialog, CmdAddRace)->trigger();
@@ -358,7 +368,7 @@ private Q_SLOTS:
             QCOMPARE(stored.DataCzasPrzylotu, ComposeLocalTime(2025, 7, 5, 11, 40, 30));
         }
 
-        // Edit: the values come back in the editor; the pigeon stays.
+        // Edit (a double click): the values come back in the editor; the pigeon stays.
         ClickRow(m_tab->FlyersView(), 0);
         const auto edit = OnDialog([](QDialog* editor) {
             QCOMPARE(editor->windowTitle(), u"Add racing pigeon"_s);
@@ -369,7 +379,10 @@ private Q_SLOTS:
             Type(editor, u"positionUnion"_s, u"1"_s);
             Click(editor, u"ok"_s);
         });
-        ClickCaption(CZakladkaLotyGolebi::EditFlyerCaption);
+        QTableView* flyersView = m_tab->FlyersView();
+        QTest::mouseDClick(flyersView->viewport(), Qt::LeftButton, {},
+                           flyersView->visualRect(flyersView->model()->index(0, 1)).center());
+        QVERIFY(edit.Shown());
         QCOMPARE(flyers->CellText(0, FlyerPosition), u"1 "_s);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
                                  u"SELECT nr_konkursu FROM lotniki WHERE id_lotu = 2;"_s),
