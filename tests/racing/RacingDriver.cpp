@@ -46,30 +46,16 @@ void Click(const QWidget* parent, const QString& name) {
         QTest::mouseClick(button, Qt::LeftButton);
 }
 
-namespace {
-
-void TypeSections(QDateTimeEdit* edit, const QString& digits) {
-    edit->setFocus();
-    // Each section is selected and typed over; the separators are typed to move on.
-    edit->setCurrentSectionIndex(0);
-    edit->setSelectedSection(edit->sectionAt(0));
-    int section = 0;
-    for (const QString& part : digits.split(u' ')) {
-        edit->setCurrentSectionIndex(section);
-        edit->setSelectedSection(edit->sectionAt(section));
-        QTest::keyClicks(edit, part);
-        ++section;
-    }
-    QTest::keyClick(edit, Qt::Key_Tab);
-}
-
-} // namespace
-
 void TypeDateTime(DateTimeFields* fields, const QString& date, const QString& time) {
-    if (!date.isEmpty())
-        TypeSections(fields->DateEdit(), date);
-    if (!time.isEmpty())
-        TypeSections(fields->TimeEdit(), time);
+    for (const auto& [edit, text] : {std::pair<QDateTimeEdit*, QString>{fields->DateEdit(), date},
+                                     {fields->TimeEdit(), time}}) {
+        if (text.isEmpty())
+            continue;
+        // As after a click on the first section: it is selected and typed over.
+        edit->setFocus();
+        edit->setSelectedSection(edit->sectionAt(0));
+        TypeText(edit, text);
+    }
 }
 
 void ChooseItem(const QWidget* parent, const QString& name, int index) {

@@ -30,7 +30,7 @@ void TypeText(QWidget* widget, const QString& text);
 void Type(const QWidget* parent, const QString& name, const QString& text);
 /// Clicks a button where a user would.
 void Click(const QWidget* parent, const QString& name);
-/// Types a date as dd, MM, yyyy and a time as HH, mm, ss into a picker pair.
+/// Types a date ("14/06/2025") and a time ("07:15:00") into a picker pair, as they read.
 void TypeDateTime(DateTimeFields* fields, const QString& date, const QString& time);
 /// Chooses an item of a combo box with the keyboard.
 void ChooseItem(const QWidget* parent, const QString& name, int index);
