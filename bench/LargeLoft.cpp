@@ -125,8 +125,10 @@ QString FillPigeons(const LargeLoftSize& n) {
               u" pogodalokalna, pogodawmiejscuwypuszczenia, notatki) VALUES (?, 1, ?, 1, 0, ?, ?,"
               u" 120, 3000, ?, ?, 'słonecznie', 'wiatr z zachodu', '');"_s,
               {race, race % 3, 100.0 + race % 500, race % 1000, release, kPlaces[race % 5]});
-        for (int e = 0; e < n.entriesPerRace; ++e) {
-            const int loft = e % 20 == 0 ? 2 : 1;
+        const bool largest = race == 1;
+        const int entries = largest ? n.largestRaceEntries : n.entriesPerRace;
+        for (int e = 0; e < entries; ++e) {
+            const int loft = e % 20 == 0 && !largest ? 2 : 1;
             const int pigeon = loft == 1 ? 1 + static_cast<int>(random.bounded(n.pigeons))
                                          : n.pigeons + 1 + e % std::max(1, n.otherLoftPigeons);
             w.Run(u"INSERT INTO lotniki(id_lotu, id_hodowli, id_golebia, DataCzasPrzylotu,"

@@ -8,6 +8,7 @@ struct LargeLoftSize {
     int otherLoftPigeons = 500; // a second loft, so that the loft filters have work to do
     int races = 1'000;
     int entriesPerRace = 100;
+    int largestRaceEntries = 1'000; // race 1: all of them the first loft's
     int pairs = 2'000;
     int childrenPerPair = 5;
     int photos = 20'000;

@@ -9,6 +9,9 @@
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "pedigree/PrintWindows.h"
+#include "racing/KalkulatorOdleglosci.h"
+#include "racing/KalkulatorPredkosci.h"
+#include "racing/SpisOddzialow.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/BandSearch.h"
 #include "register/LookupListDialog.h"
@@ -105,18 +108,6 @@ const std::map<int, PageTarget>& PageCommands() {
         {CmdBestPairs, {T::TabRaces, PageCommand::BestPairs}},
     };
     return commands;
-}
-
-// Commands whose windows belong to features built later; they stay disabled until then.
-bool IsLaterFeature(int id) {
-    switch (id) {
-    case CmdVelocityCalculator:
-    case CmdDistanceCalculator:
-    case CmdBranchList:
-        return true;
-    default:
-        return false;
-    }
 }
 
 // Prints made from the pigeon list, the preview panel and the races tab; in the menu they have
@@ -219,6 +210,8 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_startPage->SetPigeonFinder(showFound);
     m_pigeonList->SetPigeonFinder(showFound);
     ConnectPrintWindows(m_pigeonList, m_data);
+    connect(m_races, &CZakladkaLotyGolebi::htmlPageRequested, this,
+            [this](const QString& path, bool landscape) { ShowHtmlPage(path, landscape, this); });
     // The menu asks the pages which commands they carry out, so it comes after them.
     BuildMainMenu(
         m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });
@@ -268,7 +261,7 @@ void CMainDialog::ShowFoundPigeon(const BandMatch& match) {
 bool CMainDialog::HasAction(int id) const {
     if (const auto target = PageCommands().find(id); target != PageCommands().end())
         return m_pages[size_t(target->second.tab)]->Handles(target->second.command);
-    return !IsInert(id) && !IsLaterFeature(id);
+    return !IsInert(id);
 }
 
 void CMainDialog::RunCommand(int id) {
@@ -325,6 +318,21 @@ void CMainDialog::RunCommand(int id) {
     case CmdVisitSite:
         ExternalPrograms::OpenUrl(QUrl(kSiteUrl));
         break;
+    case CmdVelocityCalculator: {
+        CKalkulatorPredkosci calculator(this);
+        calculator.exec();
+        break;
+    }
+    case CmdDistanceCalculator: {
+        CKalkulatorOdleglosci calculator(this);
+        calculator.exec();
+        break;
+    }
+    case CmdBranchList: {
+        CSpisOddzialow branches(this);
+        branches.exec();
+        break;
+    }
     case CmdManageColours:
     case CmdManageVarieties: {
         CWyborKoloru manager(m_data, id == CmdManageColours ? 1 : 2, this);
@@ -350,8 +358,6 @@ void CMainDialog::RunCommand(int id) {
         m_transactions->ContactsChanged();
         break;
     default:
-        if (IsLaterFeature(id))
-            Q_EMIT featureRequested(id);
         break;
     }
 }

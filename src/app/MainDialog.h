@@ -55,10 +55,6 @@ public:
     /// Ends the program as closing the window does; the pages store what is typed first.
     void done(int result) override;
 
-Q_SIGNALS:
-    /// A command whose window comes with a later feature was chosen.
-    void featureRequested(int commandId);
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -83,6 +83,7 @@ const MenuEntry kEntries[] = {
     {CmdCalculator, u"Calculator", kTools, nullptr, false, -1},
     {CmdVelocityCalculator, u"Velocity calculator", kTools, nullptr, false, -1},
     {CmdDistanceCalculator, u"Distance calculator", kTools, nullptr, false, -1},
+    {CmdBranchList, u"Spis oddziałów PZHGP", kTools, nullptr, false, -1},
     {CmdBestPigeons, u"Show Best Racing Pigeons in loft", kTools, nullptr, true, -1},
     {CmdBestPairs, u"Show Best Pairs in loft", kTools, nullptr, false, -1},
     {CmdManageColours, u"Manage colors", kConfiguration, nullptr, false, -1},

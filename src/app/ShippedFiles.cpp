@@ -20,7 +20,8 @@ bool InstallShippedFiles() {
     bool ok = true;
     // Resource folder -> folder under the data folder.
     const std::pair<QString, QString> folders[] = {{u":/help"_s, u"/html/help"_s},
-                                                   {u":/pedigrees"_s, u"/data/pedigrees"_s}};
+                                                   {u":/pedigrees"_s, u"/data/pedigrees"_s},
+                                                   {u":/racing"_s, u"/data"_s}};
     for (const auto& [resource, target] : folders) {
         QDirIterator it(resource, QDir::Files, QDirIterator::Subdirectories);
         while (it.hasNext()) {

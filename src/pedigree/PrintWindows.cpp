@@ -3,6 +3,7 @@
 #include "pedigree/DrukujRodowodGolebia.h"
 #include "pedigree/DrzewoGenealogicznePsa.h"
 #include "pedigree/EksportListyDoHTML.h"
+#include "pedigree/PodgladHTML.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 
@@ -22,4 +23,9 @@ void ConnectPrintWindows(CZakladkaListaPsow* list, AppData& appData) {
                          CEksportListyDoHTML dialog(appData, ids, title, 0, list);
                          dialog.exec();
                      });
+}
+
+void ShowHtmlPage(const QString& path, bool landscape, QWidget* parent) {
+    CPodgladHTML preview(path, parent, landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    preview.exec();
 }

@@ -5,7 +5,7 @@
 
 std::optional<float> RaceVelocity(double distanceKm, int distanceM, qint64 release,
                                   qint64 arrival) {
-    if (release < 0 || arrival < 0 || arrival <= release)
+    if (release == -1 || arrival == -1 || arrival <= release)
         return std::nullopt;
     const double metres = distanceKm * 1000.0 + distanceM;
     const auto seconds = static_cast<double>(arrival - release);

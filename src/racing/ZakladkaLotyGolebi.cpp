@@ -1,8 +1,387 @@
 #include "racing/ZakladkaLotyGolebi.h"
 
+#include "racing/DodajLotnika.h"
+#include "racing/NajlepszeGolebie.h"
+#include "racing/NowyLot.h"
+#include "racing/RaceEditing.h"
+#include "racing/RaceLists.h"
+#include "racing/RacePage.h"
+#include "racing/RacingLists.h"
+#include "racing/TextTableModel.h"
+#include "storage/AppData.h"
+#include "ui/Banner.h"
+#include "ui/ListSelection.h"
+#include "ui/MessageBox.h"
+
+#include <QMetaMethod>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTableView>
+
 using namespace Qt::StringLiterals;
 
+namespace {
+
+const char16_t* const kCaptionTexts[] = {
+    u"New Race", u"Edit Race", u"Delete Race",          u"Print Race",     u"Add Pigeon",
+    u"Edit",     u"Delete",    u"Best Pigeons in Loft", u"Show Best Pairs"};
+// Each group of captions starts under its heading.
+constexpr int kGroupTops[] = {50, 215, 350};
+constexpr int kGroupFirst[] = {0, 4, 7};
+const char16_t* const kGroupHeadings[] = {u"Races", u"Pigeons in race", u"Rankings"};
+constexpr int kListLeft = 240;
+constexpr int kHeadingHeight = 26;
+const QColor kCaptionColour(65, 118, 221);
+const QColor kDisabledColour(175, 185, 205);
+const QColor kHeadingColour(63, 172, 255);
+
+int GroupOf(int caption) {
+    return caption >= kGroupFirst[2] ? 2 : caption >= kGroupFirst[1] ? 1 : 0;
+}
+
+} // namespace
+
 CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
-    : CTabPage(appData, parent) {
+    : CTabPage(appData, parent)
+    , m_races(new TextTableModel(
+          RaceListHeaders(), [this] { return static_cast<int>(m_data.races.size()); },
+          [this](int row, int column) { return RaceCellText(m_data.races[size_t(row)], column); },
+          this))
+    , m_flyers(new TextTableModel(
+          FlyerListHeaders(),
+          [this] {
+              return HasRace() ? static_cast<int>(m_data.races[size_t(m_race)].flyers.size()) : 0;
+          },
+          [this](int row, int column) {
+              const RaceRecord& race = m_data.races[size_t(m_race)];
+              return FlyerCellText(m_data, race, race.flyers[size_t(row)], column);
+          },
+          this))
+    , m_racesView(new QTableView(this))
+    , m_flyersView(new QTableView(this)) {
     setObjectName(u"racesPage"_s);
+    m_racesView->setObjectName(u"racesList"_s);
+    m_flyersView->setObjectName(u"flyersList"_s);
+    m_races->SetCheckable(true);
+    m_flyers->SetCheckable(true);
+    SetUpRacingList(m_racesView, m_races, RaceListWidths());
+    SetUpRacingList(m_flyersView, m_flyers, FlyerListWidths());
+    ClearSelectionOnEmptyClick(m_racesView);
+    ClearSelectionOnEmptyClick(m_flyersView);
+    // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it current.
+    FollowSelectedRow(m_racesView, this, [this](int row) { OnRaceSelected(row); });
+    FollowSelectedRow(m_flyersView, this, [this](int row) { m_flyer = row; });
+    // A double click on a row edits it, as its caption does.
+    connect(m_racesView, &QTableView::doubleClicked, this,
+            [this] { Perform(PageCommand::EditRace); });
+    connect(m_flyersView, &QTableView::doubleClicked, this,
+            [this] { Perform(PageCommand::EditFlyer); });
+}
+
+bool CZakladkaLotyGolebi::HasRace() const {
+    return m_race >= 0 && m_race < static_cast<int>(m_data.races.size());
+}
+
+bool CZakladkaLotyGolebi::HasFlyer() const {
+    return HasRace() && m_flyer >= 0 &&
+           m_flyer < static_cast<int>(m_data.races[size_t(m_race)].flyers.size());
+}
+
+void CZakladkaLotyGolebi::RebuildRaces() {
+    m_race = -1;
+    m_flyer = -1;
+    m_flyers->Reset();
+    m_races->Reset();
+}
+
+void CZakladkaLotyGolebi::ClearLoftLists() {
+    RebuildRaces();
+}
+
+void CZakladkaLotyGolebi::FillLoftLists() {
+    RebuildRaces();
+}
+
+void CZakladkaLotyGolebi::SelectRace(int row) {
+    if (row < 0 || row >= m_races->rowCount()) {
+        m_racesView->clearSelection();
+        OnRaceSelected(-1);
+        return;
+    }
+    m_racesView->selectRow(row);
+}
+
+void CZakladkaLotyGolebi::SelectFlyer(int row) {
+    if (row < 0 || row >= m_flyers->rowCount()) {
+        m_flyersView->clearSelection();
+        m_flyer = -1;
+        return;
+    }
+    m_flyersView->selectRow(row);
+}
+
+void CZakladkaLotyGolebi::OnRaceSelected(int row) {
+    m_race = row;
+    m_flyer = -1;
+    m_flyers->Reset();
+}
+
+QRect CZakladkaLotyGolebi::CaptionRect(int caption) const {
+    const int group = GroupOf(caption);
+    const int top = kGroupTops[group] + (caption - kGroupFirst[group]) * 30;
+    return QRect(QPoint(5, top), QPoint(209, top + 29));
+}
+
+bool CZakladkaLotyGolebi::CaptionEnabled(int caption) const {
+    switch (caption) {
+    case PrintRaceCaption:
+        // The preview window listens for the pages.
+        return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaLotyGolebi::htmlPageRequested));
+    case BestPairsCaption:
+        return Handles(PageCommand::BestPairs);
+    default:
+        return caption >= 0 && caption < CaptionCount;
+    }
+}
+
+bool CZakladkaLotyGolebi::Handles(PageCommand command) const {
+    switch (command) {
+    case PageCommand::AddRace:
+    case PageCommand::EditRace:
+    case PageCommand::DeleteRace:
+    case PageCommand::AddFlyer:
+    case PageCommand::EditFlyer:
+    case PageCommand::DeleteFlyer:
+    case PageCommand::BestPigeons:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZakladkaLotyGolebi::HandleCommand(PageCommand command) {
+    switch (command) {
+    case PageCommand::AddRace:
+        AddRace();
+        break;
+    case PageCommand::EditRace:
+        EditRace();
+        break;
+    case PageCommand::DeleteRace:
+        DeleteRace();
+        break;
+    case PageCommand::AddFlyer:
+        AddFlyer();
+        break;
+    case PageCommand::EditFlyer:
+        EditFlyer();
+        break;
+    case PageCommand::DeleteFlyer:
+        DeleteFlyer();
+        break;
+    case PageCommand::BestPigeons:
+        ShowBestPigeons();
+        break;
+    default:
+        break;
+    }
+}
+
+void CZakladkaLotyGolebi::RunCaption(int caption) {
+    switch (caption) {
+    case NewRaceCaption:
+        Perform(PageCommand::AddRace);
+        break;
+    case EditRaceCaption:
+        Perform(PageCommand::EditRace);
+        break;
+    case DeleteRaceCaption:
+        Perform(PageCommand::DeleteRace);
+        break;
+    case PrintRaceCaption:
+        PrintRace();
+        break;
+    case AddFlyerCaption:
+        Perform(PageCommand::AddFlyer);
+        break;
+    case EditFlyerCaption:
+        Perform(PageCommand::EditFlyer);
+        break;
+    case DeleteFlyerCaption:
+        Perform(PageCommand::DeleteFlyer);
+        break;
+    case BestPigeonsCaption:
+        Perform(PageCommand::BestPigeons);
+        break;
+    case BestPairsCaption:
+        Perform(PageCommand::BestPairs);
+        break;
+    default:
+        break;
+    }
+}
+
+void CZakladkaLotyGolebi::AddRace() {
+    if (m_data.currentLoft < 0)
+        return;
+    CNowyLot editor(m_data, 0, m_data.CurrentLoftId(), RaceRecord(), this);
+    if (editor.exec() != QDialog::Accepted || editor.Race().id <= 0)
+        return;
+    AddLoadedRace(m_data, editor.Race());
+    RebuildRaces();
+}
+
+void CZakladkaLotyGolebi::EditRace() {
+    if (m_data.currentLoft < 0 || !HasRace())
+        return;
+    RaceRecord race = m_data.races[size_t(m_race)];
+    race.id_hodowli = m_data.CurrentLoftId();
+    CNowyLot editor(m_data, 1, m_data.CurrentLoftId(), race, this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    ReplaceLoadedRace(m_data, editor.Race());
+    RebuildRaces();
+}
+
+void CZakladkaLotyGolebi::DeleteRace() {
+    if (m_data.currentLoft < 0 || !HasRace())
+        return;
+    if (!MessageBox::AskYesNo(this, u"Do you want delete selected race?"_s, u"Are you sure?"_s))
+        return;
+    if (const DbResult result = DeleteRaceWithEntries(m_data, m_data.races[size_t(m_race)].id);
+        !result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    RebuildRaces();
+}
+
+void CZakladkaLotyGolebi::PrintRace() {
+    if (!HasRace()) {
+        MessageBox::ShowMessage(this, u"First you must select race to print it."_s);
+        return;
+    }
+    const QString path = RacePagePath();
+    if (!WriteRacePage(path, m_data, m_data.races[size_t(m_race)])) {
+        MessageBox::ShowMessage(this, u"The race page could not be written to %1."_s.arg(path), {},
+                                QMessageBox::Warning);
+        return;
+    }
+    Q_EMIT htmlPageRequested(path, true);
+}
+
+void CZakladkaLotyGolebi::AddFlyer() {
+    if (m_data.currentLoft < 0 || !HasRace()) {
+        MessageBox::ShowMessage(this, u"First you must select race to add flyer."_s);
+        return;
+    }
+    const RaceRecord& race = m_data.races[size_t(m_race)];
+    CDodajLotnika editor(m_data, 0, race.id, m_data.CurrentLoftId(), race.konkursow_oddzial,
+                         race.konkursow_sekcja, FlyerRecord(), this);
+    if (editor.exec() != QDialog::Accepted || editor.Flyer().id <= 0)
+        return;
+    const FlyerRecord flyer = editor.Flyer();
+    m_flyers->Append([this, &flyer] { AddLoadedFlyer(m_data, flyer); });
+}
+
+void CZakladkaLotyGolebi::EditFlyer() {
+    if (m_data.currentLoft < 0 || !HasFlyer()) {
+        MessageBox::ShowMessage(this, u"First you must select race and then flyer to edit."_s);
+        return;
+    }
+    const RaceRecord& race = m_data.races[size_t(m_race)];
+    CDodajLotnika editor(m_data, 1, race.id, m_data.CurrentLoftId(), race.konkursow_oddzial,
+                         race.konkursow_sekcja, race.flyers[size_t(m_flyer)], this);
+    if (editor.exec() != QDialog::Accepted)
+        return;
+    ReplaceLoadedFlyer(m_data, editor.Flyer());
+    m_flyers->RowChanged(m_flyer);
+}
+
+void CZakladkaLotyGolebi::DeleteFlyer() {
+    if (m_data.currentLoft < 0 || !HasFlyer())
+        return;
+    if (!MessageBox::AskYesNo(this, u"Do you want delete this flyer?"_s, u"Are you sure?"_s))
+        return;
+    const int row = m_flyer;
+    FlyerRecord flyer = m_data.races[size_t(m_race)].flyers[size_t(row)];
+    if (const DbResult result = m_data.SaveFlyer(-2, flyer); !result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    m_flyers->Remove(row, [this, &flyer] { RemoveLoadedFlyer(m_data, flyer.id_lotu, flyer.id); });
+    SelectFlyer(-1);
+}
+
+void CZakladkaLotyGolebi::ShowBestPigeons() {
+    if (m_data.currentLoft < 0)
+        return;
+    CNajlepszeGolebie dialog(m_data, this);
+    dialog.exec();
+}
+
+void CZakladkaLotyGolebi::LayoutPage() {
+    const QRect r = rect();
+    const int right = r.right() - 15;
+    const int available = r.height() - 2 * kHeadingHeight - 20;
+    const int racesHeight = available * 45 / 100;
+    const int racesTop = 10 + kHeadingHeight;
+    m_racesView->setGeometry(
+        QRect(QPoint(kListLeft, racesTop), QPoint(right, racesTop + racesHeight - 1)));
+    const int flyersTop = racesTop + racesHeight + 10 + kHeadingHeight;
+    m_flyersView->setGeometry(QRect(QPoint(kListLeft, flyersTop), QPoint(right, r.bottom() - 5)));
+}
+
+void CZakladkaLotyGolebi::resizeEvent(QResizeEvent*) {
+    LayoutPage();
+}
+
+void CZakladkaLotyGolebi::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), QColor(236, 242, 251));
+    for (int group = 0; group < 3; ++group) {
+        const int last = group == 2 ? CaptionCount - 1 : kGroupFirst[group + 1] - 1;
+        const QRect band(QPoint(5, kGroupTops[group] - 35), CaptionRect(last).bottomRight());
+        painter.fillRect(band, Qt::white);
+        painter.setFont(CaptionFont(18));
+        painter.setPen(kHeadingColour);
+        painter.drawText(QRect(15, kGroupTops[group] - 35, 190, 34), Qt::AlignVCenter,
+                         QString::fromUtf16(kGroupHeadings[group]));
+    }
+    painter.setFont(CaptionFont(14));
+    for (int caption = 0; caption < CaptionCount; ++caption) {
+        const QRect area = CaptionRect(caption);
+        painter.setPen(CaptionEnabled(caption) ? kCaptionColour : kDisabledColour);
+        painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
+                         QString::fromUtf16(kCaptionTexts[caption]));
+        // A thin raised edge under each caption.
+        painter.setPen(QColor(210, 222, 242));
+        painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
+        painter.setPen(Qt::white);
+        painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(CaptionEnabled(caption) ? QColor(155, 215, 155) : kDisabledColour);
+        painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
+    }
+    painter.setFont(CaptionFont(16));
+    painter.setPen(kHeadingColour);
+    const QRect races = m_racesView->geometry();
+    const QRect flyers = m_flyersView->geometry();
+    painter.drawText(
+        QRect(races.left(), races.top() - kHeadingHeight, races.width(), kHeadingHeight),
+        Qt::AlignLeft | Qt::AlignVCenter, u"Races"_s);
+    painter.drawText(
+        QRect(flyers.left(), flyers.top() - kHeadingHeight, flyers.width(), kHeadingHeight),
+        Qt::AlignLeft | Qt::AlignVCenter, u"Pigeons in the selected race"_s);
+}
+
+void CZakladkaLotyGolebi::mousePressEvent(QMouseEvent* event) {
+    const QPoint point = event->position().toPoint();
+    for (int caption = 0; caption < CaptionCount; ++caption) {
+        if (CaptionRect(caption).contains(point)) {
+            if (CaptionEnabled(caption))
+                RunCaption(caption);
+            return;
+        }
+    }
 }

@@ -19,6 +19,13 @@
 #include "pedigree/ListPage.h"
 #include "pedigree/Pedigree.h"
 #include "pedigree/PodgladHTML.h"
+#include "racing/DodajLotnika.h"
+#include "racing/KalkulatorOdleglosci.h"
+#include "racing/KalkulatorPredkosci.h"
+#include "racing/NajlepszeGolebie.h"
+#include "racing/NowyLot.h"
+#include "racing/SpisOddzialow.h"
+#include "racing/ZakladkaLotyGolebi.h"
 #include "register/ChooserCandidates.h"
 #include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
@@ -30,6 +37,7 @@
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/LocalTime.h"
 #include "support/FamilyFixture.h"
 #include "trade/ContactBook.h"
 #include "trade/ContactEditor.h"
@@ -42,6 +50,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableView>
@@ -167,6 +176,61 @@ void SampleTrade(AppData& data) {
     }
 }
 
+// Twelve races of the summer, each flown by eight of the loft's birds.
+void SampleRaces(AppData& data) {
+    const QString places[] = {u"Gniezno"_s, u"Poznań"_s, u"Hanower"_s, u"Gotha"_s};
+    const QString weather[] = {u"słonecznie, wiatr SW 3 m/s"_s, u"pochmurno"_s, u"mgła do 8:00"_s};
+    for (int r = 0; r < 12; ++r) {
+        RaceRecord race;
+        race.id_hodowli = 1;
+        race.miejscowosc = places[r % 4];
+        race.pogodawmiejscuwypuszczenia = weather[r % 3];
+        race.pogodalokalna = u"bezchmurnie"_s;
+        race.odleglosckm = 180 + r * 40;
+        race.odlegloscm = 120 + r * 7;
+        race.czasodlotu = ComposeLocalTime(2025, 5, 4 + r * 7, 7, 15, 0);
+        race.czas_pierwszego_w_konk = race.czasodlotu + 9000 + r * 1800;
+        race.czas_ostatniego_w_konk = race.czas_pierwszego_w_konk + 5400;
+        race.golebi_oddzial = 2400 + r * 13;
+        race.golebi_sekcja = 610 + r;
+        race.konkursow_oddzial = race.golebi_oddzial / 5;
+        race.konkursow_sekcja = race.golebi_sekcja / 5;
+        race.liczba_hodowcow = 96;
+        race.wlozonychgolebi = 8;
+        race.iloscwkonkursie = 3 + r % 5;
+        race.typ = r < 9 ? 0 : 1;
+        race.kategoria = 1 + r % 3;
+        race.kategoria2 = -1;
+        data.SaveRace(-1, race);
+        for (int e = 0; e < 8; ++e) {
+            FlyerRecord flyer;
+            flyer.id_lotu = race.id;
+            flyer.id_hodowli = 1;
+            flyer.id_golebia = 1 + (e * 3 + r) % 24;
+            flyer.DataCzasPrzylotu = race.czas_pierwszego_w_konk + e * 431 + r * 17;
+            flyer.nr_konkursu = 4 + e * 37 + r % 5;
+            flyer.nr_konkursu_sekcja = 1 + e * 9;
+            flyer.CoefficientOddzialowy = static_cast<float>(flyer.nr_konkursu) * 1000.0f / 2400.0f;
+            flyer.PunktyOddzial = 60.0f - e * 6.5f;
+            data.SaveFlyer(-1, flyer);
+        }
+    }
+    // Three birds that flew every race, so that the best pigeons have some to rank.
+    for (int bird : {4, 9, 15}) {
+        for (int r = 1; r <= 12; ++r) {
+            FlyerRecord flyer;
+            flyer.id_lotu = r;
+            flyer.id_hodowli = 1;
+            flyer.id_golebia = bird;
+            flyer.DataCzasPrzylotu =
+                ComposeLocalTime(2025, 5, 4 + (r - 1) * 7, 10, 2, 11) + r * 1800 + bird * 60;
+            flyer.nr_konkursu = bird + r % 4 * bird;
+            flyer.PunktyOddzial = 75.0f - bird;
+            data.SaveFlyer(-1, flyer);
+        }
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -183,6 +247,7 @@ int main(int argc, char** argv) {
     AppData appData;
     SampleLoft(appData);
     SampleTrade(appData);
+    SampleRaces(appData);
     CMainDialog main(appData);
     main.Initialise();
     main.resize(app.primaryScreen()->availableSize());
@@ -276,6 +341,54 @@ int main(int argc, char** argv) {
     main.SetActiveTab(CMainDialog::TabNotepad);
     Save(&main, folder, u"notepad.png"_s);
     main.SetActiveTab(CMainDialog::TabStart);
+    main.SetActiveTab(CMainDialog::TabRaces);
+    if (auto* races = main.findChild<CZakladkaLotyGolebi*>()) {
+        races->SelectRace(3);
+        races->SelectFlyer(1);
+        Save(&main, folder, u"races-tab.png"_s);
+        const RaceRecord& race = appData.races[3];
+        CNowyLot raceEditor(appData, 1, 1, race, &main);
+        Save(&raceEditor, folder, u"race-editor.png"_s);
+        raceEditor.hide();
+        CDodajLotnika entry(appData, 1, race.id, 1, race.konkursow_oddzial, race.konkursow_sekcja,
+                            race.flyers[1], &main);
+        Save(&entry, folder, u"entry-editor.png"_s);
+        entry.hide();
+        CNajlepszeGolebie best(appData, &main);
+        best.RankedList()->selectRow(0);
+        Save(&best, folder, u"best-pigeons.png"_s);
+        best.hide();
+    }
+    main.SetActiveTab(CMainDialog::TabStart);
+    {
+        CKalkulatorOdleglosci distance(&main);
+        const std::pair<const char16_t*, const char16_t*> fields[] = {
+            {u"latitude1Degrees", u"50"},  {u"latitude1Minutes", u"56"},
+            {u"latitude1Seconds", u"52"},  {u"longitude1Degrees", u"10"},
+            {u"longitude1Minutes", u"42"}, {u"longitude1Seconds", u"7"},
+            {u"latitude2Degrees", u"51"},  {u"latitude2Minutes", u"45"},
+            {u"latitude2Seconds", u"33"},  {u"longitude2Degrees", u"19"},
+            {u"longitude2Minutes", u"27"}, {u"longitude2Seconds", u"26"}};
+        for (const auto& [name, value] : fields)
+            distance.findChild<QLineEdit*>(QString::fromUtf16(name))
+                ->setText(QString::fromUtf16(value));
+        distance.Calculate();
+        Save(&distance, folder, u"distance-calculator.png"_s);
+        distance.hide();
+        CKalkulatorPredkosci velocity(&main);
+        velocity.findChild<QLineEdit*>(u"hours"_s)->setText(u"7"_s);
+        velocity.findChild<QLineEdit*>(u"minutes"_s)->setText(u"6"_s);
+        velocity.findChild<QLineEdit*>(u"seconds"_s)->setText(u"7"_s);
+        velocity.findChild<QLineEdit*>(u"distance"_s)->setText(u"612.347"_s);
+        velocity.Calculate();
+        Save(&velocity, folder, u"velocity-calculator.png"_s);
+        velocity.hide();
+        CSpisOddzialow branches(&main);
+        branches.findChild<QLineEdit*>(u"search"_s)->setText(u"07"_s);
+        branches.Search();
+        Save(&branches, folder, u"branch-list.png"_s);
+        branches.hide();
+    }
 
     CZarzadzajHodowlami manager(appData, &main);
     manager.findChild<QListWidget*>(u"loftList"_s)->setCurrentRow(0);

@@ -1,0 +1,125 @@
+// Times the races tab and the best pigeons on the large loft: filling the tab's race list,
+// showing the entries of the race of 1,000 entries after a click on it, and ranking the loft's
+// best pigeons (alone, and with the dialog that shows them).
+//
+//   vornel_bench_racing [--dir DIR] [--scale F] [--runs N]
+
+#include "BenchStats.h"
+#include "LargeLoft.h"
+#include "racing/NajlepszeGolebie.h"
+#include "racing/RaceResults.h"
+#include "racing/TextTableModel.h"
+#include "racing/ZakladkaLotyGolebi.h"
+#include "storage/AppData.h"
+#include "storage/InstallDir.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+double TimeMs(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Races tab and best pigeons on a large loft."_s);
+    parser.addHelpOption();
+    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
+    parser.addOption(
+        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    parser.process(app);
+    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
+
+    QTemporaryDir temporary;
+    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
+    SetInstallDirOverride(dir);
+    if (!parser.isSet(u"dir"_s)) {
+        const LargeLoftSize size = LargeLoftSize().Scaled(parser.value(u"scale"_s).toDouble());
+        if (const QString error = GenerateLargeLoft(size); !error.isEmpty()) {
+            std::fprintf(stderr, "generating the loft failed: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+    AppData data;
+    if (!data.LoadLofts().ok() || !data.SelectLoft(1).ok())
+        return 2;
+    data.currentLoft = 0;
+    size_t entries = 0;
+    for (const RaceRecord& race : data.races)
+        entries += race.flyers.size();
+
+    CZakladkaLotyGolebi page(data, nullptr);
+    page.resize(1400, 900);
+    page.show();
+    QApplication::processEvents();
+
+    std::vector<double> fill;
+    std::vector<double> click;
+    for (int run = 0; run <= runs; ++run) {
+        page.ClearLoftLists();
+        QApplication::processEvents();
+        const double filled = TimeMs([&page] {
+            page.FillLoftLists();
+            QApplication::processEvents(); // the rows on screen are drawn
+        });
+        // Race 1 holds the most entries: a click on its row fills the entries list.
+        QTableView* races = page.RacesView();
+        const QPoint row = races->visualRect(races->model()->index(0, 1)).center();
+        const double clicked = TimeMs([races, row] {
+            QTest::mouseClick(races->viewport(), Qt::LeftButton, {}, row);
+            QApplication::processEvents();
+        });
+        if (run > 0) {
+            fill.push_back(filled);
+            click.push_back(clicked);
+        }
+    }
+    const int shown = page.FlyersModel()->rowCount();
+
+    std::vector<double> rank;
+    std::vector<double> dialog;
+    size_t ranked = 0;
+    for (int run = 0; run <= runs; ++run) {
+        const double alone = TimeMs([&data, &ranked] { ranked = RankBestPigeons(data).size(); });
+        const double opened = TimeMs([&data] {
+            CNajlepszeGolebie best(data);
+            best.show();
+            QApplication::processEvents();
+            best.RankedList()->selectRow(0); // the first pigeon's races are listed
+            QApplication::processEvents();
+        });
+        if (run > 0) {
+            rank.push_back(alone);
+            dialog.push_back(opened);
+        }
+    }
+
+    std::printf("Large loft: %zu races, %zu entries of the loft, %zu pigeons\n", data.races.size(),
+                entries, data.pigeons.size());
+    std::printf("Filling the races tab: %.1f ms (median of %d runs)\n", Median(fill), runs);
+    std::printf("Showing the %d entries of a race after a click: %.1f ms (goal: under 20 ms)\n",
+                shown, Median(click));
+    std::printf("Ranking the best pigeons (%zu ranked): %.2f ms; opening the dialog with the "
+                "first pigeon's races: %.1f ms (goal: under 100 ms)\n",
+                ranked, Median(rank), Median(dialog));
+    return shown > 0 && ranked > 0 ? 0 : 2;
+}

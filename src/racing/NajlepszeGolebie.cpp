@@ -1,0 +1,154 @@
+#include "racing/NajlepszeGolebie.h"
+
+#include "racing/RacingLists.h"
+#include "racing/TextTableModel.h"
+#include "storage/AppData.h"
+#include "storage/FileStore.h"
+#include "storage/Formatting.h"
+#include "ui/Artwork.h"
+#include "ui/ListSelection.h"
+#include "ui/LongText.h"
+#include "ui/PictureBox.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QLabel* Heading(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(CaptionFont(20));
+    label->setStyleSheet(u"color: rgb(63, 172, 255);"_s);
+    return label;
+}
+
+QLabel* Figure(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(u"0"_s, parent);
+    label->setObjectName(name);
+    label->setFont(CaptionFont(26));
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+QGroupBox* Frame(const QString& title, QLabel* figure, QWidget* parent) {
+    auto* frame = new QGroupBox(title, parent);
+    auto* layout = new QVBoxLayout(frame);
+    layout->addWidget(figure);
+    return frame;
+}
+
+} // namespace
+
+CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
+    : BannerDialog(parent)
+    , m_data(appData)
+    , m_ranked(RankBestPigeons(appData))
+    , m_rankedModel(new TextTableModel(
+          {u"Nr."_s, u"Pigeon"_s}, [this] { return static_cast<int>(m_ranked.size()); },
+          [this](int row, int column) {
+              return column == 0 ? QString::number(row + 1)
+                                 : BandLabel(m_data.FindPigeon(m_ranked[size_t(row)]));
+          },
+          this))
+    , m_resultsModel(new TextTableModel(
+          {u"..."_s, u"Place"_s, u"Weather"_s, u"Position"_s, u"Velocity [m/min]"_s,
+           u"Arrive time"_s},
+          [this] { return static_cast<int>(m_results.rows.size()); },
+          [this](int row, int column) {
+              if (column == 0)
+                  return u" "_s;
+              return ResultRowTexts(m_results.rows[size_t(row)]).value(column - 1);
+          },
+          this))
+    , m_rankedView(new QTableView(this))
+    , m_resultsView(new QTableView(this))
+    , m_average(Figure(u"averagePosition"_s, this))
+    , m_qualifications(Figure(u"qualifications"_s, this))
+    , m_best(Figure(u"bestPosition"_s, this))
+    , m_photo(new PictureBox(this, PictureBox::Mode::Stretched))
+    , m_band(new ElidedLabel(u" "_s, this))
+    , m_description(new QLabel(this)) {
+    setObjectName(u"bestPigeons"_s);
+    setWindowTitle(u"Best Pigeons In The Loft"_s);
+    setBannerTitle(u"Best Pigeons in loft"_s);
+
+    m_rankedView->setObjectName(u"rankedList"_s);
+    SetUpRacingList(m_rankedView, m_rankedModel, {30, 145});
+    ClearSelectionOnEmptyClick(m_rankedView);
+    m_resultsView->setObjectName(u"resultsList"_s);
+    m_resultsModel->SetCheckable(true);
+    SetUpRacingList(m_resultsView, m_resultsModel, {30, 110, 100, 90, 120, 120});
+    FollowSelectedRow(m_rankedView, this, [this](int row) { ShowPigeon(row); });
+
+    m_photo->setObjectName(u"photo"_s);
+    m_photo->setFixedSize(214, 148);
+    m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
+    m_band->setObjectName(u"band"_s);
+    m_band->setFont(CaptionFont(18));
+    m_description->setObjectName(u"description"_s);
+    m_description->setFont(CaptionFont(18, false));
+    m_description->setWordWrap(true);
+    m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LetLabelWrapAnywhere(m_description);
+    m_description->setText(u"You must select pigeon to see \n their all racing results."_s);
+
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(Frame(u"Average Position"_s, m_average, this));
+    figures->addWidget(Frame(u"Qualifications Nr"_s, m_qualifications, this));
+    figures->addWidget(Frame(u"Best position"_s, m_best, this));
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(Heading(u"Best pigeons"_s, this));
+    left->addWidget(m_rankedView, 1);
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(Heading(u"All Racing Results"_s, this));
+    middle->addWidget(m_resultsView, 1);
+    middle->addLayout(figures);
+    auto* right = new QVBoxLayout;
+    right->addWidget(Heading(u"Photo Preview"_s, this));
+    right->addWidget(m_photo);
+    right->addWidget(Heading(u"Pigeon Informations"_s, this));
+    right->addWidget(m_band);
+    right->addWidget(m_description, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    buttons->button(QDialogButtonBox::Close)->setObjectName(u"close"_s);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(12, 70, 12, 12);
+    grid->addLayout(left, 0, 0);
+    grid->addLayout(middle, 0, 1);
+    grid->addLayout(right, 0, 2);
+    grid->addWidget(buttons, 1, 0, 1, 3);
+    grid->setColumnStretch(1, 1);
+    m_rankedView->setMinimumWidth(200);
+    m_resultsView->setMinimumWidth(590);
+    resize(1080, 580);
+}
+
+void CNajlepszeGolebie::ShowPigeon(int row) {
+    if (row < 0 || row >= static_cast<int>(m_ranked.size())) {
+        m_results = {};
+        m_resultsModel->Reset();
+        return;
+    }
+    const PigeonRecord& pigeon = m_data.FindPigeon(m_ranked[size_t(row)]);
+    m_results = CollectRaceResults(m_data, pigeon.id);
+    m_resultsModel->Reset();
+    m_average->setText(QString::number(m_results.averagePosition));
+    m_qualifications->setText(QString::number(m_results.rows.size()));
+    m_best->setText(QString::number(m_results.bestPosition));
+    m_band->setText(BandLabel(pigeon));
+    m_description->setText(pigeon.shortDescription);
+    PhotoRecord first = pigeon.photos.empty() ? PhotoRecord() : pigeon.photos.front();
+    if (pigeon.photos.empty() || !m_photo->LoadFile(PhotoPath(first)))
+        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
+}

@@ -1,0 +1,31 @@
+#include "racing/NumberFields.h"
+
+#include "racing/NumberText.h"
+#include "ui/MessageBox.h"
+
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+int NumberFields::Whole(QLineEdit* edit, const QString& label) {
+    const std::optional<int> value = ParseWholeNumber(edit->text());
+    if (!value)
+        Refuse(edit, u"%1: please enter a whole number."_s.arg(label));
+    return value.value_or(0);
+}
+
+double NumberFields::Real(QLineEdit* edit, const QString& label) {
+    const std::optional<double> value = ParseRealNumber(edit->text());
+    if (!value)
+        Refuse(edit, u"%1: please enter a number."_s.arg(label));
+    return value.value_or(0.0);
+}
+
+void NumberFields::Refuse(QLineEdit* edit, const QString& message) {
+    if (m_refused)
+        return;
+    m_refused = true;
+    MessageBox::ShowMessage(m_dialog, message, {}, QMessageBox::Warning);
+    edit->setFocus();
+    edit->selectAll();
+}

@@ -1,0 +1,466 @@
+// The racing computations without a window: lists, results and ranking, the printed pages,
+// the calculators, the branch table, and what a change of a race or an entry does in memory.
+
+#include "app/ShippedFiles.h"
+#include "racing/BranchList.h"
+#include "racing/Calculators.h"
+#include "racing/RaceEditing.h"
+#include "racing/RaceLists.h"
+#include "racing/RacePage.h"
+#include "racing/RaceResults.h"
+#include "storage/AppData.h"
+#include "storage/Formatting.h"
+#include "storage/InstallDir.h"
+#include "storage/LocalTime.h"
+#include "storage/TextFile.h"
+#include "support/DbProbe.h"
+#include "support/TestDataDir.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include <sqlite3.h>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The page frame exactly as the results page must start, tabs and all.
+const QString kFrame =
+    u"<html><style type=\"text/css\" media=\"print,screen\" >td { page-break-inside: auto; "
+    u"font-size: 10pt; font-family: Tahoma }th { \t    font-family: Tahoma; color:black; \t    "
+    u"background-color: lightgrey; \t}thead { \t    display:table-header-group; \t\t}tbody { \t"
+    u"    display: table-row-group; \t}</style><script type=\"text/javascript\">window.onload = "
+    u"load;function load(){var rowHeight=0;var tblHeight = 0;for(var i = 0; i < "
+    u"document.all.masterTbl.rows.length;i++){oBndRct = "
+    u"document.all.masterTbl.rows[i].getBoundingClientRect();rowHeight = oBndRct.bottom - "
+    u"oBndRct.top + 1;  if(tblHeight + rowHeight > 900) "
+    u"{document.all.masterTbl.rows[i-1].style.pageBreakAfter=\"always\";tblHeight = "
+    u"0;}tblHeight += rowHeight;}}</script><body>"_s;
+const QString kTableHead =
+    u"<br><table style=\"width: 170mm\" border=1 cellspacing=0 cellpadding=2 "
+    u"style=\"table-layout:fixed; word-wrap: break-word; page-break-after: always;\" "
+    u"name=masterTbl id=masterTbl><thead><tr><th width=40>LP.</th><th>Place</th>"
+    u"<th>Weather</th><th>Position</th><th>Arrive time</th><th>Speed [m/min]</th></tr></thead>"
+    u"<tbody>"_s;
+
+RaceRecord Race(int id, double km, int m, qint64 release, const QString& place = u"Hanower"_s) {
+    RaceRecord race;
+    race.id = id;
+    race.odleglosckm = km;
+    race.odlegloscm = m;
+    race.czasodlotu = release;
+    race.miejscowosc = place;
+    race.pogodawmiejscuwypuszczenia = u"słonecznie"_s;
+    return race;
+}
+
+FlyerRecord Flyer(int id, int raceId, int pigeonId, qint64 arrival, int position) {
+    FlyerRecord flyer;
+    flyer.id = id;
+    flyer.id_lotu = raceId;
+    flyer.id_golebia = pigeonId;
+    flyer.DataCzasPrzylotu = arrival;
+    flyer.nr_konkursu = position;
+    return flyer;
+}
+
+PigeonRecord Pigeon(int id, const QString& ring, const QString& name = {}) {
+    PigeonRecord pigeon;
+    pigeon.id = id;
+    pigeon.country = u"PL"_s;
+    pigeon.branch = u"0207"_s;
+    pigeon.year = u"2024"_s;
+    pigeon.ringNumber = ring;
+    pigeon.name = name;
+    return pigeon;
+}
+
+// A loft whose pigeon 1 flew the given positions, one race each, 250.5 km in 3.5 hours.
+void FlewPositions(AppData& data, int pigeonId, const std::vector<int>& positions) {
+    for (int position : positions) {
+        const int raceId = static_cast<int>(data.races.size()) + 1;
+        RaceRecord race = Race(raceId, 250, 500, 25200 + raceId * 86400LL);
+        race.flyers.push_back(Flyer(raceId, raceId, pigeonId, race.czasodlotu + 12600, position));
+        data.races.push_back(race);
+    }
+}
+
+QByteArray Utf16File(const QString& text) {
+    QByteArray bytes("\xFF\xFE", 2);
+    bytes.append(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+    return bytes;
+}
+
+QByteArray FileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestRacingCore : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void raceListTexts_data() {
+        QTest::addColumn<int>("basketed");
+        QTest::addColumn<int>("scored");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("half") << 10 << 5 << u"50 %   (10 / 5)"_s;
+        QTest::newRow("a third") << 3 << 1 << u"33.3333 %   (3 / 1)"_s;
+        QTest::newRow("none basketed") << 0 << 5 << u"0 %   (0 / 5)"_s;
+        QTest::newRow("none scored") << 10 << 0 << u"0 %   (10 / 0)"_s;
+    }
+
+    void raceListTexts() {
+        QFETCH(int, basketed);
+        QFETCH(int, scored);
+        QFETCH(QString, text);
+        RaceRecord race = Race(1, 250, 500, ComposeLocalTime(2025, 7, 5, 7, 0, 0));
+        race.wlozonychgolebi = basketed;
+        race.iloscwkonkursie = scored;
+        QCOMPARE(RaceCellText(race, RaceScored), text);
+        QCOMPARE(RaceCellText(race, RaceDistance), u"250 km"_s); // the metres are not shown
+    }
+
+    void flyerListTexts() {
+        TestDataDir dir;
+        AppData data;
+        data.pigeons[7] = Pigeon(7, u"123"_s, u"Perła"_s);
+        const qint64 release = ComposeLocalTime(2025, 7, 5, 7, 0, 0);
+        const RaceRecord race = Race(1, 250, 500, release);
+        FlyerRecord flyer = Flyer(1, 1, 7, ComposeLocalTime(2025, 7, 5, 10, 30, 0), 12);
+        flyer.CoefficientOddzialowy = 45.67f;
+        flyer.PunktyOddzial = 12.5f;
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerPigeon), u"PL 0207 2024 123 [Perła]"_s);
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerArrival), u"10:30"_s);
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerPosition), u"12 "_s);
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerCoefficient), u"45.67 "_s);
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerPoints), u"12.5 "_s);
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerVelocity), u"1192.86 "_s);
+        // A flight of no time has no velocity: the cell stays empty.
+        flyer.DataCzasPrzylotu = release;
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerVelocity), QString());
+        // Dates before 1970 are dates like any other.
+        const RaceRecord old = Race(2, 100, 0, ComposeLocalTime(1965, 6, 1, 6, 0, 0));
+        flyer.DataCzasPrzylotu = old.czasodlotu + 6000;
+        QCOMPARE(FlyerCellText(data, old, flyer, FlyerVelocity), u"1000 "_s);
+        QCOMPARE(FlyerCellText(data, old, flyer, FlyerArrival), u"07:40"_s);
+        QCOMPARE(RaceCellText(old, RaceReleaseDate), u"01/06/65"_s);
+    }
+
+    void realRaceSheet() {
+        // Ten birds of one fancier from a 612.347 km race released at 07:15:00 (typed in by
+        // hand through the windows as well): arrival and the velocity worked out apart,
+        // 612347 m / flight seconds * 60.
+        const std::tuple<int, int, int, const char16_t*> sheet[] = {
+            {14, 21, 7, u"1437.04"},  {14, 21, 55, u"1434.35"}, {14, 36, 40, u"1386.45"},
+            {14, 52, 3, u"1339.78"},  {15, 10, 29, u"1287.84"}, {15, 33, 12, u"1229.12"},
+            {15, 58, 46, u"1169.12"}, {16, 24, 30, u"1114.37"}, {16, 57, 5, u"1051.99"},
+            {17, 41, 38, u"977.201"}};
+        AppData data;
+        const RaceRecord race = Race(1, 612, 347, ComposeLocalTime(2025, 6, 14, 7, 15, 0));
+        for (const auto& [hour, minute, second, velocity] : sheet) {
+            const FlyerRecord flyer =
+                Flyer(1, 1, 1, ComposeLocalTime(2025, 6, 14, hour, minute, second), 1);
+            QCOMPARE(FlyerCellText(data, race, flyer, FlyerVelocity),
+                     QString::fromUtf16(velocity) + u' ');
+        }
+    }
+
+    void pigeonResults_data() {
+        QTest::addColumn<std::vector<int>>("positions");
+        QTest::addColumn<int>("average");
+        QTest::addColumn<int>("best");
+        QTest::newRow("unplaced count in the average") << std::vector<int>{3, 0, 0} << 1 << 3;
+        QTest::newRow("10000 and above never best")
+            << std::vector<int>{10000, 12000, 0} << 7333 << 0;
+        QTest::newRow("9999 can be best") << std::vector<int>{10000, 9999} << 9999 << 9999;
+        QTest::newRow("smallest of many") << std::vector<int>{40, 7, 19, 7} << 18 << 7;
+        QTest::newRow("no entries") << std::vector<int>{} << 0 << 0;
+    }
+
+    void pigeonResults() {
+        QFETCH(std::vector<int>, positions);
+        QFETCH(int, average);
+        QFETCH(int, best);
+        AppData data;
+        data.pigeons[1] = Pigeon(1, u"1"_s);
+        FlewPositions(data, 1, positions);
+        // Another pigeon's entries never count.
+        data.races.push_back(Race(99, 100, 0, 1000));
+        data.races.back().flyers.push_back(Flyer(99, 99, 2, 2000, 1));
+        const PigeonRaceResults results = CollectRaceResults(data, 1);
+        QCOMPARE(results.rows.size(), positions.size());
+        QCOMPARE(results.averagePosition, average);
+        QCOMPARE(results.bestPosition, best);
+        QCOMPARE(results.maxVelocity.has_value(), !positions.empty());
+        if (!positions.empty()) {
+            QCOMPARE(ResultRowTexts(results.rows[0]),
+                     (QStringList{u"Hanower"_s, u"słonecznie"_s, QString::number(positions[0]),
+                                  u"1192.86"_s, FormatTime(results.rows[0].arrival)}));
+            QVERIFY(results.rows[0].race.flyers.empty());
+        }
+    }
+
+    void bestPigeonRanking() {
+        AppData data;
+        // Entries 11, 10, 11 and 12 with averages 5, 1, 5 and 2.
+        const std::pair<int, int> birds[] = {{11, 5}, {10, 1}, {11, 5}, {12, 2}};
+        for (int i = 0; i < 4; ++i) {
+            PigeonRecord pigeon = Pigeon(i + 1, QString::number(i + 1));
+            pigeon.raceEntries = birds[i].first;
+            pigeon.averagePosition = birds[i].second;
+            data.pigeons[pigeon.id] = pigeon;
+        }
+        QCOMPARE(RankBestPigeons(data), (std::vector<int>{4, 1, 3}));
+        data.pigeons.clear();
+        QVERIFY(RankBestPigeons(data).empty());
+    }
+
+    void resultsPageIsTheFixedText() {
+        TestDataDir dir;
+        AppData data;
+        data.pigeons[1] = Pigeon(1, u"555"_s, u"Grom"_s);
+        FlewPositions(data, 1, {3, 0});
+        data.races[1].miejscowosc = u"Gniezno"_s;
+        const PigeonRaceResults results = CollectRaceResults(data, 1);
+        const QString path = dir.path() + u"/wyniki.html"_s;
+        QVERIFY(WriteResultsPage(path, results.rows, data.pigeons[1]));
+        const QString expected =
+            kFrame + u"<h2>Racing Results of PL 0207 2024 555 [Grom]</h2>"_s + kTableHead +
+            u"<tr valign=top>\r\n<td>1</td><td>Hanower</td><td>słonecznie</td><td>3</td><td>"_s +
+            FormatTime(results.rows[0].arrival) +
+            u"</td><td>1192.86</td></tr>\r\n<tr valign=top>\r\n<td>2</td><td>Gniezno</td>"
+            u"<td>słonecznie</td><td>0</td><td>"_s +
+            FormatTime(results.rows[1].arrival) + u"</td><td>1192.86</td></tr>\r\n</table>"_s;
+        QCOMPARE(FileBytes(path), Utf16File(expected));
+
+        // A pigeon without entries: frame, heading, table head and the end only.
+        QVERIFY(WriteResultsPage(path, {}, Pigeon(2, u"9"_s)));
+        QCOMPARE(FileBytes(path),
+                 Utf16File(kFrame + u"<h2>Racing Results of PL 0207 2024 9</h2>"_s + kTableHead +
+                           u"</table>"_s));
+        // A name is shown as typed, never taken as markup.
+        QVERIFY(ResultsPageHtml({}, Pigeon(3, u"1"_s, u"<b>O'Neil & \"Syn\""_s))
+                    .contains(u"[&lt;b&gt;O'Neil &amp; &quot;Syn&quot;]"_s));
+        // A file that cannot be written is reported.
+        QVERIFY(!WriteResultsPage(dir.path() + u"/missing/folder/x.html"_s, {}, Pigeon(2, {})));
+    }
+
+    void racePage() {
+        TestDataDir dir;
+        AppData data;
+        data.pigeons[1] = Pigeon(1, u"555"_s, u"<i>Grom</i>"_s);
+        RaceRecord race =
+            Race(4, 612, 347, ComposeLocalTime(2025, 6, 14, 7, 15, 0), u"Gotha <Niemcy>"_s);
+        race.kategoria = 2;
+        race.kategoria2 = 4;
+        race.notatki = u"wiatr\npołudniowy"_s;
+        FlyerRecord flyer = Flyer(1, 4, 1, ComposeLocalTime(2025, 6, 14, 14, 21, 7), 12);
+        flyer.PunktySekcja = 48.5f;
+        race.flyers = {flyer, Flyer(2, 4, 1, ComposeLocalTime(2025, 6, 15, 6, 2, 0), 0)};
+        const QString page = RacePageHtml(data, race);
+        for (const QString& part :
+             {u"<h2>Race Gotha &lt;Niemcy&gt;</h2>"_s, u"14/06/25, 07:15:00"_s, u"612 km 347 m"_s,
+              u"B / M"_s, u"wiatr<br>południowy"_s,
+              u"<td>PL 0207 2024 555 [&lt;i&gt;Grom&lt;/i&gt;]</td><td>14:21:07</td><td>12</td>"_s,
+              u"<td>48.5</td><td>1437.04</td>"_s, u"<td>15/06/25, 06:02:00</td>"_s})
+            QVERIFY2(page.contains(part), qPrintable(part));
+        QVERIFY(WriteRacePage(RacePagePath(), data, race));
+        QCOMPARE(ReadTextFile(RacePagePath()).mid(1), page);
+        QCOMPARE(RacePagePath(), dir.path() + u"/gx_lot.html"_s);
+    }
+
+    void distanceCalculator_data() {
+        QTest::addColumn<QList<double>>("points"); // lat1 d m s, lon1 d m s, lat2..., lon2...
+        QTest::addColumn<double>("kilometres");
+        const double arc = 0.0174532925239284 * 6367.0;
+        QTest::newRow("equal points")
+            << QList<double>{52, 13, 5, 21, 0, 40, 52, 13, 5, 21, 0, 40} << 0.0;
+        QTest::newRow("a degree along the equator")
+            << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0} << arc;
+        QTest::newRow("a degree along a meridian")
+            << QList<double>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << arc;
+        QTest::newRow("minutes above 59 add up")
+            << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 60, 0} << arc;
+    }
+
+    void distanceCalculator() {
+        QFETCH(QList<double>, points);
+        QFETCH(double, kilometres);
+        const auto angle = [&points](int i) {
+            return AngleInRadians(points[i], points[i + 1], points[i + 2]);
+        };
+        const double distance = GreatCircleDistance(angle(0), angle(3), angle(6), angle(9));
+        QVERIFY2(std::abs(distance - kilometres) < 1e-6, qPrintable(QString::number(distance)));
+        if (kilometres > 0) {
+            QCOMPARE(FormatNumber(distance), u"111.125"_s); // "about 111.1 km"
+            // Statute miles for 'S'; any other letter gives nautical miles.
+            const double c = distance / 6367.0;
+            QCOMPARE(GreatCircleDistance(angle(0), angle(3), angle(6), angle(9), u'S'), c * 3956.0);
+            QCOMPARE(GreatCircleDistance(angle(0), angle(3), angle(6), angle(9), u'X'), c * 3437.7);
+        }
+    }
+
+    void velocityCalculator() {
+        const std::optional<FlightVelocity> hour = VelocityOfFlight(1, 0, 0, 72.0f);
+        QVERIFY(hour);
+        QCOMPARE(ThreeDigits(hour->metresPerSecond), u"20"_s);
+        QCOMPARE(ThreeDigits(hour->kilometresPerHour), u"72"_s);
+        const std::optional<FlightVelocity> race = VelocityOfFlight(7, 6, 7, 612.347f);
+        QCOMPARE(ThreeDigits(race->metresPerSecond), u"24"_s);
+        QCOMPARE(ThreeDigits(race->kilometresPerHour), u"86.2"_s);
+        QVERIFY(!VelocityOfFlight(0, 0, 0, 72.0f));
+        QVERIFY(!VelocityOfFlight(0, -5, 0, 72.0f));
+        // Hours past the range of int seconds still give a finite answer.
+        QVERIFY(VelocityOfFlight(2'000'000, 0, 0, 72.0f));
+    }
+
+    void branchSearch_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("EŁK") << u"EŁK"_s << QStringList{u"013   - EŁK, Oddział: Białystok"_s};
+        QTest::newRow("07") << u"07"_s
+                            << QStringList{u"07    - BIAŁA PODLASKA, Oddział: Biała Podlaska"_s,
+                                           u"070    PUCK, Oddział: GDAŃSK"_s,
+                                           u"0207   LEGNICA, Oddział: LEGNICA"_s};
+        QTest::newRow("nothing") << u"XYZ"_s << QStringList{};
+    }
+
+    void branchSearch() {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        TestDataDir dir;
+        const std::vector<BranchDistrict> table = LoadBranchTable();
+        QCOMPARE(table.front().entries.first(), u"07    - BIAŁA PODLASKA"_s);
+        QString expected;
+        for (const QString& line : lines)
+            expected += line + u"\r\n"_s;
+        QCOMPARE(SearchBranches(table, text), expected);
+        // Searching again lists each match once.
+        QCOMPARE(SearchBranches(table, text), expected);
+    }
+
+    void branchTable() {
+        TestDataDir dir;
+        // The shipped table goes into the data folder once; a user's completed copy stays.
+        QVERIFY(InstallShippedFiles());
+        QVERIFY(QFile::exists(BranchTablePath()));
+        const std::vector<BranchDistrict> shipped = LoadBranchTable();
+        int entries = 0;
+        for (const BranchDistrict& district : shipped)
+            entries += static_cast<int>(district.entries.size());
+        QCOMPARE(entries, 32);
+        QCOMPARE(SearchBranches(shipped, {}).count(u"\r\n"_s), 32);
+
+        QString text = ReadTextFile(BranchTablePath());
+        text += u"\nŁÓDŹ\t0139\tZGIERZ\nBiała Podlaska\t0386\tTERESPOL\nNOWY OKRĘG\t0999\tTEST\n"
+                u"KATOWICE\t0110\n"_s;
+        QVERIFY(WriteTextFile(BranchTablePath(), text));
+        QVERIFY(InstallShippedFiles());
+        const std::vector<BranchDistrict> completed = LoadBranchTable();
+        QStringList names;
+        for (const BranchDistrict& district : completed)
+            names.append(district.name);
+        // Districts in the association's order, an unknown one last; numbers in order.
+        QCOMPARE(names.indexOf(u"ŁÓDŹ"_s), names.indexOf(u"LEGNICA"_s) + 1);
+        QCOMPARE(names.last(), u"NOWY OKRĘG"_s);
+        QCOMPARE(completed.front().entries.at(5), u"0386  - TERESPOL"_s);
+        QCOMPARE(SearchBranches(completed, u"ZGIERZ"_s), u"0139   ZGIERZ, Oddział: ŁÓDŹ\r\n"_s);
+        QCOMPARE(completed.back().entries, QStringList{u"0999   TEST"_s});
+
+        // A table that cannot be read falls back to the shipped one.
+        QVERIFY(QFile::remove(BranchTablePath()));
+        QVERIFY(QDir().mkpath(BranchTablePath()));
+        QCOMPARE(LoadBranchTable().size(), shipped.size());
+    }
+
+    void changesKeepTheTotalsOfAReload() {
+        TestDataDir dir;
+        AppData data; // loft 1, no loft rows needed
+        QVERIFY(data.SelectLoft(1).ok());
+        PigeonRecord pigeon = Pigeon(0, u"1"_s);
+        pigeon.idLoft = 1;
+        QVERIFY(data.SavePigeon(-1, pigeon).ok());
+        RaceRecord race = Race(-1, 250, 500, 25200);
+        QVERIFY(data.SaveRace(-1, race).ok());
+        AddLoadedRace(data, race);
+        for (int position : {4, 9}) {
+            FlyerRecord flyer = Flyer(-1, race.id, pigeon.id, 37800, position);
+            flyer.id_hodowli = 1;
+            QVERIFY(data.SaveFlyer(-1, flyer).ok());
+            AddLoadedFlyer(data, flyer);
+        }
+        FlyerRecord edited = data.races[0].flyers[0];
+        edited.nr_konkursu = 2;
+        edited.DataCzasPrzylotu = 25200; // no velocity any more
+        QVERIFY(data.SaveFlyer(edited.id, edited).ok());
+        ReplaceLoadedFlyer(data, edited);
+        RaceRecord longer = data.races[0];
+        longer.odleglosckm = 300;
+        QVERIFY(data.SaveRace(longer.id, longer).ok());
+        ReplaceLoadedRace(data, longer);
+        QCOMPARE(data.races[0].flyers.size(), 2u);
+
+        const auto sameAsReload = [&data, &pigeon] {
+            AppData reloaded;
+            QVERIFY(reloaded.SelectLoft(1).ok());
+            const PigeonRecord& a = data.pigeons.at(pigeon.id);
+            const PigeonRecord& b = reloaded.pigeons.at(pigeon.id);
+            QCOMPARE(a.raceEntries, b.raceEntries);
+            QCOMPARE(a.positionSum, b.positionSum);
+            QCOMPARE(a.averagePosition, b.averagePosition);
+            QCOMPARE(a.velocitySum, b.velocitySum);
+        };
+        sameAsReload();
+        QCOMPARE(data.pigeons.at(pigeon.id).averagePosition, 5);
+
+        FlyerRecord gone = data.races[0].flyers[1];
+        QVERIFY(data.SaveFlyer(-2, gone).ok());
+        RemoveLoadedFlyer(data, gone.id_lotu, gone.id);
+        sameAsReload();
+
+        // Deleting the race takes its entries along, so a new race with the same id starts
+        // without them.
+        QVERIFY(DeleteRaceWithEntries(data, race.id).ok());
+        QVERIFY(data.races.empty());
+        QCOMPARE(data.pigeons.at(pigeon.id).raceEntries, 0);
+        QCOMPARE(DbProbe::Number(dir.pigeonsDb(), u"SELECT count(*) FROM lotniki;"_s), 0);
+        RaceRecord next = Race(-1, 10, 0, 1000);
+        QVERIFY(data.SaveRace(-1, next).ok());
+        QCOMPARE(next.id, race.id);
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        QVERIFY(reloaded.races[0].flyers.empty());
+    }
+
+    void deletingARaceIsAllOrNothing() {
+        TestDataDir dir;
+        AppData data;
+        QVERIFY(data.SelectLoft(1).ok());
+        RaceRecord race = Race(-1, 250, 0, 1000);
+        QVERIFY(data.SaveRace(-1, race).ok());
+        AddLoadedRace(data, race);
+        FlyerRecord flyer = Flyer(-1, race.id, 1, 5000, 1);
+        QVERIFY(data.SaveFlyer(-1, flyer).ok());
+        // Another connection holds the file locked: nothing is deleted, nothing leaves memory.
+        sqlite3* other = nullptr;
+        QCOMPARE(sqlite3_open(dir.pigeonsDb().toUtf8().constData(), &other), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(other, "BEGIN EXCLUSIVE;", nullptr, nullptr, nullptr), SQLITE_OK);
+        const DbResult locked = DeleteRaceWithEntries(data, race.id);
+        sqlite3_exec(other, "ROLLBACK;", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        QVERIFY(locked.failed());
+        QCOMPARE(data.races.size(), 1u);
+        QCOMPARE(DbProbe::Number(dir.pigeonsDb(), u"SELECT count(*) FROM lotniki;"_s), 1);
+        QCOMPARE(DbProbe::Number(dir.pigeonsDb(), u"SELECT count(*) FROM loty;"_s), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRacingCore)
+#include "tst_racingcore.moc"
