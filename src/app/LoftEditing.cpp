@@ -10,6 +10,8 @@ namespace LoftEditing {
 
 namespace {
 
+const QString kLoftNameTaken = u"A loft named \"%1\" exists already. Choose another name."_s;
+
 bool ValidLoft(const AppData& data, int loftIndex) {
     return loftIndex >= 0 && loftIndex < static_cast<int>(data.lofts.size());
 }
@@ -35,12 +37,16 @@ bool ConfirmDelete(QWidget* parent, const QString& what) {
 
 std::optional<int> AddLoft(AppData& data, QWidget* parent, const QString& title) {
     CDodajEdytujHodowle dialog(title, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
     LoftRecord loft;
-    loft.name = dialog.name();
-    loft.description = dialog.description();
-    if (!Stored(parent, data.SaveLoft(-1, loft)) || loft.id <= 0)
+    dialog.SetStore(
+        [&data, &loft](const QString& name, const QString& description) {
+            loft = LoftRecord{};
+            loft.name = name;
+            loft.description = description;
+            return data.SaveLoft(-1, loft);
+        },
+        kLoftNameTaken);
+    if (dialog.exec() != QDialog::Accepted || loft.id <= 0)
         return std::nullopt;
     data.lofts.push_back(loft);
     return static_cast<int>(data.lofts.size()) - 1;
@@ -49,19 +55,23 @@ std::optional<int> AddLoft(AppData& data, QWidget* parent, const QString& title)
 bool EditLoft(AppData& data, QWidget* parent, int loftIndex, const QString& title) {
     if (!ValidLoft(data, loftIndex))
         return false;
-    LoftRecord& loaded = data.lofts[size_t(loftIndex)];
+    const LoftRecord loaded = data.lofts[size_t(loftIndex)];
     CDodajEdytujHodowle dialog(title, parent);
     dialog.setName(loaded.name);
     dialog.setDescription(loaded.description);
+    dialog.SetStore(
+        [&data, &loaded](const QString& name, const QString& description) {
+            LoftRecord edited = loaded;
+            edited.name = name;
+            edited.description = description;
+            return data.SaveLoft(edited.id, edited);
+        },
+        kLoftNameTaken);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    LoftRecord edited = loaded;
-    edited.name = dialog.name();
-    edited.description = dialog.description();
-    if (!Stored(parent, data.SaveLoft(edited.id, edited)))
-        return false;
-    loaded.name = edited.name;
-    loaded.description = edited.description;
+    LoftRecord& loft = data.lofts[size_t(loftIndex)];
+    loft.name = dialog.name();
+    loft.description = dialog.description();
     return true;
 }
 
@@ -81,16 +91,21 @@ std::optional<int> AddCategory(AppData& data, QWidget* parent, int loftIndex,
                                const QString& title) {
     if (!ValidLoft(data, loftIndex))
         return std::nullopt;
+    const int loftId = data.lofts[size_t(loftIndex)].id;
     CDodajEdytujKategorie dialog(title, parent);
-    if (dialog.exec() != QDialog::Accepted)
+    CategoryRecord category;
+    dialog.SetStore(
+        [&data, &category, loftId](const QString& name, const QString& description) {
+            category = CategoryRecord{};
+            category.name = name;
+            category.description = description;
+            category.idLoft = loftId;
+            return data.SaveCategory(-1, category);
+        },
+        {});
+    if (dialog.exec() != QDialog::Accepted || category.id <= 0)
         return std::nullopt;
     LoftRecord& loft = data.lofts[size_t(loftIndex)];
-    CategoryRecord category;
-    category.name = dialog.name();
-    category.description = dialog.description();
-    category.idLoft = loft.id;
-    if (!Stored(parent, data.SaveCategory(-1, category)) || category.id <= 0)
-        return std::nullopt;
     loft.categories.push_back(category);
     return static_cast<int>(loft.categories.size()) - 1;
 }
@@ -99,21 +114,25 @@ bool EditCategory(AppData& data, QWidget* parent, int loftIndex, int categoryInd
                   const QString& title) {
     if (!ValidCategory(data, loftIndex, categoryIndex))
         return false;
-    LoftRecord& loft = data.lofts[size_t(loftIndex)];
-    CategoryRecord& loaded = loft.categories[size_t(categoryIndex)];
+    const int loftId = data.lofts[size_t(loftIndex)].id;
+    const CategoryRecord loaded = data.lofts[size_t(loftIndex)].categories[size_t(categoryIndex)];
     CDodajEdytujKategorie dialog(title, parent);
     dialog.setName(loaded.name);
     dialog.setDescription(loaded.description);
+    dialog.SetStore(
+        [&data, &loaded, loftId](const QString& name, const QString& description) {
+            CategoryRecord edited = loaded;
+            edited.name = name;
+            edited.description = description;
+            edited.idLoft = loftId;
+            return data.SaveCategory(edited.id, edited);
+        },
+        {});
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    CategoryRecord edited = loaded;
-    edited.name = dialog.name();
-    edited.description = dialog.description();
-    edited.idLoft = loft.id;
-    if (!Stored(parent, data.SaveCategory(edited.id, edited)))
-        return false;
-    loaded.name = edited.name;
-    loaded.description = edited.description;
+    CategoryRecord& category = data.lofts[size_t(loftIndex)].categories[size_t(categoryIndex)];
+    category.name = dialog.name();
+    category.description = dialog.description();
     return true;
 }
 

@@ -9,7 +9,7 @@ class QWidget;
 
 // The loft and category edits that the main window and the manager share: each opens its
 // dialog, writes the change, keeps the loaded lofts in step and tells the user of a failure.
-// A name the database already has is refused without a message.
+// A loft name the database already has is refused with a message, and the dialog stays open.
 namespace LoftEditing {
 
 /// The index of the appended loft, or nothing.

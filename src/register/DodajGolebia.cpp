@@ -115,13 +115,24 @@ void CDodajGolebia::accept() {
 
     m_working.id = -1;
     m_working.dateAdded = QDateTime::currentSecsSinceEpoch();
-    if (const DbResult result = m_data.SavePigeon(-1, m_working); !result.ok()) {
+    const DbResult result =
+        m_list ? m_list->StoreNewPigeon(m_working) : m_data.SavePigeon(-1, m_working);
+    if (!result.ok()) {
         MessageBox::ShowFailure(this, result);
         return;
     }
     ++m_added;
-    if (m_list)
-        m_list->AppendNewPigeon(m_working);
-    if (!m_keepOpen->isChecked())
+    if (!m_keepOpen->isChecked()) {
         QDialog::accept();
+        return;
+    }
+    // The next "Add" makes another pigeon from the same fields; nothing of the stored one
+    // (its id, photos, documents, treatments) stays in the editor.
+    m_working.id = -1;
+    m_working.dateAdded = -1;
+    m_working.photos.clear();
+    m_working.documents.clear();
+    m_working.treatments.clear();
+    for (int page : {Documents, Treatments, Photos})
+        m_pages[size_t(page)]->Load();
 }

@@ -92,9 +92,10 @@ void CDodajGolebiaTab3::AddPhoto() {
         return;
     const QString file = FileDialog::ChooseOpenFile(
         this, u"Add new photo"_s,
-        u"JPEG files (*.jpg *.jpeg);;Bitmap files (*.bmp);;Compuserve files (*.gif);;"
-        u"TIFF files (*.tif *.tiff);;All Picture Files (*.jpg *.jpeg *.bmp *.gif *.tif *.tiff);;"
-        u"All Files (*)"_s);
+        FileDialog::QtFilter(
+            u"JPEG files (*.jpg;*.jpeg)|*.jpg; *.jpeg|Bitmap files (*.bmp)|*.bmp|Compuserve files "
+            u"(*.gif)|*.gif|TIFF files (*.tif;*.tiff)|*.tif; *.tiff|All Picture Files|*.jpg; "
+            u"*.jpeg; *.bmp; *.gif; *.tif; *.tiff|All Files (*.*)|*.*||"_s));
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     PhotoRecord photo;
@@ -117,8 +118,11 @@ void CDodajGolebiaTab3::DeleteCurrentPhoto() {
     const int row = m_list->currentRow();
     if (row < 0 || row >= static_cast<int>(m_working.photos.size()))
         return;
-    m_picture->ShowPlaceholder(Artwork::DefaultPortrait());
     PhotoRecord photo = m_working.photos[size_t(row)];
+    if (!MessageBox::AskYesNo(this, u"Do you want to delete the selected photo?"_s,
+                              u"Are you sure?"_s))
+        return;
+    m_picture->ShowPlaceholder(Artwork::DefaultPortrait());
     if (const DbResult result = m_data.DeletePhoto(photo); !result.ok()) {
         MessageBox::ShowFailure(this, result);
         return;
@@ -161,8 +165,10 @@ void CDodajGolebiaTab4::AddDocument() {
         return;
     const QString file = FileDialog::ChooseOpenFile(
         this, u"Add new document"_s,
-        u"Microsoft Office documents (*.doc *.docx *.xls *.xlsx);;Bitmap files (*.bmp);;"
-        u"PDF (*.pdf);;TIFF files (*.tif *.tiff);;All Files (*)"_s);
+        FileDialog::QtFilter(
+            u"Dokumenty Microsoft Office (*.doc;*.xls)|*.doc; *.docx|Bitmap files (*.bmp)|*.bmp|"
+            u"PDF (*.pdf)|*.pdf|TIFF files (*.tif;*.tiff)|*.tif; *.tiff|Wszystkie pliki|*.*; "
+            u"*.jpeg; *.bmp; *.gif; *.tif; *.tiff|All Files (*.*)|*.*||"_s));
     if (file.isEmpty() || !QFileInfo(file).isFile())
         return;
     DocumentRecord document;
@@ -208,7 +214,20 @@ void CDodajGolebiaTab4::OpenCurrentDocument() {
         MessageBox::ShowMessage(this, u"Please select document."_s);
         return;
     }
-    ExternalPrograms::OpenUrl(QUrl::fromLocalFile(DocumentPath(m_working.documents[size_t(row)])));
+    DocumentRecord& document = m_working.documents[size_t(row)];
+    const QString path = DocumentPath(document);
+    if (!QFileInfo::exists(path)) {
+        MessageBox::ShowMessage(
+            this, u"The stored file of \"%1\" is missing:\n%2"_s.arg(document.name, path), {},
+            QMessageBox::Warning);
+        return;
+    }
+    if (!ExternalPrograms::OpenUrl(QUrl::fromLocalFile(path)))
+        MessageBox::ShowMessage(
+            this,
+            u"No program to open \"%1\" was found on this system.\nThe file is kept at\n%2"_s.arg(
+                document.name, path),
+            {}, QMessageBox::Warning);
 }
 
 CDodajGolebiaTab5::CDodajGolebiaTab5(AppData& appData, PigeonRecord& working, QWidget* parent)

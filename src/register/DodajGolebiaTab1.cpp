@@ -8,6 +8,7 @@
 #include "storage/Formatting.h"
 #include "ui/Artwork.h"
 #include "ui/DateFields.h"
+#include "ui/LongText.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
@@ -37,6 +38,7 @@ QComboBox* Box(QWidget* parent, const QString& name, bool editable = false) {
     box->setObjectName(name);
     box->setEditable(editable);
     box->setInsertPolicy(QComboBox::NoInsert);
+    KeepComboNarrow(box);
     return box;
 }
 
@@ -84,8 +86,8 @@ CDodajGolebiaTab1::CDodajGolebiaTab1(AppData& appData, PigeonRecord& working, QW
     , m_status(Box(this, u"status"_s))
     , m_breeder(Box(this, u"breeder"_s))
     , m_owner(Box(this, u"owner"_s))
-    , m_sire(new QLabel(this))
-    , m_dam(new QLabel(this))
+    , m_sire(new ElidedLabel(this))
+    , m_dam(new ElidedLabel(this))
     , m_photo(new PictureBox(this, PictureBox::Mode::Stretched))
     , m_hideInSearch(new QCheckBox(u"Don't show in the search pigeon dialog box"_s, this))
     , m_ignoreInPrint(new QCheckBox(u"Ignore during print category"_s, this)) {
@@ -206,7 +208,13 @@ int CDodajGolebiaTab1::IdOfBox(const QComboBox* box, int fallback) const {
 }
 
 void CDodajGolebiaTab1::RefillLookups() {
-    FillMapBox(m_colour, Entries(m_data.colours), m_working.idColour);
+    // The colour box takes typed text too; its "none" entry is empty so that a typed colour
+    // does not start with the blank the lookup list holds for it.
+    std::vector<std::pair<int, QString>> colours = Entries(m_data.colours);
+    for (auto& [id, name] : colours)
+        if (id == 0)
+            name.clear();
+    FillMapBox(m_colour, colours, m_working.idColour);
     if (m_colour->currentIndex() < 0)
         m_colour->setEditText(m_working.phenotype);
     FillMapBox(m_variety, Entries(m_data.varieties), m_working.idVariety);
@@ -256,6 +264,13 @@ void CDodajGolebiaTab1::ChooseParent(bool sire) {
     CWybierzPsaZListy chooser(m_data, sire ? ChooseCocks : ChooseHens, this);
     if (chooser.exec() != QDialog::Accepted || chooser.ResultFlag() != 1)
         return;
+    if (m_working.id >= 1 && chooser.ChosenId() == m_working.id) {
+        MessageBox::ShowMessage(this,
+                                sire ? u"A pigeon cannot be its own sire."_s
+                                     : u"A pigeon cannot be its own dam."_s,
+                                {}, QMessageBox::Warning);
+        return;
+    }
     (sire ? m_working.idSire : m_working.idDam) = chooser.ChosenId();
     ShowParents();
 }

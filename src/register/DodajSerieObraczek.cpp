@@ -1,5 +1,6 @@
 #include "register/DodajSerieObraczek.h"
 
+#include "register/RingSeries.h"
 #include "ui/MessageBox.h"
 
 #include <QFormLayout>
@@ -18,24 +19,26 @@ QLineEdit* Edit(QWidget* parent, const QString& name, const QString& text = {}) 
     return edit;
 }
 
-// A whole number of 0 or more, or nothing.
-std::optional<qint64> Unsigned(const QString& text) {
+// A ring number as the field holds it: a whole number from 0 to kMaxRingNumber, or nothing.
+std::optional<qint64> RingNumber(const QString& text) {
     bool ok = false;
     const qint64 value = text.trimmed().toLongLong(&ok);
-    if (!ok || value < 0)
+    if (!ok || value < 0 || value > kMaxRingNumber)
         return std::nullopt;
     return value;
 }
 
 } // namespace
 
-CDodajSerieObraczek::CDodajSerieObraczek(QWidget* parent)
+CDodajSerieObraczek::CDodajSerieObraczek(std::function<DbResult(const CDodajSerieObraczek&)> store,
+                                         QWidget* parent)
     : BannerDialog(parent)
     , m_country(Edit(this, u"country"_s))
     , m_union(Edit(this, u"union"_s))
     , m_year(Edit(this, u"year"_s))
     , m_startEdit(Edit(this, u"startNumber"_s, u"0"_s))
-    , m_endEdit(Edit(this, u"endNumber"_s, u"0"_s)) {
+    , m_endEdit(Edit(this, u"endNumber"_s, u"0"_s))
+    , m_store(std::move(store)) {
     setObjectName(u"ringSeriesDialog"_s);
     setWindowTitle(u"Add new serie of rings"_s);
     setBannerTitle(u"Add new serie of rings"_s);
@@ -73,16 +76,29 @@ QString CDodajSerieObraczek::Year() const {
 }
 
 void CDodajSerieObraczek::accept() {
-    const std::optional<qint64> start = Unsigned(m_startEdit->text());
-    const std::optional<qint64> end = Unsigned(m_endEdit->text());
+    const std::optional<qint64> start = RingNumber(m_startEdit->text());
+    const std::optional<qint64> end = RingNumber(m_endEdit->text());
     if (!start || !end) {
         MessageBox::ShowMessage(
-            this, u"Start Number and End Number must be whole numbers of 0 or more."_s, {},
-            QMessageBox::Warning);
+            this,
+            u"Start Number and End Number must be whole numbers from 0 to %1."_s.arg(
+                kMaxRingNumber),
+            {}, QMessageBox::Warning);
         (start ? m_endEdit : m_startEdit)->setFocus();
+        return;
+    }
+    if (const QString problem = RingSeriesProblem(*start, *end); !problem.isEmpty()) {
+        MessageBox::ShowMessage(this, problem, u"Error! Too much rings"_s);
+        m_endEdit->setFocus();
         return;
     }
     m_start = *start;
     m_end = *end;
+    if (m_store) {
+        if (const DbResult result = m_store(*this); !result.ok()) {
+            MessageBox::ShowFailure(this, result);
+            return;
+        }
+    }
     QDialog::accept();
 }

@@ -81,9 +81,8 @@ void LookupListDialog::DeleteSelected() {
 CWyborKoloru::CWyborKoloru(AppData& appData, int mode, QWidget* parent)
     : LookupListDialog(appData, LookupOfMode(mode), u"Manage colors"_s, parent) {
     setObjectName(u"lookupManager"_s);
-    const char16_t* const captions[] = {u"Manage colors", u"Manage Variety", u"Manage lines",
-                                        u"Manage eye colours"};
-    setWindowTitle(QString::fromUtf16(captions[std::clamp(mode, 1, 4) - 1]));
+    // The window has no caption of its own; the heading names it.
+    setWindowTitle(u" "_s);
 }
 
 Lookup CWyborKoloru::LookupOfMode(int mode) {

@@ -1,6 +1,7 @@
 #include "register/PrzeniesPsa.h"
 
 #include "storage/AppData.h"
+#include "ui/LongText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +18,7 @@ CPrzeniesPsa::CPrzeniesPsa(const AppData& appData, QWidget* parent)
     setObjectName(u"moveDialog"_s);
     setWindowTitle(u"Copy/Move to category..."_s);
     m_category->setObjectName(u"category"_s);
+    KeepComboNarrow(m_category);
     m_copy->setObjectName(u"copy"_s);
     if (appData.currentLoft >= 0)
         for (const CategoryRecord& category : appData.lofts[size_t(appData.currentLoft)].categories)

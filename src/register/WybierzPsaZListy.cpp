@@ -7,6 +7,7 @@
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "ui/Banner.h"
+#include "ui/LongText.h"
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
@@ -28,8 +29,8 @@ CWybierzPsaZListy::CWybierzPsaZListy(AppData& appData, int mode, QWidget* parent
     , m_search(new QLineEdit(this))
     , m_list(new QListWidget(this))
     , m_category(new QComboBox(this))
-    , m_band(new QLabel(this))
-    , m_colour(new QLabel(this))
+    , m_band(new ElidedLabel(this))
+    , m_colour(new ElidedLabel(this))
     , m_summary(new QLabel(this)) {
     setObjectName(u"pigeonChooser"_s);
     setWindowTitle(u"Select pigeon + eneter band nr to find pigeon faster"_s);
@@ -42,7 +43,8 @@ CWybierzPsaZListy::CWybierzPsaZListy(AppData& appData, int mode, QWidget* parent
     m_band->setFont(CaptionFont(22));
     m_colour->setFont(CaptionFont(16, false));
     m_summary->setFont(CaptionFont(16, false));
-    m_summary->setWordWrap(true);
+    LetLabelWrapAnywhere(m_summary);
+    KeepComboNarrow(m_category);
 
     m_category->addItem(u"All Pigeons"_s);
     if (m_data.currentLoft >= 0)

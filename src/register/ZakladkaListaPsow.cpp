@@ -6,7 +6,6 @@
 #include "register/PodgladZdjec.h"
 #include "register/PreviewPages.h"
 #include "register/PrzeniesPsa.h"
-#include "register/RingSeries.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "ui/Artwork.h"
@@ -246,7 +245,7 @@ void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
     painter.setFont(CaptionFont(12, false));
     painter.setPen(QColor(120, 140, 175));
     painter.drawText(QRect(5, 390, 205, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                     u"Click the photo to browse all photos"_s);
+                     u"Click the photo for all photos"_s);
 
     // The preview bar with its five captions.
     const QRect bar(QPoint(240, height() - 22), QPoint(957, height() - 1));
@@ -392,12 +391,13 @@ void CZakladkaListaPsow::AddPigeon() {
         MessageBox::ShowMessage(this, u"Error - cannot add pigeon."_s);
 }
 
-void CZakladkaListaPsow::AppendNewPigeon(const PigeonRecord& pigeon) {
-    if (const DbResult result = m_data.AddCategoryLink(CurrentCategoryId(), pigeon.id);
-        !result.ok())
-        MessageBox::ShowFailure(this, result);
-    m_model->SetRow(-1, pigeon);
-    UpdateCategoryCount();
+DbResult CZakladkaListaPsow::StoreNewPigeon(PigeonRecord& pigeon) {
+    DbResult result = m_data.AddPigeonToCategory(pigeon, CurrentCategoryId());
+    if (result.ok()) {
+        m_model->SetRow(-1, pigeon);
+        UpdateCategoryCount();
+    }
+    return result;
 }
 
 void CZakladkaListaPsow::MoveCurrent() {
@@ -450,7 +450,8 @@ void CZakladkaListaPsow::DeleteCurrent() {
     const int row = m_data.currentPigeon;
     if (row < 0 || m_data.currentLoft < 0 || m_data.currentCategory < 0)
         return;
-    if (!MessageBox::AskYesNo(this, u"Do you want delete selected pigeon?"_s, u"Are you sure?"_s))
+    if (!MessageBox::AskYesNo(this, u"Do you want delete selected pigeon?"_s, u"Are you sure?"_s,
+                              QMessageBox::Warning))
         return;
     const int id = m_model->PigeonAt(row);
     // A row whose pigeon is not loaded has only its link to remove.
@@ -472,26 +473,19 @@ void CZakladkaListaPsow::AddRingSeries() {
                                 u"Error"_s);
         return;
     }
-    CDodajSerieObraczek dialog(this);
+    std::vector<int> ids;
+    const auto store = [this, &ids](const CDodajSerieObraczek& series) {
+        PigeonRecord model;
+        model.idLoft = m_data.CurrentLoftId();
+        model.country = series.Country();
+        model.branch = series.Union();
+        model.year = series.Year();
+        return m_data.AddRingSeries(model, series.StartNumber(), series.EndNumber(),
+                                    CurrentCategoryId(), ids);
+    };
+    CDodajSerieObraczek dialog(store, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (const QString problem = RingSeriesProblem(dialog.StartNumber(), dialog.EndNumber());
-        !problem.isEmpty()) {
-        MessageBox::ShowMessage(this, problem, u"Error! Too much rings"_s);
-        return;
-    }
-    PigeonRecord model;
-    model.idLoft = m_data.CurrentLoftId();
-    model.country = dialog.Country();
-    model.branch = dialog.Union();
-    model.year = dialog.Year();
-    std::vector<int> ids;
-    if (const DbResult result = m_data.AddRingSeries(model, dialog.StartNumber(),
-                                                     dialog.EndNumber(), CurrentCategoryId(), ids);
-        !result.ok()) {
-        MessageBox::ShowFailure(this, result);
-        return;
-    }
     for (int id : ids)
         m_model->SetRow(-1, m_data.FindPigeon(id));
     UpdateCategoryCount();

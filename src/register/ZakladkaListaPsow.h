@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/DbSession.h"
 #include "ui/TabPage.h"
 
 #include <QRect>
@@ -44,8 +45,9 @@ public:
     void ClearList();
     /// Writes one row from a pigeon; -1 appends. Returns the row.
     int SetRow(int row, const PigeonRecord& pigeon);
-    /// Enters a newly stored pigeon: linked to the current category and appended as a row.
-    void AppendNewPigeon(const PigeonRecord& pigeon);
+    /// Stores a new pigeon in the current category (pigeon and link together) and appends its
+    /// row; the record takes the new id.
+    DbResult StoreNewPigeon(PigeonRecord& pigeon);
     /// Selects a row as a click would (-1 for a click below the last row).
     void SelectRow(int row);
     void ShowPreviewPage(int page);

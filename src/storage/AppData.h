@@ -67,6 +67,11 @@ public:
 
     // Writers with the mode convention.
     DbResult SavePigeon(int mode, PigeonRecord& pigeon);
+    /// Inserts a new pigeon and links it to a category, both or neither; the record takes the
+    /// new id.
+    DbResult AddPigeonToCategory(PigeonRecord& pigeon, int categoryId);
+    /// The most rings one series may hold.
+    static constexpr int kMaxRingSeries = 100;
     /// Inserts one pigeon per ring number from first to last (copies of model) and links each
     /// to the category, all or nothing. The new ids go to newIds in ring order.
     DbResult AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last, int categoryId,
@@ -116,4 +121,7 @@ public:
     DbResult AddDocument(DocumentRecord& document);
     DbResult DeletePhoto(PhotoRecord& photo);
     DbResult DeleteDocument(DocumentRecord& document);
+
+private:
+    DbResult InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId);
 };

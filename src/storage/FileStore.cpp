@@ -83,20 +83,20 @@ DbResult StoreFile(DbSession& session, const QString& insertSql, const SqlValues
     return DbResult::Done();
 }
 
-// The row goes first; the file is removed only when the row is gone, and a file that cannot be
-// removed keeps its row.
+// The row goes first and the file only once that delete is committed: a delete that fails
+// (a locked or read-only database) keeps both. A file that cannot be removed afterwards is
+// only a leftover that no row points at.
 DbResult RemoveStoredFile(DbSession& session, const QString& table, int id, const QString& path) {
-    const auto close = qScopeGuard([&session] { session.Close(); });
-    if (!session.Open(PigeonsDbPath()))
-        return ResultOfFailure(session);
-    DbTransaction transaction(session);
-    if (!transaction.Begun())
-        return ResultOfFailure(session);
-    if (DbResult r = session.Run(u"DELETE FROM "_s + table + u" WHERE id = ?;"_s, {id}); !r.ok())
-        return r;
-    if (QFileInfo::exists(path) && !QFile::remove(path))
-        return DbResult::Failed(u"The file %1 could not be deleted."_s.arg(path));
-    return transaction.Commit();
+    {
+        const auto close = qScopeGuard([&session] { session.Close(); });
+        if (!session.Open(PigeonsDbPath()))
+            return ResultOfFailure(session);
+        if (DbResult r = session.Run(u"DELETE FROM "_s + table + u" WHERE id = ?;"_s, {id});
+            !r.ok())
+            return r;
+    }
+    QFile::remove(path);
+    return DbResult::Done();
 }
 
 } // namespace

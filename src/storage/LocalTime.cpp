@@ -4,8 +4,9 @@
 
 namespace {
 
+// Only -1 means "no time"; earlier times are dates before 1970 and valid.
 bool ToLocal(qint64 time, std::tm& out) {
-    if (time < 0)
+    if (time == -1)
         return false;
     const auto t = static_cast<std::time_t>(time);
     return localtime_r(&t, &out) != nullptr;

@@ -8,7 +8,8 @@
 /// when the time cannot be represented.
 qint64 ComposeLocalTime(int year, int month, int day, int hour, int minute, int second);
 
-/// Local calendar fields of a stored time; false for -1 or a time the system refuses.
+/// Local calendar fields of a stored time; false for -1 (no time) or a time the system refuses.
+/// Times before 1970 are negative and split like any other.
 struct LocalFields {
     int year = 0;
     int month = 0; // 1..12

@@ -2,9 +2,9 @@
 
 #include <QString>
 
-/// The whole file as text: UTF-16LE when it starts with FF FE (or looks like UTF-16 without a
-/// mark), otherwise UTF-8. A leading byte-order mark is kept as U+FEFF. "Error" when the file
-/// cannot be opened.
+/// The whole file as text, by its byte-order mark; without a mark UTF-16LE, unless the bytes
+/// are UTF-8 (no zero bytes, or not valid UTF-16). A leading byte-order mark is kept as U+FEFF.
+/// "Error" when the file cannot be opened.
 QString ReadTextFile(const QString& path);
 
 /// Writes text as UTF-16LE with the mark FF FE, replacing the file only once the whole text is

@@ -280,10 +280,7 @@ DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
     return result;
 }
 
-DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last,
-                                int categoryId, std::vector<int>& newIds) {
-    newIds.clear();
-    std::vector<PigeonRecord> added;
+DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId) {
     {
         const auto close = qScopeGuard([this] { runner.Close(); });
         if (!runner.Open(PigeonsDbPath()))
@@ -294,9 +291,7 @@ DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 
         const QString insert = InsertSql(u"pigeons", PigeonInsertColumns());
         const QString link =
             u"INSERT INTO kategoria_id (id_kategorii, id_golebia) VALUES ( ?, ? );"_s;
-        for (qint64 ring = first; ring <= last; ++ring) {
-            PigeonRecord pigeon = model;
-            pigeon.ringNumber = QString::number(ring);
+        for (PigeonRecord& pigeon : added) {
             if (DbResult r =
                     runner.Run(insert, ValuesFor(PigeonFields(pigeon), PigeonInsertColumns()));
                 !r.ok())
@@ -304,17 +299,44 @@ DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 
             pigeon.id = runner.LastInsertId();
             if (DbResult r = runner.Run(link, {categoryId, pigeon.id}); !r.ok())
                 return r;
-            added.push_back(std::move(pigeon));
         }
         if (DbResult r = transaction.Commit(); !r.ok())
             return r;
     }
     for (PigeonRecord& pigeon : added) {
         pigeon.BandLabel = BandLabel(pigeon);
-        newIds.push_back(pigeon.id);
-        pigeons.insert_or_assign(pigeon.id, std::move(pigeon));
+        pigeons.insert_or_assign(pigeon.id, pigeon);
     }
     return DbResult::Done();
+}
+
+DbResult AppData::AddPigeonToCategory(PigeonRecord& pigeon, int categoryId) {
+    std::vector<PigeonRecord> added{pigeon};
+    added.front().id = -1;
+    DbResult result = InsertPigeonsInCategory(added, categoryId);
+    if (result.ok())
+        pigeon = added.front();
+    return result;
+}
+
+DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last,
+                                int categoryId, std::vector<int>& newIds) {
+    newIds.clear();
+    // Counted rather than compared with last, so that a series ending at the largest number
+    // still ends.
+    if (first < 0 || last < first || last - first >= kMaxRingSeries)
+        return DbResult::Failed(
+            u"A series holds 1 to %1 rings in ascending order."_s.arg(kMaxRingSeries));
+    std::vector<PigeonRecord> added;
+    for (qint64 i = 0; i <= last - first; ++i) {
+        added.push_back(model);
+        added.back().ringNumber = QString::number(first + i);
+    }
+    DbResult result = InsertPigeonsInCategory(added, categoryId);
+    if (result.ok())
+        for (const PigeonRecord& pigeon : added)
+            newIds.push_back(pigeon.id);
+    return result;
 }
 
 DbResult AppData::SaveLoft(int mode, LoftRecord& loft) {

@@ -18,8 +18,10 @@ void PaintBanner(QPainter& painter, const QRect& client, const QString& title, i
     painter.drawPixmap(client.topLeft(), Artwork::Banner());
     painter.setFont(CaptionFont(28));
     painter.setPen(Qt::white);
-    painter.drawText(QRect(client.left() + textLeft, client.top(), client.width() - textLeft, 58),
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, title);
+    const QRect band(client.left() + textLeft, client.top(), client.width() - textLeft - 8, 58);
+    // A title wider than the window ends in an ellipsis rather than being cut off.
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                     painter.fontMetrics().elidedText(title, Qt::ElideRight, band.width()));
 }
 
 BannerDialog::BannerDialog(QWidget* parent, int textLeft)

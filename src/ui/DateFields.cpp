@@ -106,8 +106,19 @@ void DateFields::SetTime(qint64 time) {
 std::optional<QString> DateFields::Problem() const {
     if (!IsChecked())
         return std::nullopt;
-    if (!Number(m_day) || !Number(m_month) || !Number(m_year))
+    const auto day = Number(m_day);
+    const auto month = Number(m_month);
+    const auto year = Number(m_year);
+    if (!day || !month || !year)
         return u"%1: day, month and year must be whole numbers."_s.arg(m_label);
+    // Day 31 of a 30-day month rolls over to the next month, as it always has; what no calendar
+    // has is refused.
+    if (*day < 1 || *day > 31)
+        return u"%1: the day must be from 1 to 31."_s.arg(m_label);
+    if (*month < 1 || *month > 12)
+        return u"%1: the month must be from 1 to 12."_s.arg(m_label);
+    if (*year < kFirstYear || *year > kLastYear)
+        return u"%1: the year must be from %2 to %3."_s.arg(m_label).arg(kFirstYear).arg(kLastYear);
     return std::nullopt;
 }
 

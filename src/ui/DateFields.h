@@ -14,6 +14,10 @@ class DateFields : public QWidget {
     Q_OBJECT
 
 public:
+    /// The years a date may be typed in.
+    static constexpr int kFirstYear = 1900;
+    static constexpr int kLastYear = 2100;
+
     DateFields(const QString& label, bool optional, QWidget* parent = nullptr);
 
     /// Shows a stored time (local day, month, four-digit year); -1 unchecks an optional group.
@@ -21,8 +25,8 @@ public:
     bool IsChecked() const;
     void SetChecked(bool checked);
     void SetDate(int day, int month, int year);
-    /// What is wrong with the typed fields, or nothing when they are whole numbers (or the group
-    /// is off).
+    /// What is wrong with the typed fields (not whole numbers, a day, month or year out of its
+    /// range), or nothing (also when the group is off).
     std::optional<QString> Problem() const;
     /// The local time of the typed day at the given time of day, normalised as the C library
     /// does; -1 when the group is off or the system refuses the time.

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+using namespace Qt::StringLiterals;
+
 #include <deque>
 #include <optional>
 
@@ -31,6 +33,25 @@ std::optional<QString> TestAnswer(const QString& title) {
 }
 
 } // namespace
+
+QString FileDialog::QtFilter(const QString& pairs) {
+    const QStringList parts = pairs.split(u'|');
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString label = parts[i].trimmed();
+        if (label.isEmpty())
+            break;
+        // Qt reads the patterns from the last brackets, so the label's own are dropped.
+        if (const qsizetype bracket = label.indexOf(u'('); bracket > 0)
+            label = label.left(bracket).trimmed();
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts))
+            patterns.append(pattern.trimmed() == u"*.*" ? QStringLiteral("*") : pattern.trimmed());
+        patterns.removeDuplicates();
+        filters.append(label + u" ("_s + patterns.join(u' ') + u')');
+    }
+    return filters.join(u";;"_s);
+}
 
 void FileDialog::SetTestMode(bool on) {
     State().on = on;

@@ -14,6 +14,10 @@ public:
     static QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
                                   const QString& filter);
 
+    /// A filter written as "label|patterns|label|patterns||" (patterns split by ";") in the
+    /// form Qt's dialogs take. Each label keeps its words; "*.*" means every file.
+    static QString QtFilter(const QString& pairs);
+
     // Tests: with the test mode on, no dialog is shown; each call takes the next queued name
     // (nothing when none is queued).
     static void SetTestMode(bool on);

@@ -1,7 +1,49 @@
 #include "ui/ListSelection.h"
 
 #include <QAbstractItemView>
+#include <QCoreApplication>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
+#include <QTableView>
+#include <QTimer>
+
+namespace {
+
+// Keys of a list of rows. Focus makes a row current without choosing it; that row is forgotten
+// again, so that the first Down chooses the first row. Tables take Home and End to the first
+// and last cell of the row; a list of rows goes to its first and last row instead.
+class RowKeys : public QObject {
+public:
+    explicit RowKeys(QAbstractItemView* view)
+        : QObject(view)
+        , m_view(view) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            QTimer::singleShot(0, m_view, [view = m_view] {
+                if (SelectedRow(view) < 0 && view->selectionModel())
+                    view->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+            });
+            return false;
+        }
+        if (event->type() != QEvent::KeyPress || !qobject_cast<QTableView*>(m_view))
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Home && key->key() != Qt::Key_End) ||
+            (key->modifiers() & Qt::ControlModifier))
+            return false;
+        QKeyEvent rowKey(QEvent::KeyPress, key->key(), key->modifiers() | Qt::ControlModifier,
+                         key->text(), key->isAutoRepeat(), ushort(key->count()));
+        QCoreApplication::sendEvent(watched, &rowKey);
+        return true;
+    }
+
+private:
+    QAbstractItemView* m_view;
+};
+
+} // namespace
 
 int SelectedRow(const QAbstractItemView* view) {
     const QItemSelectionModel* selection = view->selectionModel();
@@ -17,6 +59,7 @@ int SelectedRow(const QAbstractItemView* view) {
 
 void FollowSelectedRow(QAbstractItemView* view, QObject* context,
                        const std::function<void(int row)>& changed) {
+    view->installEventFilter(new RowKeys(view));
     QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, context,
                      [view, changed] { changed(SelectedRow(view)); });
 }

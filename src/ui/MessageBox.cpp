@@ -11,6 +11,7 @@ struct TestState {
     std::deque<QMessageBox::StandardButton> answers;
     QStringList history;
     QStringList captions;
+    QList<QMessageBox::Icon> icons;
 };
 
 TestState& State() {
@@ -36,6 +37,10 @@ QStringList& MessageBox::Captions() {
     return State().captions;
 }
 
+QList<QMessageBox::Icon>& MessageBox::Icons() {
+    return State().icons;
+}
+
 QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, QMessageBox::Icon icon,
                                             const QString& caption, const QString& text,
                                             QMessageBox::StandardButtons buttons,
@@ -45,6 +50,7 @@ QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, QMessageBox::Icon i
     if (state.on) {
         state.history.append(text);
         state.captions.append(title);
+        state.icons.append(icon);
         if (state.answers.empty())
             return defaultButton;
         const QMessageBox::StandardButton answer = state.answers.front();

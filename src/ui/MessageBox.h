@@ -29,6 +29,7 @@ public:
     static void SetNextAnswer(QMessageBox::StandardButton answer);
     static QStringList& History();
     static QStringList& Captions();
+    static QList<QMessageBox::Icon>& Icons();
 
 private:
     static QMessageBox::StandardButton Ask(QWidget* parent, QMessageBox::Icon icon,

@@ -65,10 +65,29 @@ QString NameDescriptionDialog::description() const {
     return m_description->toPlainText();
 }
 
+void NameDescriptionDialog::SetStore(Store store, const QString& takenMessage) {
+    m_store = std::move(store);
+    m_takenMessage = takenMessage;
+}
+
 void NameDescriptionDialog::accept() {
     if (m_name->text().size() <= 3) {
         MessageBox::ShowMessage(this, m_tooShortMessage, u"Błąd"_s, QMessageBox::Warning);
         return;
+    }
+    if (m_store) {
+        const DbResult result = m_store(name(), description());
+        if (result.refused()) {
+            MessageBox::ShowMessage(this, m_takenMessage.arg(name()), u"Błąd"_s,
+                                    QMessageBox::Warning);
+            m_name->setFocus();
+            m_name->selectAll();
+            return;
+        }
+        if (!result.ok()) {
+            MessageBox::ShowFailure(this, result);
+            return;
+        }
     }
     QDialog::accept();
 }

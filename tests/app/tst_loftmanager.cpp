@@ -1,5 +1,6 @@
 // The lofts and categories manager: its two lists, its indexes and its six commands.
 
+#include "app/DodajEdytujHodowle.h"
 #include "app/ZarzadzajHodowlami.h"
 #include "storage/AppData.h"
 #include "support/DbProbe.h"
@@ -8,6 +9,8 @@
 #include "support/TestDataDir.h"
 #include "ui/MessageBox.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -36,8 +39,9 @@ private Q_SLOTS:
         QVERIFY(m_app->SaveCategory(-1, category).ok());
         QVERIFY(m_app->LoadLofts().ok());
         m_manager = std::make_unique<CZarzadzajHodowlami>(*m_app);
-        m_manager->show();
+        QVERIFY(ModalDriver::ShowFocused(m_manager.get()));
         MessageBox::History().clear();
+        MessageBox::Captions().clear();
     }
 
     void cleanup() { m_manager.reset(); }
@@ -45,6 +49,10 @@ private Q_SLOTS:
     void opensWithTheLoftsAndNoSelection() {
         QCOMPARE(m_manager->windowTitle(), u"LOFT and Categories Manager"_s);
         QCOMPARE(Items(Lofts()), (QStringList{u"Pierwszy"_s, u"Drugi"_s}));
+        // The loft list has the focus, yet no loft is chosen until the user picks one.
+        QVERIFY(Lofts()->hasFocus());
+        QTest::keyClick(m_manager.get(), Qt::Key_Tab);
+        QTest::keyClick(m_manager.get(), Qt::Key_Backtab);
         QCOMPARE(Categories()->count(), 0);
         QCOMPARE(m_manager->LoftIndex(), -1);
         QCOMPARE(m_manager->CategoryIndex(), -1);
@@ -52,8 +60,33 @@ private Q_SLOTS:
         ModalDriver::NoDialogGuard guard;
         for (const char16_t* button :
              {u"editLoft", u"deleteLoft", u"addCategory", u"editCategory", u"deleteCategory"})
-            Click(QString::fromUtf16(button));
+            QTest::mouseClick(Button(QString::fromUtf16(button)), Qt::LeftButton);
         QCOMPARE(guard.dialogsSeen(), 0);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM hodowla;"_s), 2);
+    }
+
+    void keysChooseTheLoft() {
+        Lofts()->setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(Lofts(), Qt::Key_Down);
+        QCOMPARE(m_manager->LoftIndex(), 0);
+        QCOMPARE(Categories()->count(), 0);
+        QTest::keyClick(Lofts(), Qt::Key_Down);
+        QCOMPARE(m_manager->LoftIndex(), 1);
+        QCOMPARE(Items(Categories()), QStringList{u"Lotowe"_s});
+        QTest::keyClick(m_manager.get(), Qt::Key_Tab); // on to the categories
+        QVERIFY(Categories()->hasFocus());
+        QApplication::processEvents();
+        QTest::keyClick(Categories(), Qt::Key_Down);
+        QCOMPARE(m_manager->CategoryIndex(), 0);
+        // The loft the keys chose is the one the button edits.
+        QString offered;
+        const auto edit = ModalDriver::OnNextModal([&offered](QDialog* dialog) {
+            offered = dialog->findChild<QLineEdit*>(u"name"_s)->text();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(Button(u"editLoft"_s), Qt::LeftButton);
+        QCOMPARE(offered, u"Drugi"_s);
     }
 
     void choosingALoftShowsItsCategories() {
@@ -68,22 +101,24 @@ private Q_SLOTS:
     }
 
     void loftCommands() {
-        const auto step1 = ModalDriver::AnswerNameDialog(u"Trzeci"_s);
-        Click(u"addLoft"_s);
+        {
+            const auto add = ModalDriver::AnswerNameDialog(u"Trzeci"_s);
+            Click(u"addLoft"_s);
+        }
         QCOMPARE(Items(Lofts()), (QStringList{u"Pierwszy"_s, u"Drugi"_s, u"Trzeci"_s}));
         QCOMPARE(m_app->lofts.size(), 3u);
-        const auto step2 =
-            ModalDriver::AnswerNameDialog(u"Trzeci"_s); // refused by the database, quietly
-        Click(u"addLoft"_s);
-        QCOMPARE(Lofts()->count(), 3);
-        QVERIFY(MessageBox::History().isEmpty());
 
         Lofts()->setCurrentRow(0);
-        const auto step3 = ModalDriver::AnswerNameDialog(u"Pierwszy nowy"_s);
-        Click(u"editLoft"_s);
+        {
+            const auto edit = ModalDriver::AnswerNameDialog(u"Pierwszy nowy"_s, u"opis"_s);
+            Click(u"editLoft"_s);
+        }
         QCOMPARE(Lofts()->item(0)->text(), u"Pierwszy nowy"_s);
         QCOMPARE(m_manager->LoftIndex(), -1);
         QCOMPARE(m_app->lofts[0].name, u"Pierwszy nowy"_s);
+        QCOMPARE(StoredLofts(), (std::vector<QStringList>{{u"1"_s, u"Pierwszy nowy"_s, u"opis"_s},
+                                                          {u"2"_s, u"Drugi"_s, QString()},
+                                                          {u"3"_s, u"Trzeci"_s, QString()}}));
 
         Lofts()->setCurrentRow(2);
         MessageBox::SetNextAnswer(QMessageBox::Yes);
@@ -91,6 +126,82 @@ private Q_SLOTS:
         QCOMPARE(Items(Lofts()), (QStringList{u"Pierwszy nowy"_s, u"Drugi"_s}));
         QCOMPARE(m_manager->LoftIndex(), -1);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM hodowla;"_s), 2);
+    }
+
+    void takenLoftNameKeepsTheDialogOpen_data() {
+        QTest::addColumn<bool>("rename");
+        QTest::newRow("new loft") << false;
+        QTest::newRow("rename") << true;
+    }
+
+    void takenLoftNameKeepsTheDialogOpen() {
+        QFETCH(bool, rename);
+        const auto before = StoredLofts();
+        bool stayedOpen = false;
+        QString typed;
+        const auto answer = ModalDriver::OnNextModal([&](QDialog* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(u"name"_s);
+            name->selectAll();
+            QTest::keyClicks(name, u"Pierwszy"_s);
+            QTest::keyClick(name, Qt::Key_Return);
+            stayedOpen = dialog->isVisible();
+            typed = name->text();
+            dialog->reject();
+        });
+        if (rename) {
+            Lofts()->setCurrentRow(1);
+            Click(u"editLoft"_s);
+        } else {
+            Click(u"addLoft"_s);
+        }
+        QVERIFY(stayedOpen);
+        QCOMPARE(typed, u"Pierwszy"_s);
+        QCOMPARE(MessageBox::History(),
+                 QStringList{u"A loft named \"Pierwszy\" exists already. Choose another name."_s});
+        QCOMPARE(StoredLofts(), before);
+        QCOMPARE(Items(Lofts()), (QStringList{u"Pierwszy"_s, u"Drugi"_s}));
+    }
+
+    void failedRenameKeepsTheOldName() {
+        Lofts()->setCurrentRow(1);
+        bool stayedOpen = false;
+        {
+            ReadOnlyFiles readOnly({m_data->pigeonsDb()});
+            QVERIFY(readOnly.isReadOnly());
+            const auto answer = ModalDriver::OnNextModal([&stayedOpen](QDialog* dialog) {
+                dialog->findChild<QLineEdit*>(u"name"_s)->setText(u"Drugi zmieniony"_s);
+                dialog->findChild<QPushButton*>(u"ok"_s)->click();
+                stayedOpen = dialog->isVisible();
+                dialog->reject();
+            });
+            Click(u"editLoft"_s);
+        }
+        QVERIFY(stayedOpen);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"could not be saved"_s));
+        QCOMPARE(Lofts()->item(1)->text(), u"Drugi"_s);
+        QCOMPARE(m_app->lofts[1].name, u"Drugi"_s);
+        QCOMPARE(StoredLofts()[1][1], u"Drugi"_s);
+    }
+
+    void longNamesKeepTheWindowsAtTheirSize() {
+        const int managerWidth = m_manager->frameGeometry().width();
+        CDodajEdytujHodowle dialog(u"Edit loft"_s);
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        const int dialogWidth = dialog.frameGeometry().width();
+        dialog.hide();
+
+        const QString longName = QString(u"Gołębnik na strychu "_s).repeated(15).left(300);
+        m_app->lofts[1].name = longName;
+        m_app->lofts[1].categories[0].name = longName;
+        CZarzadzajHodowlami manager(*m_app);
+        QVERIFY(ModalDriver::ShowFocused(&manager));
+        manager.findChild<QListWidget*>(u"loftList"_s)->setCurrentRow(1);
+        QCOMPARE(manager.frameGeometry().width(), managerWidth);
+        dialog.setName(longName);
+        dialog.setDescription(longName);
+        QVERIFY(ModalDriver::ShowFocused(&dialog));
+        QCOMPARE(dialog.frameGeometry().width(), dialogWidth);
     }
 
     void categoryCommands() {
@@ -122,7 +233,15 @@ private:
     QListWidget* Categories() const {
         return m_manager->findChild<QListWidget*>(u"categoryList"_s);
     }
-    void Click(const QString& button) { m_manager->findChild<QPushButton*>(button)->click(); }
+    QPushButton* Button(const QString& name) const {
+        return m_manager->findChild<QPushButton*>(name);
+    }
+    void Click(const QString& button) { Button(button)->click(); }
+    // The lofts as the file holds them: id, name, description.
+    std::vector<QStringList> StoredLofts() const {
+        return DbProbe::Rows(m_data->pigeonsDb(),
+                             u"SELECT id, nazwahodowli, opishodowli FROM hodowla ORDER BY id;"_s);
+    }
 
     std::unique_ptr<TestDataDir> m_data;
     std::unique_ptr<AppData> m_app;

@@ -6,15 +6,18 @@
 #include "register/DodajGolebia.h"
 #include "register/LookupListDialog.h"
 #include "register/PigeonTableModel.h"
+#include "register/PrzeniesPsa.h"
 #include "register/WybierzPsaZListy.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
+#include "storage/Formatting.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "ui/MessageBox.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -114,22 +117,84 @@ private Q_SLOTS:
         QCOMPARE(chooser.ChosenId(), m_ids[0]);
     }
 
-    void editorChoosesParents() {
+    void editorChoosesParentsByKeys() {
         m_list->SelectRow(0); // A12
-        const auto step1 = ModalDriver::OnNextModal([](QDialog* editor) {
+        QString damText;
+        const auto step1 = ModalDriver::OnNextModal([&damText](QDialog* editor) {
             const auto step2 = ModalDriver::OnNextModal([](QDialog* chooser) {
+                QCOMPARE(QApplication::activeWindow(), chooser);
+                auto* search = chooser->findChild<QLineEdit*>(u"band"_s);
                 auto* list = chooser->findChild<QListWidget*>(u"candidates"_s);
                 QCOMPARE(list->count(), 2); // hens and unknown sex
-                list->setCurrentRow(0);
-                chooser->accept();
+                search->setFocus();
+                QTest::keyClicks(search, u"12"_s);
+                QCOMPARE(Items(list), QStringList{u"   123"_s});
+                list->setFocus();
+                QTest::keyClick(list, Qt::Key_Down);
+                QCOMPARE(chooser->findChild<QLabel*>(u"chosenBand"_s)->text(), u"   123"_s);
+                QTest::keyClick(list, Qt::Key_Return);
             });
-            editor->findChild<QPushButton*>(u"chooseDam"_s)->click();
-            QCOMPARE(editor->findChild<QLabel*>(u"damText"_s)->text(), u"   123"_s);
+            QTest::mouseClick(editor->findChild<QPushButton*>(u"chooseDam"_s), Qt::LeftButton);
+            damText = editor->findChild<QLabel*>(u"damText"_s)->text();
             editor->findChild<QPushButton*>(u"ok"_s)->click();
         });
         m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(damText, u"   123"_s);
         QCOMPARE(m_app->pigeons.at(m_ids[0]).idDam, m_ids[1]);
         QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Dam), u"   123"_s);
+    }
+
+    void aPigeonIsNotItsOwnParent() {
+        m_list->SelectRow(0); // A12, a cock: the sire chooser lists it
+        QString sireText;
+        const auto step1 = ModalDriver::OnNextModal([&sireText](QDialog* editor) {
+            const auto step2 = ModalDriver::OnNextModal([](QDialog* chooser) {
+                auto* list = chooser->findChild<QListWidget*>(u"candidates"_s);
+                QCOMPARE(list->item(0)->text(), u"   A12"_s);
+                list->setCurrentRow(0);
+                chooser->findChild<QPushButton*>(u"ok"_s)->click();
+            });
+            editor->findChild<QPushButton*>(u"chooseSire"_s)->click();
+            sireText = editor->findChild<QLabel*>(u"sireText"_s)->text();
+            editor->findChild<QPushButton*>(u"ok"_s)->click();
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(MessageBox::History(), QStringList{u"A pigeon cannot be its own sire."_s});
+        QCOMPARE(sireText, u"No sire information"_s);
+        QCOMPARE(m_app->pigeons.at(m_ids[0]).idSire, 0);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
+                                 u"SELECT id_ojca FROM pigeons WHERE id = %1;"_s.arg(m_ids[0])),
+                 0);
+    }
+
+    void longNamesKeepWindowsAtTheirSize_data() {
+        QTest::addColumn<int>("window");
+        QTest::newRow("chooser") << 0;
+        QTest::newRow("editor") << 1;
+        QTest::newRow("move") << 2;
+        QTest::newRow("lookup manager") << 3;
+    }
+
+    void longNamesKeepWindowsAtTheirSize() {
+        QFETCH(int, window);
+        const int shortWidth = ShownWidth(window);
+        // Every name such a window shows, 300 characters long.
+        const QString longName = QString(u"Bardzo długa nazwa "_s).repeated(16).left(300);
+        PigeonRecord& bird = m_app->pigeons.at(m_ids[1]);
+        bird.name = longName;
+        bird.shortDescription = longName;
+        bird.BandLabel = BandLabel(bird);
+        int colour = 0;
+        QVERIFY(m_app->AddLookup(Lookup::Colours, 1, longName, &colour).ok());
+        QVERIFY(m_app->AddLookup(Lookup::Statuses, 1, longName).ok());
+        QVERIFY(m_app->AddLookup(Lookup::Varieties, 1, longName).ok());
+        bird.idColour = colour;
+        ContactRecord breeder;
+        breeder.lastName = longName;
+        QVERIFY(m_app->SaveBreeder(-1, breeder).ok());
+        m_app->breeders[breeder.id] = breeder;
+        m_app->lofts[0].categories[0].name = longName;
+        QCOMPARE(ShownWidth(window), shortWidth);
     }
 
     void moveAndCopy() {
@@ -221,6 +286,34 @@ private Q_SLOTS:
     }
 
 private:
+    // The width a window takes when shown, with pigeon 123 chosen where there is a choice.
+    int ShownWidth(int window) {
+        std::unique_ptr<QDialog> dialog;
+        switch (window) {
+        case 0: {
+            auto chooser = std::make_unique<CWybierzPsaZListy>(*m_app, ChooseAll);
+            chooser->findChild<QListWidget*>(u"candidates"_s)->setCurrentRow(1);
+            dialog = std::move(chooser);
+            break;
+        }
+        case 1:
+            dialog = std::make_unique<CDodajGolebia>(*m_app, CDodajGolebia::Mode::Edit,
+                                                     m_app->pigeons.at(m_ids[1]), nullptr);
+            break;
+        case 2:
+            dialog = std::make_unique<CPrzeniesPsa>(*m_app);
+            dialog->findChild<QComboBox*>(u"category"_s)->setCurrentIndex(0);
+            break;
+        default:
+            dialog = std::make_unique<CWyborKoloru>(*m_app, 1);
+            break;
+        }
+        if (!ModalDriver::ShowFocused(dialog.get()))
+            return -1;
+        QApplication::processEvents();
+        return dialog->frameGeometry().width();
+    }
+
     ModalDriver::Expectation AnswerMove(int category, bool copy) {
         return ModalDriver::OnNextModal([category, copy](QDialog* dialog) {
             dialog->findChild<QComboBox*>(u"category"_s)->setCurrentIndex(category);

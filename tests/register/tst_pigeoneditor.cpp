@@ -5,6 +5,7 @@
 #include "register/DodajGolebia.h"
 #include "register/DodajGolebiaNotes.h"
 #include "register/PigeonTableModel.h"
+#include "register/PreviewPages.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
@@ -15,18 +16,24 @@
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "ui/DateFields.h"
+#include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -200,35 +207,132 @@ private Q_SLOTS:
     }
 
     void keepOpenAddsSeveral() {
-        const auto step3 = ModalDriver::OnNextModal([](QDialog* editor) {
-            Find<QCheckBox>(editor, u"keepOpen"_s)->setChecked(true);
-            SetText(editor, u"band"_s, u"1"_s);
+        bool windowOpened = false;
+        int treatmentRows = -1;
+        const auto step3 = ModalDriver::OnNextModal([&](QDialog* editor) {
+            QTest::mouseClick(Find<QCheckBox>(editor, u"keepOpen"_s), Qt::LeftButton);
+            auto* band = Find<QLineEdit>(editor, u"band"_s);
+            band->setFocus();
+            QTest::keyClicks(band, u"1"_s);
             Click(editor, u"ok"_s);
-            SetText(editor, u"band"_s, u"2"_s);
-            Click(editor, u"ok"_s);
+            QVERIFY(editor->isVisible());
+            // The editor is a clean add-mode editor again: its attachment buttons wait for a
+            // stored pigeon, and nothing of the first pigeon is listed.
+            QTimer::singleShot(200, editor, [editor, &windowOpened] {
+                if (auto* other = QApplication::activeModalWidget(); other && other != editor) {
+                    windowOpened = true;
+                    other->close();
+                }
+            });
+            Click(editor, u"addTreatment"_s);
+            Click(editor, u"addPhoto"_s);
+            Click(editor, u"addDocument"_s);
+            QTest::qWait(250);
+            treatmentRows = Find<QTableWidget>(editor, u"treatmentList"_s)->rowCount();
+            QCOMPARE(editor->windowTitle(), u"Add New Pigeon"_s);
+            band->selectAll();
+            QTest::keyClicks(band, u"2"_s);
+            QTest::keyClick(band, Qt::Key_Return); // "Add" is the default button
             Click(editor, u"ok"_s);
             QVERIFY(editor->isVisible());
             Click(editor, u"close"_s);
         });
+        FileDialog::Titles().clear();
         m_list->Perform(PageCommand::AddPigeon);
+        QVERIFY(!windowOpened);
+        QVERIFY(FileDialog::Titles().isEmpty());
+        QCOMPARE(treatmentRows, 0);
         QCOMPARE(m_list->Model()->rowCount(), 3);
+        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), u"1"_s);
         QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Band), u"2"_s);
         QCOMPARE(m_list->Model()->CellText(2, PigeonTableModel::Band), u"2"_s);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s), 3);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM kategoria_id;"_s), 3);
     }
 
-    void refusedFieldsKeepTheEditorOpen() {
-        const auto step4 = ModalDriver::OnNextModal([](QDialog* editor) {
-            SetDate(editor, u"dateOfBirth"_s, 1, 1, 2026);
-            Find<DateFields>(editor, u"dateOfBirth"_s)->DayEdit()->setText(u"pierwszy"_s);
+    void refusedDatesKeepTheEditorOpen_data() {
+        QTest::addColumn<QString>("day");
+        QTest::addColumn<QString>("month");
+        QTest::addColumn<QString>("year");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("words") << u"pierwszy"_s << u"1"_s << u"2026"_s << u"whole numbers"_s;
+        QTest::newRow("year 0") << u"1"_s << u"1"_s << u"0"_s << u"year must be"_s;
+        QTest::newRow("year 99999") << u"1"_s << u"1"_s << u"99999"_s << u"year must be"_s;
+        QTest::newRow("day 45") << u"45"_s << u"1"_s << u"2026"_s << u"day must be"_s;
+        QTest::newRow("month 13") << u"1"_s << u"13"_s << u"2026"_s << u"month must be"_s;
+    }
+
+    void refusedDatesKeepTheEditorOpen() {
+        QFETCH(QString, day);
+        QFETCH(QString, month);
+        QFETCH(QString, year);
+        QFETCH(QString, message);
+        const auto step4 = ModalDriver::OnNextModal([&](QDialog* editor) {
+            auto* date = Find<DateFields>(editor, u"dateOfBirth"_s);
+            QTest::mouseClick(date->CheckBox(), Qt::LeftButton, {}, QPoint(5, 5));
+            QVERIFY(date->IsChecked());
+            date->DayEdit()->setText(day);
+            date->MonthEdit()->setText(month);
+            date->YearEdit()->setText(year);
             Click(editor, u"ok"_s);
             QVERIFY(editor->isVisible());
+            QCOMPARE(date->YearEdit()->text(), year); // what was typed stays
             editor->reject();
         });
         m_list->Perform(PageCommand::AddPigeon);
         QCOMPARE(m_list->Model()->rowCount(), 0);
         QCOMPARE(MessageBox::History().size(), 1);
-        QVERIFY(MessageBox::History()[0].contains(u"whole numbers"_s));
+        QVERIFY2(MessageBox::History()[0].contains(message), qPrintable(MessageBox::History()[0]));
+    }
+
+    void datesBefore1970AreKept() {
+        const int id = AddPigeon(u"1965"_s);
+        m_list->SelectRow(0);
+        const auto hatch = ModalDriver::OnNextModal([](QDialog* editor) {
+            SetDate(editor, u"dateOfBirth"_s, 15, 6, 1965);
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        const qint64 hatched = ComposeLocalTime(1965, 6, 15, 1, 1, 1);
+        QVERIFY(hatched < 0);
+        QCOMPARE(m_app->pigeons.at(id).dateOfBirth, hatched);
+
+        // Shown again as typed, and an edit of something else keeps it.
+        m_list->SelectRow(0);
+        QString shown;
+        const auto again = ModalDriver::OnNextModal([&shown](QDialog* editor) {
+            auto* date = Find<DateFields>(editor, u"dateOfBirth"_s);
+            shown = date->IsChecked() ? date->DayEdit()->text() + u'/' + date->MonthEdit()->text() +
+                                            u'/' + date->YearEdit()->text()
+                                      : QString();
+            SetText(editor, u"name"_s, u"Stary"_s);
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(shown, u"15/6/1965"_s);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
+                                 u"SELECT DataUrodzenia FROM pigeons WHERE id = %1;"_s.arg(id)),
+                 hatched);
+        QCOMPARE(FormatDate(hatched), u"15/06/65"_s);
+    }
+
+    void failedSaveKeepsTheEditorAndTheList() {
+        // The link of a new pigeon cannot be written: the pigeon is not stored either.
+        QVERIFY(DbProbe::Exec(m_data->pigeonsDb(), u"DROP TABLE kategoria_id;"_s));
+        bool open = false;
+        const auto add = ModalDriver::OnNextModal([&open](QDialog* editor) {
+            SetText(editor, u"band"_s, u"500"_s);
+            Click(editor, u"ok"_s);
+            open = editor->isVisible();
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QVERIFY(open);
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(u"could not be saved"_s));
+        QCOMPARE(m_list->Model()->rowCount(), 0);
+        QVERIFY(m_app->pigeons.empty());
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s), 0);
     }
 
     void editRewritesTheRow() {
@@ -238,25 +342,36 @@ private Q_SLOTS:
             m_caption = editor->windowTitle();
             QVERIFY(!Find<QCheckBox>(editor, u"keepOpen"_s)->isVisible());
             SetText(editor, u"band"_s, u"101"_s);
-            // Typed text that is no colour keeps the colour id and becomes the phenotype.
+            SetText(editor, u"name"_s, u"Perła"_s);
             Choose(editor, u"colour"_s, u"Niebieski"_s);
             Click(editor, u"ok"_s);
         });
         m_list->Perform(PageCommand::EditPigeon);
         QCOMPARE(m_caption, u"Editing:    100"_s);
         QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), u"101"_s);
+        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Colour), u"Niebieski"_s);
         QCOMPARE(m_app->pigeons.at(id).idColour, m_blue);
+        // The row stays selected and the preview shows the edited bird.
+        QCOMPARE(m_app->currentPigeon, 0);
+        QCOMPARE(m_list->PreviewPage(0)->findChild<QLabel*>(u"band"_s)->text(),
+                 u"   101 [Perła]"_s);
 
-        m_list->SelectRow(0);
+        // A colour typed into the box that is no entry keeps the colour id and becomes the
+        // phenotype, exactly as typed.
+        const int plain = AddPigeon(u"102"_s);
+        m_list->SelectRow(1);
         const auto step6 = ModalDriver::OnNextModal([](QDialog* editor) {
-            Find<QComboBox>(editor, u"colour"_s)->setEditText(u"Szpakowaty"_s);
+            auto* colour = Find<QComboBox>(editor, u"colour"_s);
+            QCOMPARE(colour->currentText(), QString());
+            colour->setFocus();
+            QTest::keyClicks(colour->lineEdit(), u"Szpakowaty"_s);
             Click(editor, u"ok"_s);
         });
         m_list->Perform(PageCommand::EditPigeon);
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
-        QCOMPARE(reloaded.pigeons.at(id).idColour, m_blue);
-        QCOMPARE(reloaded.pigeons.at(id).phenotype, u"Szpakowaty"_s);
+        QCOMPARE(reloaded.pigeons.at(plain).idColour, 0);
+        QCOMPARE(reloaded.pigeons.at(plain).phenotype, u"Szpakowaty"_s);
         QCOMPARE(reloaded.pigeons.at(id).ringNumber, u"101"_s);
     }
 
@@ -286,10 +401,29 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(photoFile));
         QVERIFY(QFile::exists(documentFile));
 
+        // Without a program for the file type the user is told so.
+        ExternalPrograms::SetLauncherForTests([](const QString&) { return false; });
+        m_list->SelectRow(0);
+        const auto opener = ModalDriver::OnNextModal([](QDialog* editor) {
+            auto* documents = Find<QListWidget>(editor, u"documentList"_s);
+            documents->setFocus();
+            QTest::keyClick(documents, Qt::Key_Down);
+            QTest::mouseClick(Find<QPushButton>(editor, u"openDocument"_s), Qt::LeftButton);
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        ExternalPrograms::SetLauncherForTests({});
+        QVERIFY(MessageBox::History().last().startsWith(
+            u"No program to open \"rodowód.pdf\" was found"_s));
+
         m_list->SelectRow(0);
         const auto step8 = ModalDriver::OnNextModal([](QDialog* editor) {
             Click(editor, u"deleteDocument"_s); // nothing selected
             Find<QListWidget>(editor, u"photoList"_s)->setCurrentRow(0);
+            MessageBox::SetNextAnswer(QMessageBox::No);
+            Click(editor, u"deletePhoto"_s);
+            QCOMPARE(Find<QListWidget>(editor, u"photoList"_s)->count(), 1);
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
             Click(editor, u"deletePhoto"_s);
             Find<QListWidget>(editor, u"documentList"_s)->setCurrentRow(0);
             MessageBox::SetNextAnswer(QMessageBox::Yes);
@@ -304,6 +438,29 @@ private Q_SLOTS:
         QVERIFY(m_app->pigeons.at(id).photos.empty());
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
+    }
+
+    void calendarPicksTheDay() {
+        QString picked;
+        const auto step = ModalDriver::OnNextModal([&picked](QDialog* editor) {
+            auto* date = Find<DateFields>(editor, u"dateOfBirth"_s);
+            QTest::mouseClick(date->CheckBox(), Qt::LeftButton, {}, QPoint(5, 5));
+            date->SetDate(10, 3, 2026);
+            const auto calendar = ModalDriver::OnNextModal([](QDialog* dialog) {
+                auto* month = dialog->findChild<QCalendarWidget*>(u"calendar"_s);
+                QCOMPARE(month->selectedDate(), QDate(2026, 3, 10));
+                auto* days = month->findChild<QTableView*>();
+                days->setFocus();
+                QTest::keyClick(days, Qt::Key_Right);
+                QTest::mouseClick(Find<QPushButton>(dialog, u"ok"_s), Qt::LeftButton);
+            });
+            QTest::mouseClick(date->CalendarButton(), Qt::LeftButton);
+            picked = date->DayEdit()->text() + u'/' + date->MonthEdit()->text() + u'/' +
+                     date->YearEdit()->text();
+            editor->reject();
+        });
+        m_list->Perform(PageCommand::AddPigeon);
+        QCOMPARE(picked, u"11/3/2026"_s);
     }
 
     void noPhotoBeforeThePigeonIsStored() {

@@ -191,6 +191,9 @@ private Q_SLOTS:
         for (QChar c : polish)
             utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
         QTest::newRow("utf-16le with mark") << utf16le << QChar(0xFEFF) + polish;
+        QTest::newRow("utf-16le without mark") << utf16le.mid(2) << polish;
+        QTest::newRow("utf-8 of even length")
+            << QByteArray("<html></html>!") << u"<html></html>!"_s;
         QTest::newRow("utf-8 with mark")
             << QByteArray("\xEF\xBB\xBF") + polish.toUtf8() << QChar(0xFEFF) + polish;
         QTest::newRow("utf-8 without mark") << polish.toUtf8() << polish;

@@ -176,9 +176,8 @@ private Q_SLOTS:
         photo.extension = u"jpg"_s;
         photo.path = m_source;
         QVERIFY(m_app->AddPhoto(photo).ok());
-        ReadOnlyFile readOnly(m_data->pigeonsDb());
-        if (!readOnly.isReadOnly())
-            QSKIP("This machine cannot make a file read-only for the test user.");
+        ReadOnlyFiles readOnly({m_data->pigeonsDb()});
+        QVERIFY(readOnly.isReadOnly());
         QVERIFY(m_app->DeletePhoto(photo).failed());
         QVERIFY(QFile::exists(photo.path));
 
@@ -187,6 +186,30 @@ private Q_SLOTS:
         another.path = m_source;
         QVERIFY(m_app->AddPhoto(another).failed());
         QCOMPARE(another.id, 0);
+    }
+
+    void deleteBlockedByAReaderKeepsRowAndFile() {
+        PhotoRecord photo;
+        photo.extension = u"jpg"_s;
+        photo.path = m_source;
+        QVERIFY(m_app->AddPhoto(photo).ok());
+        DocumentRecord document;
+        document.extension = u"pdf"_s;
+        document.path = m_source;
+        QVERIFY(m_app->AddDocument(document).ok());
+        // Another program reading the file holds it until its read ends: the delete cannot be
+        // committed, so the files must stay with their rows.
+        DbSession reader;
+        QVERIFY(reader.Open(m_data->pigeonsDb()));
+        QVERIFY(reader.Run(u"BEGIN;"_s).ok());
+        QVERIFY(reader.Query(u"SELECT count(*) FROM zdjecia;"_s));
+        QVERIFY(m_app->DeletePhoto(photo).failed());
+        QVERIFY(m_app->DeleteDocument(document).failed());
+        reader.Close();
+        QVERIFY(QFile::exists(photo.path));
+        QVERIFY(QFile::exists(document.path));
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 1);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 1);
     }
 
 private:

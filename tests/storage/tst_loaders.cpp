@@ -1,5 +1,6 @@
-// The three loaders, fed by rows written straight into the files: every field from its column,
-// the loft filters, the grouping of children and entries, and the racing totals.
+// The three loaders, fed by rows written straight into the files: the loft filters, the grouping
+// of children and entries, and the racing totals. Each field's column is checked by the writers'
+// round trip.
 
 #include "storage/AppData.h"
 #include "support/DbProbe.h"
@@ -74,64 +75,6 @@ private Q_SLOTS:
         QCOMPARE(data.lofts[0].categories.size(), 2u);
     }
 
-    void pigeonFieldsComeFromTheirColumns() {
-        Exec(m_p, u"INSERT INTO pigeons(id, id_hodowli, nazwa, kraj, oddzial, rocznik, nr_obraczki,"
-                  u" genotyp, fenotyp, id_matki, id_ojca, id_wlasciciela, id_hodowcy, id_rasy,"
-                  u" id_linia, id_koloroka, id_koloru, plec, id_statusu, ocena_ogolna,"
-                  u" ocena_zdrowia, ocena_upierzenia, ocena_lotowa, DataDodania, DataUrodzenia,"
-                  u" DataKupna, DataSprzedazy, DataOdejscia, NotatkaRodowodowa0,"
-                  u" NotatkaRodowodowa1, NotatkaRodowodowa2, NotatkaRodowodowa3,"
-                  u" NotatkaRodowodowa4, notatkiogolne, notatkicechywygladu, notatkichoroby,"
-                  u" notatkiproblemy, notatkif, krotkiopis) VALUES (7, 1, 'Błyskawica', 'PL',"
-                  u" '0207', '2024', '1234', 'gen', 'fen', 31, 32, 33, 34, 35, 36, 37, 38, 2, 39,"
-                  u" 1, 2, 3, 4, 1001, 1002, 1003, 1004, 1005, 'r0', 'r1', 'r2', 'r3', 'r4',"
-                  u" 'ogólne', 'wygląd', 'choroby', 'problemy', 'f', 'krótko');"_s);
-        AppData data;
-        QVERIFY(data.LoadPigeons(1).ok());
-        QCOMPARE(data.pigeons.size(), 1u);
-        const PigeonRecord& p = data.pigeons.at(7);
-        QCOMPARE(p.id, 7);
-        QCOMPARE(p.idLoft, 1);
-        QCOMPARE(p.name, u"Błyskawica"_s);
-        QCOMPARE(p.country, u"PL"_s);
-        QCOMPARE(p.branch, u"0207"_s);
-        QCOMPARE(p.year, u"2024"_s);
-        QCOMPARE(p.ringNumber, u"1234"_s);
-        QCOMPARE(p.genotype, u"gen"_s);
-        QCOMPARE(p.phenotype, u"fen"_s);
-        QCOMPARE(p.idDam, 31);
-        QCOMPARE(p.idSire, 32);
-        QCOMPARE(p.idOwner, 33);
-        QCOMPARE(p.idBreeder, 34);
-        QCOMPARE(p.idVariety, 35);
-        QCOMPARE(p.idLine, 36);
-        QCOMPARE(p.idEyeColour, 37);
-        QCOMPARE(p.idColour, 38);
-        QCOMPARE(p.sex, 2);
-        QCOMPARE(p.idStatus, 39);
-        QCOMPARE(p.ratingOverall, 1);
-        QCOMPARE(p.ratingHealth, 2);
-        QCOMPARE(p.ratingPlumage, 3);
-        QCOMPARE(p.ratingRacing, 4);
-        QCOMPARE(p.dateAdded, 1001);
-        QCOMPARE(p.dateOfBirth, 1002);
-        QCOMPARE(p.datePurchased, 1003);
-        QCOMPARE(p.dateSold, 1004);
-        QCOMPARE(p.dateLeft, 1005);
-        QCOMPARE(p.pedigreeNote0, u"r0"_s);
-        QCOMPARE(p.pedigreeNote1, u"r1"_s);
-        QCOMPARE(p.pedigreeNote2, u"r2"_s);
-        QCOMPARE(p.pedigreeNote3, u"r3"_s);
-        QCOMPARE(p.pedigreeNote4, u"r4"_s);
-        QCOMPARE(p.notesGeneral, u"ogólne"_s);
-        QCOMPARE(p.notesAppearance, u"wygląd"_s);
-        QCOMPARE(p.notesDiseases, u"choroby"_s);
-        QCOMPARE(p.notesProblems, u"problemy"_s);
-        QCOMPARE(p.notesF, u"f"_s);
-        QCOMPARE(p.shortDescription, u"krótko"_s);
-        QCOMPARE(p.BandLabel, u"PL 0207 2024 1234 [Błyskawica]"_s);
-    }
-
     void pigeonLoaderKeepsToItsLoft() {
         Exec(m_p, u"INSERT INTO pigeons(id, id_hodowli) VALUES (10, 1), (11, 1), (20, 2);"_s);
         Exec(m_p, u"INSERT INTO transakcje(id, id_hodowli, id_golebia, id_klienta, cena, waluta,"
@@ -164,17 +107,7 @@ private Q_SLOTS:
         QVERIFY(data.pigeons.count(10) && data.pigeons.count(11));
 
         QCOMPARE(data.transactions.size(), 1u);
-        const TransactionRecord& t = data.transactions.at(1);
-        QCOMPARE(t.idLoft, 1);
-        QCOMPARE(t.idPigeon, 10);
-        QCOMPARE(t.idClient, 5);
-        QCOMPARE(t.price, 12.5f);
-        QCOMPARE(t.currency, int(EUR));
-        QCOMPARE(t.kind, 1);
-        QCOMPARE(t.subject, 3);
-        QCOMPARE(t.date, 777);
-        QCOMPARE(t.otherSubject, u"karma"_s);
-        QCOMPARE(t.note, u"zapłacono"_s);
+        QCOMPARE(data.transactions.at(1).price, 12.5f);
 
         const PigeonRecord& p10 = data.pigeons.at(10);
         QCOMPARE(p10.photos.size(), 2u);
@@ -199,26 +132,11 @@ private Q_SLOTS:
         QCOMPARE(doc.name, u"Rodowód"_s);
         QCOMPARE(doc.description, u"oryginał"_s);
         QCOMPARE(p11.treatments.size(), 1u);
-        const TreatmentRecord& tr = p11.treatments[0];
-        QCOMPARE(tr.kind, 2);
-        QCOMPARE(tr.idPigeon, 11);
-        QCOMPARE(tr.category, 1);
-        QCOMPARE(tr.dateGiven, 555);
-        QCOMPARE(tr.name, u"Witaminy"_s);
-        QCOMPARE(tr.dose, u"2 ml"_s);
-        QCOMPARE(tr.effect, u"odporność"_s);
-        QCOMPARE(tr.remarks, u"rano"_s);
+        QCOMPARE(p11.treatments[0].name, u"Witaminy"_s);
         QVERIFY(p10.documents.empty() && p10.treatments.empty());
 
         QCOMPARE(data.pairs.size(), 2u);
         const PairRecord& pair = data.pairs[0];
-        QCOMPARE(pair.idCock, 10);
-        QCOMPARE(pair.idHen, 11);
-        QCOMPARE(pair.datePaired, 100);
-        QCOMPARE(pair.dateAdded, 200);
-        QCOMPARE(pair.sireNote, u"ojciec"_s);
-        QCOMPARE(pair.damNote, u"matka"_s);
-        QCOMPARE(pair.remarks, u"uwagi"_s);
         QCOMPARE(pair.children.size(), 2u);
         QCOMPARE(pair.children[0].idPigeon, 30);
         QCOMPARE(pair.children[0].remarks, u"pierwsze"_s);
@@ -281,51 +199,12 @@ private Q_SLOTS:
         const RaceRecord& r = data.races[0];
         QCOMPARE(r.id, 5);
         QCOMPARE(r.id_hodowli, 2);
-        QCOMPARE(r.typ, 1);
-        QCOMPARE(r.kategoria, 3);
-        QCOMPARE(r.kategoria2, 4);
-        QCOMPARE(r.odleglosckm, 250.0);
-        QCOMPARE(r.odlegloscm, 500);
-        QCOMPARE(r.liczba_hodowcow, 40);
-        QCOMPARE(r.golebi_oddzial, 900);
-        QCOMPARE(r.golebi_sekcja, 300);
-        QCOMPARE(r.konkursow_oddzial, 180);
-        QCOMPARE(r.konkursow_sekcja, 60);
-        QCOMPARE(r.wlozonychgolebi, 12);
-        QCOMPARE(r.iloscwkonkursie, 7);
-        QCOMPARE(r.ocena, 9);
-        QCOMPARE(r.DL_stopnie, 17);
-        QCOMPARE(r.DL_minuty, 1);
-        QCOMPARE(r.DL_sekundy, 2);
-        QCOMPARE(r.SZ_stopnie, 51);
-        QCOMPARE(r.SZ_minuty, 3);
-        QCOMPARE(r.SZ_sekundy, 4);
-        QCOMPARE(r.czas_trwania_konkursu_g, 5);
-        QCOMPARE(r.czas_trwania_konkursu_m, 6);
-        QCOMPARE(r.czas_trwania_konkursu_s, 7);
-        QCOMPARE(r.czasodlotu, kRelease);
-        QCOMPARE(r.czas_pierwszego_w_konk, 11);
-        QCOMPARE(r.czas_ostatniego_w_konk, 12);
         QCOMPARE(r.miejscowosc, u"Gniezno"_s);
-        QCOMPARE(r.pogodalokalna, u"słońce"_s);
-        QCOMPARE(r.pogodawmiejscuwypuszczenia, u"mgła"_s);
-        QCOMPARE(r.notatki, u"n"_s);
 
         // The current loft's entries only; another loft's entry stays out.
         QCOMPARE(r.flyers.size(), 2u);
-        const FlyerRecord& f = r.flyers[0];
-        QCOMPARE(f.id, 1);
-        QCOMPARE(f.id_lotu, 5);
-        QCOMPARE(f.id_hodowli, 1);
-        QCOMPARE(f.id_golebia, 10);
-        QCOMPARE(f.DataCzasPrzylotu, kRelease + 12600);
-        QCOMPARE(f.nr_konkursu, 3);
-        QCOMPARE(f.nr_konkursu_sekcja, 1);
-        QCOMPARE(f.CoefficientOddzialowy, 0.75f);
-        QCOMPARE(f.CoefficientSekcyjny, 12.5f);
-        QCOMPARE(f.PunktyOddzial, 45.67f);
-        QCOMPARE(f.PunktySekcja, 1234567.0f);
-        QCOMPARE(f.notatki, u"ok"_s);
+        QCOMPARE(r.flyers[0].id, 1);
+        QCOMPARE(r.flyers[0].PunktyOddzial, 45.67f);
         // An entry of this loft whose pigeon is not loaded is still the race's.
         QCOMPARE(data.races[1].flyers.size(), 2u);
         QCOMPARE(data.races[1].flyers[1].id_golebia, 999);
@@ -391,38 +270,10 @@ private Q_SLOTS:
         QCOMPARE(data.notes[1].id, 3);
 
         QCOMPARE(data.seasons.size(), 1u);
-        const SeasonRecord& season = data.seasons[0];
-        QCOMPARE(season.idLoft, 2);
-        QCOMPARE(season.name, u"Sezon 2025"_s);
-        QCOMPARE(season.description, u"opis"_s);
-        QCOMPARE(season.dateBegin, 10);
-        QCOMPARE(season.dateEnd, 20);
-
-        const ContactRecord& c = data.clients.at(8);
-        QCOMPARE(c.loft, 1);
-        QCOMPARE(c.category, 2);
-        QCOMPARE(c.subcategory, 3);
-        QCOMPARE(c.type, 4);
-        QCOMPARE(c.firstName, u"Jan"_s);
-        QCOMPARE(c.lastName, u"O'Neill"_s);
-        QCOMPARE(c.town, u"Łódź"_s);
-        QCOMPARE(c.street, u"Długa"_s);
-        QCOMPARE(c.houseNumber, u"5a"_s);
-        QCOMPARE(c.phoneHome, u"1"_s);
-        QCOMPARE(c.phoneHome2, u"2"_s);
-        QCOMPARE(c.phoneMobile, u"3"_s);
-        QCOMPARE(c.phoneMobile2, u"4"_s);
-        QCOMPARE(c.email, u"j@x.pl"_s);
-        QCOMPARE(c.www, u"www"_s);
-        QCOMPARE(c.remarks, u"uw"_s);
-        QCOMPARE(c.province, 7);
-        QCOMPARE(c.country, 9);
-        QCOMPARE(c.postCode, u"90-001"_s);
-        QCOMPARE(c.postCode2, QString());
-        const ContactRecord& b = data.breeders.at(3);
-        QCOMPARE(b.firstName, u"Anna"_s);
-        QCOMPARE(b.postCode, u"00-950"_s);
-        QCOMPARE(b.postCode2, u"00-951"_s);
+        QCOMPARE(data.seasons[0].idLoft, 2); // seasons of every loft
+        QCOMPARE(data.clients.at(8).lastName, u"O'Neill"_s);
+        QCOMPARE(data.clients.at(8).postCode2, QString()); // clients have no second post code
+        QCOMPARE(data.breeders.at(3).postCode2, u"00-951"_s);
 
         // A second load replaces every container.
         QVERIFY(data.LoadExtra(2).ok());

@@ -33,6 +33,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QScreen>
@@ -160,13 +161,38 @@ int main(int argc, char** argv) {
         chooser.findChild<QListWidget*>(u"candidates"_s)->setCurrentRow(2);
         Save(&chooser, folder, u"pigeon-chooser.png"_s);
         chooser.hide();
+        {
+            // A name of 300 characters is elided and wrapped; the windows keep their size.
+            PigeonRecord named;
+            named.idLoft = 1;
+            named.country = u"PL"_s;
+            named.branch = u"0207"_s;
+            named.year = u"2026"_s;
+            named.ringNumber = u"9999"_s;
+            named.name =
+                QString(u"Bardzo długie imię gołębia z rodu mistrzów "_s).repeated(8).left(300);
+            named.sex = 1;
+            appData.SavePigeon(-1, named);
+            appData.SetPigeonShortDescription(named.id, named.name);
+            appData.pigeons[named.id].shortDescription = named.name;
+            CWybierzPsaZListy longChooser(appData, ChooseAll, &main);
+            auto* search = longChooser.findChild<QLineEdit*>(u"band"_s);
+            search->setText(u"9999"_s);
+            longChooser.findChild<QListWidget*>(u"candidates"_s)->setCurrentRow(0);
+            Save(&longChooser, folder, u"pigeon-chooser-long-name.png"_s);
+            longChooser.hide();
+            CDodajGolebia longEditor(appData, CDodajGolebia::Mode::Edit,
+                                     appData.FindPigeon(named.id), nullptr, &main);
+            Save(&longEditor, folder, u"editor-long-name.png"_s);
+            longEditor.hide();
+        }
         CWyborKoloru colours(appData, 1, &main);
         Save(&colours, folder, u"lookup-manager.png"_s);
         colours.hide();
         CPrzeniesPsa move(appData, &main);
         Save(&move, folder, u"move-dialog.png"_s);
         move.hide();
-        CDodajSerieObraczek series(&main);
+        CDodajSerieObraczek series({}, &main);
         Save(&series, folder, u"ring-series-dialog.png"_s);
         series.hide();
     }

@@ -2,6 +2,7 @@
 
 #include "app/MainDialog.h"
 #include "storage/AppData.h"
+#include "support/ModalDriver.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -30,9 +31,8 @@ std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data) {
     auto dialog = std::make_unique<CMainDialog>(data);
     dialog->Initialise();
     dialog->resize(1280, 800);
-    dialog->show();
-    if (!QTest::qWaitForWindowExposed(dialog.get()))
-        QTest::qFail("The main window was not shown", __FILE__, __LINE__);
+    if (!ModalDriver::ShowFocused(dialog.get()))
+        QTest::qFail("The main window was not shown and active", __FILE__, __LINE__);
     return dialog;
 }
 

@@ -18,7 +18,7 @@ namespace ShellFixture {
 
 /// Stores lofts, each with its categories, in the current data folder.
 void SeedLofts(const std::vector<std::pair<QString, QStringList>>& lofts);
-/// The main window over data, initialised as at start-up and shown at 1280 × 800.
+/// The main window over data, initialised as at start-up, shown at 1280 × 800 and active.
 std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data);
 /// The menu's action of a command.
 QAction* MenuAction(const CMainDialog& dialog, int id);

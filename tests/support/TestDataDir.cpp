@@ -2,9 +2,14 @@
 
 #include "storage/InstallDir.h"
 
+#include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QFileInfo>
 #include <QStandardPaths>
+
+#include <unistd.h>
+
+#include <algorithm>
 
 TestDataDir::TestDataDir()
     : m_previousHome(qgetenv("VORNEL_HOME")) {
@@ -35,30 +40,52 @@ QString TestDataDir::makeFile(const QString& name, const QByteArray& content) co
 namespace {
 
 bool Writable(const QString& path) {
+    if (QFileInfo(path).isDir()) {
+        QFile probe(path + QStringLiteral("/.probe"));
+        const bool created = probe.open(QIODevice::WriteOnly);
+        probe.remove();
+        return created;
+    }
     QFile file(path);
     return file.open(QIODevice::ReadWrite);
 }
 
-bool RunChattr(const char* flag, const QString& path) {
-    QProcess chattr;
-    chattr.start(QStringLiteral("chattr"), {QString::fromLatin1(flag), path});
-    return chattr.waitForFinished(5000) && chattr.exitStatus() == QProcess::NormalExit &&
-           chattr.exitCode() == 0;
-}
+constexpr uid_t kNobody = 65534;
 
 } // namespace
 
-ReadOnlyFile::ReadOnlyFile(const QString& path)
-    : m_path(path) {
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-    if (Writable(path))
-        m_immutable = RunChattr("+i", path);
-    m_readOnly = !Writable(path);
+ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
+    : m_paths(paths) {
+    for (const QString& path : paths) {
+        m_permissions.append(QFile::permissions(path));
+        // A folder keeps the right to be entered, so that its files can still be read.
+        const QFileDevice::Permissions enter =
+            QFileInfo(path).isDir()
+                ? QFileDevice::ExeOwner | QFileDevice::ExeGroup | QFileDevice::ExeOther
+                : QFileDevice::Permissions();
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup |
+                                        QFileDevice::ReadOther | enter);
+    }
+    if (geteuid() == 0) {
+        // Root writes whatever the permissions say; nobody does not. The folders down to the
+        // files must let nobody in to read.
+        for (const QString& path : paths) {
+            for (QDir dir = QFileInfo(path).dir(); !dir.isRoot(); dir.cdUp()) {
+                const QString folder = dir.absolutePath();
+                if (folder == QDir::tempPath())
+                    break;
+                QFile::setPermissions(folder, QFile::permissions(folder) | QFileDevice::ReadOther |
+                                                  QFileDevice::ExeOther);
+            }
+        }
+        m_switchedUser = seteuid(kNobody) == 0;
+    }
+    m_readOnly = std::none_of(paths.begin(), paths.end(), Writable);
 }
 
-ReadOnlyFile::~ReadOnlyFile() {
-    if (m_immutable)
-        RunChattr("-i", m_path);
-    QFile::setPermissions(m_path, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                      QFileDevice::ReadGroup);
+ReadOnlyFiles::~ReadOnlyFiles() {
+    if (m_switchedUser && seteuid(0) != 0)
+        qFatal("Could not return to the test's own user");
+    for (qsizetype i = 0; i < m_paths.size(); ++i)
+        QFile::setPermissions(m_paths[i], m_permissions[i]);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFileDevice>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 // A fresh, empty data folder for one test, made the program's InstallDir through VORNEL_HOME.
@@ -23,19 +25,23 @@ private:
     QByteArray m_previousHome;
 };
 
-// Makes a file unwritable even for root (chmod, then the immutable attribute), and undoes it.
-class ReadOnlyFile {
+// Makes files (or folders) unwritable for the code under test, whoever runs the tests: the files
+// lose their write permission, and when the test runs as root (which ignores permissions) the
+// process works as the user "nobody" until the guard goes. The folders on the way stay readable, so
+// that reading still works.
+class ReadOnlyFiles {
 public:
-    explicit ReadOnlyFile(const QString& path);
-    ~ReadOnlyFile();
-    ReadOnlyFile(const ReadOnlyFile&) = delete;
-    ReadOnlyFile& operator=(const ReadOnlyFile&) = delete;
+    explicit ReadOnlyFiles(const QStringList& paths);
+    ~ReadOnlyFiles();
+    ReadOnlyFiles(const ReadOnlyFiles&) = delete;
+    ReadOnlyFiles& operator=(const ReadOnlyFiles&) = delete;
 
-    /// True when a write to the file now fails.
+    /// True when a write to each file now fails.
     bool isReadOnly() const { return m_readOnly; }
 
 private:
-    QString m_path;
-    bool m_immutable = false;
+    QStringList m_paths;
+    QList<QFileDevice::Permissions> m_permissions;
+    bool m_switchedUser = false;
     bool m_readOnly = false;
 };
