@@ -1,0 +1,36 @@
+#include "breeding/RowList.h"
+
+#include "breeding/RowTextModel.h"
+
+#include <QHeaderView>
+#include <QTableView>
+
+using namespace Qt::StringLiterals;
+
+void SetUpRowList(QTableView* view, RowTextModel* model, const std::vector<int>& widths) {
+    view->setModel(model);
+    view->setSelectionBehavior(QAbstractItemView::SelectRows);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setSortingEnabled(false);
+    view->setShowGrid(true);
+    view->setWordWrap(false);
+    view->setTextElideMode(Qt::ElideRight);
+    view->setTabKeyNavigation(false);
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view->verticalHeader()->setDefaultSectionSize(20);
+    view->horizontalHeader()->setSectionsClickable(false);
+    view->horizontalHeader()->setHighlightSections(false);
+    view->horizontalHeader()->setStretchLastSection(true);
+    view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    for (size_t column = 0; column < widths.size(); ++column)
+        view->setColumnWidth(static_cast<int>(column), widths[column]);
+    QFont font(u"Tahoma"_s);
+    font.setPixelSize(16);
+    font.setWeight(QFont::Medium);
+    view->setFont(font);
+    QPalette palette = view->palette();
+    palette.setColor(QPalette::Text, QColor(0, 0, 255));
+    view->setPalette(palette);
+}
