@@ -62,6 +62,9 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
     setWindowTitle(u"Pairing"_s);
     setBannerTitle(u"Add new pair"_s);
     m_date->setObjectName(u"datePaired"_s);
+    // The heading names the fields; the label stays for the messages about them.
+    if (auto* label = m_date->findChild<QLabel*>())
+        label->hide();
     m_remarksHeading->setObjectName(u"remarksHeading"_s);
     m_remarks->setObjectName(u"remarks"_s);
     m_remarks->setTabChangesFocus(true);
@@ -94,6 +97,8 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
 
     auto* previous = Button(u"<<"_s, u"previousSlot"_s, this);
     auto* next = Button(u">>"_s, u"nextSlot"_s, this);
+    previous->setFixedWidth(44);
+    next->setFixedWidth(44);
     connect(previous, &QPushButton::clicked, this, [this] { StepSlot(-1); });
     connect(next, &QPushButton::clicked, this, [this] { StepSlot(1); });
     auto* remarksHead = new QHBoxLayout;
@@ -110,7 +115,8 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
     auto* bottom = new QGridLayout;
     bottom->setHorizontalSpacing(24);
     bottom->addWidget(Heading(u"PAIRING DATE"_s, kBlue, this), 0, 0);
-    bottom->addWidget(m_date, 1, 0, Qt::AlignTop);
+    m_date->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Fixed);
+    bottom->addWidget(m_date, 1, 0, Qt::AlignTop | Qt::AlignLeft);
     bottom->addLayout(remarksHead, 0, 1);
     bottom->addWidget(m_remarks, 1, 1, 2, 1);
     bottom->setColumnStretch(0, 1);

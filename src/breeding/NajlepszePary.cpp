@@ -113,8 +113,8 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     right->setColumnMinimumWidth(2, 214);
 
     auto* columns = new QHBoxLayout;
-    columns->addWidget(m_pairsView, 1);
-    columns->addLayout(right, 2);
+    columns->addWidget(m_pairsView, 4);
+    columns->addLayout(right, 5);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(close);
@@ -122,7 +122,7 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     layout->setContentsMargins(16, 72, 16, 12);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
-    resize(1100, 620);
+    resize(1180, 640);
     m_pairsView->setFocus();
 }
 

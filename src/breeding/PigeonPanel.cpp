@@ -36,7 +36,7 @@ PigeonPanel::PigeonPanel(const QString& prefix, QWidget* parent)
     m_information->setTextFormat(Qt::PlainText);
     m_information->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LetLabelWrapAnywhere(m_information);
-    m_information->setFixedHeight(4 * m_information->fontMetrics().lineSpacing() + 4);
+    m_information->setFixedHeight(5 * m_information->fontMetrics().lineSpacing() + 4);
 
     auto* photos = new QHBoxLayout;
     photos->setSpacing(6);

@@ -9,6 +9,7 @@
 #include "breeding/RowTextModel.h"
 #include "pedigree/DrukujKarteMiotu.h"
 #include "storage/AppData.h"
+#include "storage/LocalTime.h"
 #include "ui/Banner.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
@@ -55,7 +56,12 @@ CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent)
     KeepComboNarrow(m_seasons, 24);
     for (QPushButton* button : {m_addSeason, m_deleteSeason})
         button->setAutoDefault(false);
-    SetUpRowList(m_pairsView, m_pairs, PairColumnWidths());
+    // The pairing date is never cut, whatever face stands in for Tahoma.
+    std::vector<int> pairWidths = PairColumnWidths();
+    pairWidths[3] =
+        std::max(pairWidths[3],
+                 QFontMetrics(RowListFont()).horizontalAdvance(FormatDateTime(1'700'000'000)) + 14);
+    SetUpRowList(m_pairsView, m_pairs, pairWidths);
     SetUpRowList(m_childrenView, m_children, ChildColumnWidths());
     // A click below the last row selects nothing, as in every list of the program.
     m_pairsView->viewport()->installEventFilter(this);
