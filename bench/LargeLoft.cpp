@@ -97,7 +97,7 @@ QString FillPigeons(const LargeLoftSize& n) {
               {1 + i % 2, 1 + i % total, 1 + i % std::max(1, n.clients), 50.0f + (i % 40) * 12.5f,
                i % 2, kSeasonStart + i * 3600LL});
     for (int pair = 1; pair <= n.pairs && w.Ok(); ++pair) {
-        const int loft = pair % 10 == 0 ? 2 : 1;
+        const int loft = pair % 10 == 0 && !n.pairsInFirstLoft ? 2 : 1;
         w.Run(u"INSERT INTO pary(id, id_samca, id_samicy, id_hodowli, id_sezonu, DataParowania,"
               u" DataDodania, not_ojciec, not_matka, uwagi) VALUES (?, ?, ?, ?, 1, ?, ?, '', '',"
               u" 'para z sezonu');"_s,

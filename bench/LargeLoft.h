@@ -16,7 +16,8 @@ struct LargeLoftSize {
     int transactions = 2'000;
     int clients = 500;
     int breeders = 200;
-    int categoriesPerLoft = 5; // pigeons are spread over them; 1 puts every bird in one
+    int categoriesPerLoft = 5;     // pigeons are spread over them; 1 puts every bird in one
+    bool pairsInFirstLoft = false; // otherwise every tenth pair belongs to the second loft
 
     /// Every count multiplied by factor (at least one of each).
     LargeLoftSize Scaled(double factor) const;
