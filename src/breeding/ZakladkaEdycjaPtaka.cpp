@@ -152,8 +152,9 @@ QRect CZakladkaEdycjaPtaka::LinkRect(int link) const {
 bool CZakladkaEdycjaPtaka::LinkEnabled(int link) const {
     switch (link) {
     case AddPairLink:
+        return m_data.currentLoft >= 0;
     case AddChildLink:
-        return true;
+        return true; // says what is missing
     case EditPairLink:
     case DeletePairLink:
     case PrintCardLink:

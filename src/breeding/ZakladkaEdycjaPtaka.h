@@ -52,7 +52,7 @@ public:
     const PairRecord* CurrentPair() const;
 
     QRect LinkRect(int link) const;
-    /// False for a link whose record is not selected (Add child always answers).
+    /// False for a link whose loft or record is missing ("Add child" always answers).
     bool LinkEnabled(int link) const;
     QComboBox* Seasons() const { return m_seasons; }
     QPushButton* AddSeasonButton() const { return m_addSeason; }
