@@ -16,8 +16,10 @@ struct LargeLoftSize {
     int transactions = 2'000;
     int clients = 500;
     int breeders = 200;
-    int categoriesPerLoft = 5;     // pigeons are spread over them; 1 puts every bird in one
-    bool pairsInFirstLoft = false; // otherwise every tenth pair belongs to the second loft
+    int categoriesPerLoft = 5; // pigeons are spread over them; 1 puts every bird in one
+
+    // Every pair in the first loft; otherwise every tenth pair belongs to the second.
+    bool pairsInFirstLoft = false;
 
     /// Every count multiplied by factor (at least one of each).
     LargeLoftSize Scaled(double factor) const;

@@ -16,7 +16,6 @@
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
