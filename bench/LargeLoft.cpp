@@ -107,7 +107,7 @@ QString FillPigeons(const LargeLoftSize& n) {
                bird ? 0 : 1, kSeasonStart + i * 3600LL, bird ? QString() : u"Karma i witaminy"_s});
     }
     for (int pair = 1; pair <= n.pairs && w.Ok(); ++pair) {
-        const int loft = pair % 10 == 0 ? 2 : 1;
+        const int loft = pair % 10 == 0 && !n.pairsInFirstLoft ? 2 : 1;
         w.Run(u"INSERT INTO pary(id, id_samca, id_samicy, id_hodowli, id_sezonu, DataParowania,"
               u" DataDodania, not_ojciec, not_matka, uwagi) VALUES (?, ?, ?, ?, 1, ?, ?, '', '',"
               u" 'para z sezonu');"_s,

@@ -20,6 +20,9 @@ struct LargeLoftSize {
     int notes = 500; // in the large loft, each with a formatted body; the other gets a tenth
     int categoriesPerLoft = 5; // pigeons are spread over them; 1 puts every bird in one
 
+    // Every pair in the first loft; otherwise every tenth pair belongs to the second.
+    bool pairsInFirstLoft = false;
+
     /// Every count multiplied by factor (at least one of each).
     LargeLoftSize Scaled(double factor) const;
 };

@@ -105,7 +105,8 @@ const std::map<int, PageTarget>& PageCommands() {
         {CmdEditFlyer, {T::TabRaces, PageCommand::EditFlyer}},
         {CmdDeleteFlyer, {T::TabRaces, PageCommand::DeleteFlyer}},
         {CmdBestPigeons, {T::TabRaces, PageCommand::BestPigeons}},
-        {CmdBestPairs, {T::TabRaces, PageCommand::BestPairs}},
+        // The best pairs dialog is the pairing page's until the races page offers it too.
+        {CmdBestPairs, {T::TabPairing, PageCommand::BestPairs}},
     };
     return commands;
 }

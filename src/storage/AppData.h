@@ -78,8 +78,13 @@ public:
                            std::vector<int>& newIds);
     DbResult SaveLoft(int mode, LoftRecord& loft);
     DbResult SaveCategory(int mode, CategoryRecord& category);
+    /// A stored pair enters pairs, an updated one replaces its record there (keeping its
+    /// children) and a deleted one leaves it with all its child rows.
     DbResult SavePair(int mode, PairRecord& pair);
     DbResult SaveChild(int mode, ChildRecord& child);
+    /// Stores a child of a pair (mode -1 or the child's id) and gives its pigeon the pair's
+    /// cock and hen as sire and dam, both or neither; memory follows on success.
+    DbResult SaveChildOfPair(int mode, ChildRecord& child, int sireId, int damId);
     DbResult SaveRace(int mode, RaceRecord& race);
     DbResult SaveFlyer(int mode, FlyerRecord& flyer);
     DbResult SaveTreatment(int mode, TreatmentRecord& treatment);
@@ -96,6 +101,7 @@ public:
     DbResult AddToBirdList(int pigeonId);
     DbResult RemoveFromBirdList(int pigeonId);
     DbResult AddSeason(SeasonRecord& season);
+    /// Deletes a season's row; on success it leaves seasons too.
     DbResult DeleteSeason(int id);
     /// Stores a lookup entry; on success the lookup map gets it. The new id goes to *newId.
     DbResult AddLookup(Lookup lookup, int loftId, const QString& name, int* newId = nullptr);
@@ -124,5 +130,7 @@ public:
     DbResult DeleteDocument(DocumentRecord& document);
 
 private:
+    /// Puts a stored child into, over or out of its pair's children, by the writer's mode.
+    void MirrorChild(int mode, const ChildRecord& child);
     DbResult InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId);
 };

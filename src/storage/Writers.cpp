@@ -105,6 +105,14 @@ DbResult SaveRow(DbSession& session, const QString& path, QStringView table, int
     return NotStored();
 }
 
+Fields ChildFields(const ChildRecord& child) {
+    return {{u"uwagi", child.remarks},
+            {u"id_golebia", child.idPigeon},
+            {u"id_pary", child.idPair},
+            {u"id_hodowli", child.idLoft},
+            {u"DataDodania", child.dateAdded}};
+}
+
 Fields PigeonFields(const PigeonRecord& p) {
     return {
         {u"nazwa", p.name},
@@ -375,9 +383,9 @@ DbResult AppData::SavePair(int mode, PairRecord& pair) {
         DbTransaction transaction(runner);
         if (!transaction.Begun())
             return ResultOfFailure(runner);
-        for (const ChildRecord& child : pair.children)
-            if (DbResult r = runner.Run(u"DELETE FROM dzieci WHERE id = ?;"_s, {child.id}); !r.ok())
-                return r;
+        // Every child row of the pair, also one the record in hand does not know of.
+        if (DbResult r = runner.Run(u"DELETE FROM dzieci WHERE id_pary = ?;"_s, {pair.id}); !r.ok())
+            return r;
         if (DbResult r = runner.Run(u"DELETE FROM pary WHERE id = ?;"_s, {pair.id}); !r.ok())
             return r;
         if (DbResult r = transaction.Commit(); !r.ok())
@@ -394,32 +402,95 @@ DbResult AppData::SavePair(int mode, PairRecord& pair) {
                         {u"id_hodowli", pair.idLoft},
                         {u"DataParowania", pair.datePaired},
                         {u"DataDodania", pair.dateAdded}};
-    return SaveRow(
+    const DbResult result = SaveRow(
         runner, PigeonsDbPath(), u"pary", mode, pair.id, fields,
         {u"uwagi", u"not_ojciec", u"not_matka", u"id_samca", u"id_samicy", u"id_hodowli",
          u"DataParowania", u"DataDodania"},
         {u"uwagi", u"id_samca", u"not_ojciec", u"not_matka", u"id_samicy", u"DataParowania"});
+    if (!result.ok())
+        return result;
+    if (mode == -1) {
+        pairs.push_back(pair);
+        return result;
+    }
+    const auto stored = std::find_if(pairs.begin(), pairs.end(),
+                                     [&pair](const PairRecord& p) { return p.id == pair.id; });
+    if (stored != pairs.end()) {
+        // The children are kept by SaveChild; an edited pair keeps those stored.
+        std::vector<ChildRecord> children = std::move(stored->children);
+        *stored = pair;
+        stored->children = std::move(children);
+    }
+    return result;
+}
+
+DbResult AppData::SaveChildOfPair(int mode, ChildRecord& child, int sireId, int damId) {
+    if (mode != -1 && mode != child.id)
+        return NotStored();
+    if (child.idPigeon < 1)
+        return DbResult::Failed(u"No pigeon is chosen."_s);
+    {
+        const auto close = qScopeGuard([this] { runner.Close(); });
+        if (!runner.Open(PigeonsDbPath()))
+            return ResultOfFailure(runner);
+        DbTransaction transaction(runner);
+        if (!transaction.Begun())
+            return ResultOfFailure(runner);
+        if (DbResult r = runner.Run(u"UPDATE pigeons SET id_ojca = ?, id_matki = ? WHERE id = ?;"_s,
+                                    {sireId, damId, child.idPigeon});
+            !r.ok())
+            return r;
+        if (runner.Changes() < 1)
+            return RowMissing();
+        if (mode == -1) {
+            const Columns columns{u"uwagi", u"id_golebia", u"id_pary", u"id_hodowli",
+                                  u"DataDodania"};
+            if (DbResult r = runner.Run(InsertSql(u"dzieci", columns),
+                                        ValuesFor(ChildFields(child), columns));
+                !r.ok())
+                return r;
+            child.id = runner.LastInsertId();
+        } else {
+            const Columns columns{u"uwagi", u"id_golebia"};
+            SqlValues values = ValuesFor(ChildFields(child), columns);
+            values.emplace_back(child.id);
+            if (DbResult r = runner.Run(UpdateSql(u"dzieci", columns), values); !r.ok())
+                return r;
+            if (runner.Changes() < 1)
+                return RowMissing();
+        }
+        if (DbResult r = transaction.Commit(); !r.ok()) {
+            if (mode == -1)
+                child.id = 0;
+            return r;
+        }
+    }
+    if (const auto pigeon = pigeons.find(child.idPigeon); pigeon != pigeons.end()) {
+        pigeon->second.idSire = sireId;
+        pigeon->second.idDam = damId;
+    }
+    MirrorChild(mode, child);
+    return DbResult::Done();
 }
 
 DbResult AppData::SaveChild(int mode, ChildRecord& child) {
-    const Fields fields{{u"uwagi", child.remarks},
-                        {u"id_golebia", child.idPigeon},
-                        {u"id_pary", child.idPair},
-                        {u"id_hodowli", child.idLoft},
-                        {u"DataDodania", child.dateAdded}};
     const DbResult result =
-        SaveRow(runner, PigeonsDbPath(), u"dzieci", mode, child.id, fields,
+        SaveRow(runner, PigeonsDbPath(), u"dzieci", mode, child.id, ChildFields(child),
                 {u"uwagi", u"id_golebia", u"id_pary", u"id_hodowli", u"DataDodania"},
                 {u"uwagi", u"id_golebia"});
-    if (!result.ok())
-        return result;
+    if (result.ok())
+        MirrorChild(mode, child);
+    return result;
+}
+
+void AppData::MirrorChild(int mode, const ChildRecord& child) {
     if (mode == -1) {
         const auto pair = std::find_if(pairs.begin(), pairs.end(), [&child](const PairRecord& p) {
             return p.id == child.idPair;
         });
         if (pair != pairs.end())
             pair->children.push_back(child);
-        return result;
+        return;
     }
     for (PairRecord& pair : pairs) {
         std::vector<ChildRecord>& children = pair.children;
@@ -434,7 +505,6 @@ DbResult AppData::SaveChild(int mode, ChildRecord& child) {
             *found = child;
         break;
     }
-    return result;
 }
 
 DbResult AppData::SaveRace(int mode, RaceRecord& race) {
@@ -642,7 +712,11 @@ DbResult AppData::AddSeason(SeasonRecord& season) {
 }
 
 DbResult AppData::DeleteSeason(int id) {
-    return RunOnce(runner, ExtraDbPath(), u"DELETE FROM sezonylegowe WHERE id = ?;"_s, {id});
+    DbResult result =
+        RunOnce(runner, ExtraDbPath(), u"DELETE FROM sezonylegowe WHERE id = ?;"_s, {id});
+    if (result.ok())
+        std::erase_if(seasons, [id](const SeasonRecord& s) { return s.id == id; });
+    return result;
 }
 
 DbResult AppData::AddLookup(Lookup lookup, int loftId, const QString& name, int* newId) {

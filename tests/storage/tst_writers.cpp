@@ -216,7 +216,6 @@ private Q_SLOTS:
             QVERIFY(app.SaveRace(-1, race).ok());
         if (record == u"child"_s) {
             QVERIFY(app.SavePair(-1, pair).ok());
-            app.pairs.push_back(pair);
         }
         if (record == u"category"_s)
             QVERIFY(app.SaveLoft(-1, loft).ok());
@@ -535,7 +534,7 @@ private Q_SLOTS:
         PairRecord pair;
         pair.idLoft = 1;
         QVERIFY(app.SavePair(-1, pair).ok());
-        app.pairs.push_back(pair); // the pairing page appends a new pair itself
+        QCOMPARE(app.pairs.size(), 1u); // the writer adds a stored pair, once
         ChildRecord first{0, 30, pair.id, 1, 600, u"pierwsze"_s};
         ChildRecord second{0, 31, pair.id, 1, 601, u"drugie"_s};
         QVERIFY(app.SaveChild(-1, first).ok());
@@ -552,9 +551,17 @@ private Q_SLOTS:
         QVERIFY(app.SavePair(-1, other).ok());
         ChildRecord ofOther{0, 40, other.id, 1, 700, QString()};
         QVERIFY(app.SaveChild(-1, ofOther).ok());
-        PairRecord toDelete = app.pairs[0];
+        PairRecord edited = app.pairs[0];
+        edited.children.clear();
+        edited.remarks = u"zmienione"_s;
+        QVERIFY(app.SavePair(edited.id, edited).ok());
+        QCOMPARE(app.pairs[0].remarks, u"zmienione"_s);
+        QCOMPARE(app.pairs[0].children.size(), 1u); // an edit keeps the stored children
+        // A copy that misses its children still takes every child row of the pair along.
+        PairRecord toDelete = edited;
         QVERIFY(app.SavePair(-2, toDelete).ok());
-        QVERIFY(app.pairs.empty());
+        QCOMPARE(app.pairs.size(), 1u);
+        QCOMPARE(app.pairs[0].id, other.id);
         QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(), u"SELECT id_golebia FROM dzieci;"_s),
                  (std::vector<QStringList>{{u"40"_s}}));
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pary;"_s), 1);
@@ -642,6 +649,7 @@ private Q_SLOTS:
         QVERIFY(app.DeleteStatus(status).ok());
         QVERIFY(app.DeleteVariety(variety).ok());
         QVERIFY(app.DeleteSeason(season.id).ok());
+        QVERIFY(app.seasons.empty()); // the delete leaves memory too
         QVERIFY(PrepareInstallDir());
         QVERIFY(WriteTextFile(NotePath(note.id), u"<p>treść</p>"_s));
         QVERIFY(app.DeleteNote(note).ok());
@@ -682,6 +690,56 @@ private Q_SLOTS:
         QVERIFY(p.treatments.empty());
     }
 
+    void childOfPairSetsParentsAndChildTogether() {
+        AppData& app = *m_app;
+        PigeonRecord child;
+        child.idLoft = 1;
+        child.idSire = 7;
+        child.idDam = 8;
+        QVERIFY(app.SavePigeon(-1, child).ok());
+        PairRecord pair;
+        pair.idLoft = 1;
+        pair.idCock = 12;
+        pair.idHen = 15;
+        QVERIFY(app.SavePair(-1, pair).ok());
+
+        ChildRecord record{0, child.id, pair.id, 1, 500, u"pierwszy lęg"_s};
+        QVERIFY(app.SaveChildOfPair(-1, record, 12, 15).ok());
+        QVERIFY(record.id > 0);
+        QCOMPARE(app.pigeons.at(child.id).idSire, 12);
+        QCOMPARE(app.pigeons.at(child.id).idDam, 15);
+        QCOMPARE(app.pairs[0].children.size(), 1u);
+        const QString parents = u"SELECT id_ojca, id_matki FROM pigeons WHERE id = %1;"_s;
+        QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(), parents.arg(child.id)),
+                 (std::vector<QStringList>{{u"12"_s, u"15"_s}}));
+
+        record.remarks = u"poprawione"_s;
+        QVERIFY(app.SaveChildOfPair(record.id, record, 12, 15).ok());
+        QCOMPARE(app.pairs[0].children[0].remarks, u"poprawione"_s);
+
+        // A pigeon that is no longer stored: neither the parents nor the child row are written.
+        ChildRecord ghost{0, 999, pair.id, 1, 501, QString()};
+        QVERIFY(app.SaveChildOfPair(-1, ghost, 12, 15).failed());
+        QCOMPARE(ghost.id, 0);
+        QCOMPARE(app.pairs[0].children.size(), 1u);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dzieci;"_s), 1);
+
+        // A child row that cannot be written takes the parents' update back with it.
+        PigeonRecord other;
+        other.idLoft = 1;
+        QVERIFY(app.SavePigeon(-1, other).ok());
+        QVERIFY(DbProbe::Exec(m_data->pigeonsDb(),
+                              u"CREATE TRIGGER refuse BEFORE INSERT ON dzieci BEGIN "
+                              u"SELECT RAISE(ABORT, 'refused'); END;"_s));
+        ChildRecord refused{0, other.id, pair.id, 1, 502, QString()};
+        QVERIFY(app.SaveChildOfPair(-1, refused, 12, 15).failed());
+        QCOMPARE(refused.id, 0);
+        QCOMPARE(app.pigeons.at(other.id).idSire, 0);
+        QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(), parents.arg(other.id)),
+                 (std::vector<QStringList>{{u"0"_s, u"0"_s}}));
+        QCOMPARE(app.pairs[0].children.size(), 1u);
+    }
+
     void readOnlyFileFailsAndLeavesMemoryAsItWas() {
         AppData& app = *m_app;
         PigeonRecord pigeon;
@@ -694,7 +752,6 @@ private Q_SLOTS:
         PairRecord pair;
         pair.idLoft = 1;
         QVERIFY(app.SavePair(-1, pair).ok());
-        app.pairs.push_back(pair);
         RaceRecord race;
         QVERIFY(app.SaveRace(-1, race).ok());
         app.races.push_back(race);
@@ -741,6 +798,13 @@ private Q_SLOTS:
         SeasonRecord season;
         QVERIFY(app.AddSeason(season).failed());
         QVERIFY(app.seasons.empty());
+        app.seasons.push_back({5, 1, u"Sezon"_s, QString(), 100, 200});
+        QVERIFY(app.DeleteSeason(5).failed());
+        QCOMPARE(app.seasons.size(), 1u);
+        ChildRecord child{0, pigeon.id, pair.id, 1, 300, QString()};
+        QVERIFY(app.SaveChildOfPair(-1, child, 40, 41).failed());
+        QCOMPARE(app.pigeons.at(pigeon.id).idSire, 0);
+        QVERIFY(app.pairs[0].children.empty());
     }
 
 private:

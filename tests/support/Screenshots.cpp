@@ -4,12 +4,19 @@
 
 #include "app/DodajEdytujHodowle.h"
 #include "app/LoftApp.h"
+#include "app/LoftSelector.h"
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
 #include "app/Oprogramie.h"
 #include "app/Pomoc.h"
 #include "app/ShippedFiles.h"
 #include "app/ZarzadzajHodowlami.h"
+#include "breeding/DodajEdytujPare.h"
+#include "breeding/DodajPsaDoPary.h"
+#include "breeding/DodajSezon.h"
+#include "breeding/NajlepszePary.h"
+#include "breeding/RowTextModel.h"
+#include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/NoteBodies.h"
 #include "pedigree/DrukujKarteMiotu.h"
 #include "pedigree/DrukujRodowodGolebia.h"
@@ -38,6 +45,7 @@
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
+#include "support/BreedingFixture.h"
 #include "support/FamilyFixture.h"
 #include "trade/ContactBook.h"
 #include "trade/ContactEditor.h"
@@ -45,6 +53,7 @@
 #include "trade/DodajZmienTransakcje.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QListView>
@@ -443,6 +452,45 @@ int main(int argc, char** argv) {
         WritePage(ListPagePath(), ListPageHtml(familyData, ids, list.Settings()));
         CPodgladHTML preview(ListPagePath(), &list);
         Save(&preview, folder, u"preview-list.png"_s);
+    }
+
+    // The breeding windows, on the family with pairs, young, seasons and races.
+    {
+        const BreedingFixture::Breeding breeding = BreedingFixture::SeedBreeding(family);
+        AppData breedingData;
+        CMainDialog breedingMain(breedingData);
+        breedingMain.Initialise();
+        breedingMain.resize(app.primaryScreen()->availableSize());
+        breedingMain.showMaximized();
+        auto* lofts = breedingMain.findChild<QComboBox*>(u"loftList"_s);
+        lofts->setCurrentIndex(lofts->findText(u"Gołębnik"_s));
+        breedingMain.Lofts()->OnLoftChosen(lofts->currentIndex());
+        breedingMain.SetActiveTab(CMainDialog::TabPairing);
+        auto* page = static_cast<CZakladkaEdycjaPtaka*>(breedingMain.Page(CMainDialog::TabPairing));
+        page->SelectPair(page->PairsModel()->RowOfKey(breeding.parentsPair));
+        page->SelectChild(0);
+        Save(&breedingMain, folder, u"pairing-tab.png"_s);
+        {
+            CDodajEdytujPare editor(breedingData, CDodajEdytujPare::Mode::Edit,
+                                    *page->CurrentPair(), &breedingMain);
+            Save(&editor, folder, u"pair-editor.png"_s);
+        }
+        {
+            const PairRecord& pair = *page->CurrentPair();
+            CDodajPsaDoPary child(breedingData, pair, CDodajPsaDoPary::Mode::Edit,
+                                  pair.children.front(), &breedingMain);
+            Save(&child, folder, u"child-dialog.png"_s);
+        }
+        {
+            CDodajSezon season(breedingData, &breedingMain);
+            Save(&season, folder, u"season-dialog.png"_s);
+        }
+        {
+            CNajlepszePary best(breedingData, &breedingMain);
+            best.PairsView()->selectRow(0);
+            best.ChildrenView()->selectRow(0);
+            Save(&best, folder, u"best-pairs.png"_s);
+        }
     }
     return 0;
 }

@@ -1,0 +1,126 @@
+// Times the pairing tab and the best pairs on a large generated loft whose 2,000 pairs and
+// 10,000 young all belong to the loft shown: listing "All Pairs" and one season, a click on a
+// pair (its young listed), ranking the best pairs and opening their window.
+//
+//   vornel_bench_breeding [--dir DIR] [--scale F] [--runs N]
+
+#include "BenchStats.h"
+#include "LargeLoft.h"
+#include "breeding/BestPairs.h"
+#include "breeding/NajlepszePary.h"
+#include "breeding/RowTextModel.h"
+#include "breeding/ZakladkaEdycjaPtaka.h"
+#include "storage/AppData.h"
+#include "storage/InstallDir.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The work and the drawing it causes.
+double TimeMs(const std::function<void()>& work) {
+    QElapsedTimer timer;
+    timer.start();
+    work();
+    QApplication::processEvents();
+    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(u"Pairing tab and best pairs on a large loft."_s);
+    parser.addHelpOption();
+    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
+    parser.addOption(
+        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    parser.process(app);
+
+    QTemporaryDir temporary;
+    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
+    SetInstallDirOverride(dir);
+    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
+    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    size.pairsInFirstLoft = true;
+    if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
+        std::printf("Generating %d pairs in %s\n", size.pairs, qPrintable(dir));
+        if (const QString error = GenerateLargeLoft(size); !error.isEmpty()) {
+            std::fprintf(stderr, "Generating failed: %s\n", qPrintable(error));
+            return 2;
+        }
+    }
+    AppData data;
+    if (!data.LoadLofts().ok() || !data.SelectLoft(1).ok() || data.lofts.empty() ||
+        data.seasons.empty()) {
+        std::fprintf(stderr, "The loft could not be loaded.\n");
+        return 2;
+    }
+    data.currentLoft = 0;
+    size_t children = 0;
+    for (const PairRecord& pair : data.pairs)
+        children += pair.children.size();
+
+    CZakladkaEdycjaPtaka page(data, nullptr);
+    page.resize(1400, 800);
+    page.FillLoftLists();
+    page.show();
+    page.LayoutPage();
+    QApplication::processEvents();
+    RowTextModel* pairs = page.PairsModel();
+    std::vector<double> all, season, click, ranking, dialog;
+    int listed = 0;
+    int seasonListed = 0;
+    int ranked = 0;
+    for (int run = 0; run <= runs; ++run) {
+        page.Seasons()->setCurrentIndex(1);
+        const double a = TimeMs([&] { page.Seasons()->setCurrentIndex(0); });
+        listed = pairs->rowCount();
+        const double s = TimeMs([&] { page.Seasons()->setCurrentIndex(1); });
+        seasonListed = pairs->rowCount();
+        const double c =
+            TimeMs([&] { page.PairsView()->selectRow((run * 397 + 11) % pairs->rowCount()); });
+        if (page.SelectedPair() < 0)
+            return 2;
+        QElapsedTimer timer;
+        timer.start();
+        ranked = static_cast<int>(RankBestPairs(data).size());
+        const double r = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        const double d = TimeMs([&] {
+            CNajlepszePary best(data);
+            best.show();
+            QApplication::processEvents();
+        });
+        if (run == 0)
+            continue; // warms the caches and the fonts
+        all.push_back(a);
+        season.push_back(s);
+        click.push_back(c);
+        ranking.push_back(r);
+        dialog.push_back(d);
+    }
+    std::printf("Loft of %zu pairs with %zu young (medians of %d runs):\n", data.pairs.size(),
+                children, runs);
+    const auto line = [](const QString& what, double ms) {
+        std::printf("  %-44s %7.1f ms\n", qPrintable(what), ms);
+    };
+    line(u"pairing tab, \"All Pairs\" (%1 rows)"_s.arg(listed), Median(all));
+    line(u"pairing tab, one season (%1 rows)"_s.arg(seasonListed), Median(season));
+    line(u"a click on a pair, its young listed"_s, Median(click));
+    line(u"ranking the best pairs (%1 couples)"_s.arg(ranked), Median(ranking));
+    line(u"best pairs window opened and drawn"_s, Median(dialog));
+    return listed == static_cast<int>(data.pairs.size()) ? 0 : 2;
+}

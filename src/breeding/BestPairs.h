@@ -1,0 +1,39 @@
+#pragma once
+
+#include "breeding/RowTextModel.h"
+#include "storage/Records.h"
+
+#include <vector>
+
+class AppData;
+
+// The best pairs of a loft, ranked by the race results of their young.
+
+/// The score of a couple none of whose young has raced; such couples are listed last.
+inline constexpr int kNoRacedChild = 50000;
+
+struct RankedCouple {
+    /// The couple's first pair, its children replaced by the couple's young that raced, from
+    /// every pair of the same cock and hen, each bird once.
+    PairRecord pair;
+    /// The young's average positions summed and divided by their number (whole numbers).
+    int score = kNoRacedChild;
+    bool HasRacedChild() const { return !pair.children.empty(); }
+};
+
+/// A young bird counts when it has at least one race entry.
+bool HasRaced(const PigeonRecord& pigeon);
+
+/// The couples of the loaded pairs, best (smallest score) first; couples whose young never
+/// raced come last. Equal scores keep the order of the pairs.
+std::vector<RankedCouple> RankBestPairs(const AppData& data);
+
+/// A row of the best pairs list: the place counted from 1, the sire's and the dam's band texts.
+RowTextModel::Row BestPairRow(const AppData& data, const RankedCouple& couple, int place);
+QStringList BestPairHeaders();
+std::vector<int> BestPairColumnWidths();
+
+/// A row of a couple's young: band text, race entries, average position and average velocity.
+RowTextModel::Row RacedChildRow(const PigeonRecord& pigeon);
+QStringList RacedChildHeaders();
+std::vector<int> RacedChildColumnWidths();

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "breeding/BestPairs.h"
+#include "ui/Banner.h"
+
+#include <vector>
+
+class AppData;
+class ElidedLabel;
+class PictureBox;
+class QLabel;
+class QTableView;
+class RowTextModel;
+
+// The best pairs of the loft, ranked by the race results of their young, with the chosen
+// couple's photos and young, and the chosen young bird's photo and description. It reads the
+// loaded loft only and writes nothing.
+class CNajlepszePary : public BannerDialog {
+    Q_OBJECT
+
+public:
+    explicit CNajlepszePary(const AppData& appData, QWidget* parent = nullptr);
+
+    const std::vector<RankedCouple>& Couples() const { return m_couples; }
+    QTableView* PairsView() const { return m_pairsView; }
+    QTableView* ChildrenView() const { return m_childrenView; }
+    RowTextModel* PairsModel() const { return m_pairs; }
+    RowTextModel* ChildrenModel() const { return m_children; }
+    /// The couple whose young are listed, -1 for none.
+    int ShownCouple() const { return m_shownCouple; }
+
+private:
+    void ShowCouple(int row);
+    void ShowChild(int row);
+    void ShowNoChild();
+
+    const AppData& m_data;
+    std::vector<RankedCouple> m_couples;
+    int m_shownCouple = -1;
+    RowTextModel* m_pairs;
+    RowTextModel* m_children;
+    QTableView* m_pairsView;
+    QTableView* m_childrenView;
+    PictureBox* m_sirePhoto;
+    PictureBox* m_damPhoto;
+    PictureBox* m_childPhoto;
+    ElidedLabel* m_sireBand;
+    ElidedLabel* m_damBand;
+    ElidedLabel* m_childBand;
+    QLabel* m_childDescription;
+};

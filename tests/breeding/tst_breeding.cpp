@@ -1,0 +1,206 @@
+// The season filter, the list texts and the best-pairs ranking, without a window, in a zone
+// with daylight saving.
+
+#include "breeding/BestPairs.h"
+#include "breeding/Pairing.h"
+#include "storage/AppData.h"
+#include "storage/Formatting.h"
+#include "storage/LocalTime.h"
+
+#include <QTest>
+
+#include <ctime>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+PigeonRecord Bird(int id, int sex, int raced = 0, int averagePosition = 0) {
+    PigeonRecord p;
+    p.id = id;
+    p.idLoft = 1;
+    p.country = u"PL"_s;
+    p.ringNumber = QString::number(100 + id);
+    p.sex = sex;
+    p.raceEntries = raced;
+    p.averagePosition = averagePosition;
+    p.positionSum = averagePosition * raced;
+    p.velocitySum = 1200.5f * static_cast<float>(raced);
+    return p;
+}
+
+PairRecord Pair(int id, int cock, int hen, const std::vector<int>& young) {
+    PairRecord pair;
+    pair.id = id;
+    pair.idLoft = 1;
+    pair.idCock = cock;
+    pair.idHen = hen;
+    for (int pigeon : young)
+        pair.children.push_back({1000 + pigeon + 100 * id, pigeon, id, 1, 0, QString()});
+    return pair;
+}
+
+QList<int> Couples(const std::vector<RankedCouple>& ranked) {
+    QList<int> ids;
+    for (const RankedCouple& couple : ranked)
+        ids.append(couple.pair.id);
+    return ids;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(std::vector<PairRecord>)
+
+class TestBreeding : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() {
+        qputenv("TZ", "Europe/Warsaw");
+        tzset();
+    }
+
+    void seasonFilter_data() {
+        QTest::addColumn<qint64>("paired");
+        QTest::addColumn<bool>("inside");
+        // A season from 1 March to 30 March 2025 (daylight saving begins on 30 March), stored
+        // at 01:01:01 of both days.
+        const auto at = [](int month, int day, int hour, int minute, int second = 0) {
+            return ComposeLocalTime(2025, month, day, hour, minute, second);
+        };
+        QTest::newRow("00:30 of the first day") << at(3, 1, 0, 30) << false;
+        QTest::newRow("the first moment itself") << at(3, 1, 1, 1, 1) << false;
+        QTest::newRow("01:30 of the first day") << at(3, 1, 1, 30) << true;
+        QTest::newRow("between") << at(3, 15, 12, 0) << true;
+        QTest::newRow("the last moment stored") << at(3, 30, 1, 1, 1) << true;
+        QTest::newRow("evening of the last day") << at(3, 30, 23, 30) << true;
+        QTest::newRow("midnight after the last day") << at(3, 31, 0, 0) << false;
+        QTest::newRow("the day before") << at(2, 28, 23, 59) << false;
+        QTest::newRow("no date") << qint64(-1) << false;
+        QTest::newRow("before 1970") << qint64(-86400) << false;
+    }
+
+    void seasonFilter() {
+        QFETCH(qint64, paired);
+        QFETCH(bool, inside);
+        SeasonRecord season{1,
+                            2,
+                            u"Wiosna"_s,
+                            QString(),
+                            ComposeLocalTime(2025, 3, 1, 1, 1, 1),
+                            ComposeLocalTime(2025, 3, 30, 1, 1, 1)};
+        PairRecord pair;
+        pair.datePaired = paired;
+        QCOMPARE(PairInSeason(pair, season), inside);
+        // Without a season every pair is listed, in order.
+        const std::vector<PairRecord> pairs{pair, pair};
+        QCOMPARE(PairsInFilter(pairs, nullptr), (std::vector<int>{0, 1}));
+        QCOMPARE(PairsInFilter(pairs, &season).size(), inside ? 2u : 0u);
+    }
+
+    void listTexts() {
+        AppData data;
+        data.pigeons[1] = Bird(1, 1);
+        data.pigeons[1].name = u"Żbik <1>"_s;
+        data.pigeons[2] = Bird(2, 2);
+        data.pigeons[3] = Bird(3, 0);
+        PairRecord pair = Pair(7, 1, 2, {3});
+        pair.datePaired = ComposeLocalTime(2025, 3, 4, 9, 5, 0);
+        pair.remarks = u"Dobra para z linii Janssena, bardzo spokojna"_s;
+        QCOMPARE(PairRow(data, pair).cells,
+                 (QStringList{u" "_s, u"PL   101 [Żbik <1>]"_s, u"PL   102"_s, u"04/03/25, 09:05"_s,
+                              u"Dobra para z linii Janssena, b"_s}));
+        QCOMPARE(PairRow(data, pair).key, 7);
+        // A sire of another loft shows as an empty band; a child of unset sex has no sex word.
+        pair.idCock = 99;
+        QCOMPARE(PairRow(data, pair).cells[1], u"   "_s);
+        ChildRecord child = pair.children[0];
+        child.remarks = u"pierwszy\nlęg"_s;
+        QCOMPARE(ChildRow(data, child).cells,
+                 (QStringList{u" "_s, u"PL   103"_s, QString(), u"pierwszy lęg"_s}));
+        data.pigeons[3].sex = 2;
+        QCOMPARE(ChildRow(data, child).cells[2], u"Hen"_s);
+        QCOMPARE(ChildRows(data, pair).size(), 1u);
+        data.colours[4] = u"Płowy"_s;
+        data.pigeons[3].idColour = 4;
+        data.pigeons[3].shortDescription = u"Szybki"_s;
+        QCOMPARE(PigeonInformation(data, data.pigeons[3]), u"Płowy\n\nSzybki"_s);
+    }
+
+    void ranking_data() {
+        QTest::addColumn<std::vector<PairRecord>>("pairs");
+        QTest::addColumn<QList<int>>("order");
+        QTest::addColumn<QList<int>>("scores");
+        QTest::addColumn<QList<int>>("young"); // young counted for each couple, in order
+        // Birds: 10.. cocks, 20.. hens; young 31 (average 3), 32 (6), 33 (5), 34 (0),
+        // 35 (never raced), 36 (60000).
+        QTest::newRow("one couple over two seasons")
+            << std::vector<PairRecord>{Pair(1, 10, 20, {31}), Pair(2, 11, 21, {33}),
+                                       Pair(3, 10, 20, {32})}
+            << QList<int>{1, 2} << QList<int>{4, 5} << QList<int>{2, 1};
+        QTest::newRow("young that never raced come last")
+            << std::vector<PairRecord>{Pair(1, 10, 20, {35}), Pair(2, 11, 21, {33})}
+            << QList<int>{2, 1} << QList<int>{5, kNoRacedChild} << QList<int>{1, 0};
+        QTest::newRow("3 and 6 score 4, before 5")
+            << std::vector<PairRecord>{Pair(1, 11, 21, {33}), Pair(2, 10, 20, {31, 32, 35})}
+            << QList<int>{2, 1} << QList<int>{4, 5} << QList<int>{2, 1};
+        QTest::newRow("average position 0 counts as 0")
+            << std::vector<PairRecord>{Pair(1, 10, 20, {31}), Pair(2, 11, 21, {34, 31})}
+            << QList<int>{2, 1} << QList<int>{1, 3} << QList<int>{2, 1};
+        QTest::newRow("equal scores keep the order of the pairs")
+            << std::vector<PairRecord>{Pair(1, 11, 21, {34}), Pair(2, 10, 20, {34})}
+            << QList<int>{1, 2} << QList<int>{0, 0} << QList<int>{1, 1};
+        QTest::newRow("a bird linked twice counts once")
+            << std::vector<PairRecord>{Pair(1, 10, 20, {31, 31}), Pair(2, 10, 20, {32, 31})}
+            << QList<int>{1} << QList<int>{4} << QList<int>{2};
+        QTest::newRow("a poor couple still ranks above one that never raced")
+            << std::vector<PairRecord>{Pair(1, 10, 20, {35}), Pair(2, 11, 21, {36})}
+            << QList<int>{2, 1} << QList<int>{60000, kNoRacedChild} << QList<int>{1, 0};
+        QTest::newRow("no pairs") << std::vector<PairRecord>{} << QList<int>{} << QList<int>{}
+                                  << QList<int>{};
+    }
+
+    void ranking() {
+        QFETCH(std::vector<PairRecord>, pairs);
+        QFETCH(QList<int>, order);
+        QFETCH(QList<int>, scores);
+        QFETCH(QList<int>, young);
+        AppData data;
+        for (int id : {10, 11})
+            data.pigeons[id] = Bird(id, 1);
+        for (int id : {20, 21})
+            data.pigeons[id] = Bird(id, 2);
+        const std::pair<int, int> raced[] = {{31, 3}, {32, 6}, {33, 5}, {34, 0}, {36, 60000}};
+        for (const auto& [id, average] : raced)
+            data.pigeons[id] = Bird(id, 1, 2, average);
+        data.pigeons[35] = Bird(35, 2);
+        data.pairs = pairs;
+        const std::vector<RankedCouple> ranked = RankBestPairs(data);
+        QCOMPARE(Couples(ranked), order);
+        QList<int> shownScores;
+        QList<int> counted;
+        for (const RankedCouple& couple : ranked) {
+            shownScores.append(couple.score);
+            counted.append(static_cast<int>(couple.pair.children.size()));
+        }
+        QCOMPARE(shownScores, scores);
+        QCOMPARE(counted, young);
+    }
+
+    void rankingRows() {
+        AppData data;
+        data.pigeons[10] = Bird(10, 1);
+        data.pigeons[20] = Bird(20, 2);
+        RankedCouple couple{Pair(4, 10, 20, {}), 7};
+        QCOMPARE(BestPairRow(data, couple, 3).cells,
+                 (QStringList{u"3"_s, u"PL   110"_s, u"PL   120"_s}));
+        PigeonRecord young = Bird(31, 1, 3, 12);
+        young.velocitySum = 3500.0f;
+        QCOMPARE(RacedChildRow(young).cells,
+                 (QStringList{u"PL   131"_s, u"3"_s, u"12"_s, u"1166.67"_s}));
+        QCOMPARE(RacedChildRow(young).key, 31);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBreeding)
+#include "tst_breeding.moc"
