@@ -105,8 +105,7 @@ const std::map<int, PageTarget>& PageCommands() {
         {CmdEditFlyer, {T::TabRaces, PageCommand::EditFlyer}},
         {CmdDeleteFlyer, {T::TabRaces, PageCommand::DeleteFlyer}},
         {CmdBestPigeons, {T::TabRaces, PageCommand::BestPigeons}},
-        // The best pairs dialog is the pairing page's until the races page offers it too.
-        {CmdBestPairs, {T::TabPairing, PageCommand::BestPairs}},
+        {CmdBestPairs, {T::TabRaces, PageCommand::BestPairs}},
     };
     return commands;
 }

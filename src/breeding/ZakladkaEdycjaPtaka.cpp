@@ -3,7 +3,6 @@
 #include "breeding/DodajEdytujPare.h"
 #include "breeding/DodajPsaDoPary.h"
 #include "breeding/DodajSezon.h"
-#include "breeding/NajlepszePary.h"
 #include "breeding/Pairing.h"
 #include "breeding/RowList.h"
 #include "breeding/RowTextModel.h"
@@ -85,7 +84,6 @@ bool CZakladkaEdycjaPtaka::Handles(PageCommand command) const {
     case PageCommand::EditChild:
     case PageCommand::DeleteChild:
     case PageCommand::PrintPairingCard:
-    case PageCommand::BestPairs:
         return true;
     default:
         return false;
@@ -120,9 +118,6 @@ void CZakladkaEdycjaPtaka::HandleCommand(PageCommand command) {
         break;
     case PageCommand::PrintPairingCard:
         PrintPairingCard();
-        break;
-    case PageCommand::BestPairs:
-        ShowBestPairs();
         break;
     default:
         break;
@@ -447,9 +442,4 @@ void CZakladkaEdycjaPtaka::DeleteSeason() {
     }
     FillSeasons(0);
     ShowSeason(0);
-}
-
-void CZakladkaEdycjaPtaka::ShowBestPairs() {
-    CNajlepszePary dialog(m_data, this);
-    dialog.exec();
 }

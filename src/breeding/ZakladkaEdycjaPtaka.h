@@ -81,7 +81,6 @@ private:
     void DeleteChild();
     void AddSeason();
     void DeleteSeason();
-    void ShowBestPairs();
     const ChildRecord* CurrentChild() const;
     void SeasonChosen(int item);
 

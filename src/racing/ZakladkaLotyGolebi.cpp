@@ -1,5 +1,6 @@
 #include "racing/ZakladkaLotyGolebi.h"
 
+#include "breeding/NajlepszePary.h"
 #include "racing/DodajLotnika.h"
 #include "racing/NajlepszeGolebie.h"
 #include "racing/NowyLot.h"
@@ -153,6 +154,7 @@ bool CZakladkaLotyGolebi::Handles(PageCommand command) const {
     case PageCommand::EditFlyer:
     case PageCommand::DeleteFlyer:
     case PageCommand::BestPigeons:
+    case PageCommand::BestPairs:
         return true;
     default:
         return false;
@@ -182,6 +184,11 @@ void CZakladkaLotyGolebi::HandleCommand(PageCommand command) {
     case PageCommand::BestPigeons:
         ShowBestPigeons();
         break;
+    case PageCommand::BestPairs: {
+        CNajlepszePary dialog(m_data, this);
+        dialog.exec();
+        break;
+    }
     default:
         break;
     }

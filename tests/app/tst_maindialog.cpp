@@ -337,7 +337,7 @@ private Q_SLOTS:
                                           {CmdEditFlyer, 4},
                                           {CmdDeleteFlyer, 4},
                                           {CmdBestPigeons, 4},
-                                          {CmdBestPairs, 2}};
+                                          {CmdBestPairs, 4}};
         ModalDriver::NoDialogGuard closesPrintWindows;
         for (const auto& [id, tab] : expected) {
             m_lastId = id;
