@@ -1,7 +1,7 @@
 // Prints the sample printouts under docs/samples: the three pedigree templates filled for a
 // pigeon with four generations of ancestors and photos, a pigeon list and a pairing card, each
 // as a PDF through the same code as the preview's "Print". Run on any platform plugin:
-//   QT_QPA_PLATFORM=offscreen build/tests/vornel_samples docs/samples
+//   QT_QPA_PLATFORM=offscreen build/tools/vornel_samples docs/samples
 // and make the PNG pages from the PDFs with pdftoppm -r 60 -png.
 
 #include "app/LoftApp.h"

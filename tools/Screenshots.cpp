@@ -1,6 +1,6 @@
 // Takes the pictures under docs/screenshots: every window of the application shell, on a small
 // sample loft. Run under a display, for example:
-//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tests/vornel_screenshots docs/screenshots
+//   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/vornel_screenshots docs/screenshots
 
 #include "app/DodajEdytujHodowle.h"
 #include "app/LoftApp.h"
