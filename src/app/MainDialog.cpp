@@ -8,6 +8,7 @@
 #include "app/ZakladkaStartowa.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
+#include "pedigree/ListPage.h"
 #include "pedigree/PrintWindows.h"
 #include "racing/KalkulatorOdleglosci.h"
 #include "racing/KalkulatorPredkosci.h"
@@ -21,6 +22,7 @@
 #include "storage/Schema.h"
 #include "trade/ContactEditor.h"
 #include "trade/ContactManager.h"
+#include "trade/TransactionReport.h"
 #include "trade/ZakladkaTransakcje.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
@@ -85,6 +87,11 @@ const std::map<int, PageTarget>& PageCommands() {
         {CmdRemoveFromList, {T::TabPigeons, PageCommand::RemoveFromPrintList}},
         {CmdPrintCategory, {T::TabPigeons, PageCommand::PrintCategory}},
         {CmdPrintCategory2, {T::TabPigeons, PageCommand::PrintCategory}},
+        {CmdFamilyTree, {T::TabPigeons, PageCommand::ShowFamilyTree}},
+        {CmdPrintPedigree, {T::TabPigeons, PageCommand::PrintPedigree}},
+        {CmdPrintProgeny, {T::TabPigeons, PageCommand::PrintProgeny}},
+        {CmdPrintSiblings, {T::TabPigeons, PageCommand::PrintSiblings}},
+        {CmdPrintRacingResults, {T::TabPigeons, PageCommand::PrintRacingResults}},
         {CmdAddPair, {T::TabPairing, PageCommand::AddPair}},
         {CmdEditPair, {T::TabPairing, PageCommand::EditPair}},
         {CmdDeletePair, {T::TabPairing, PageCommand::DeletePair}},
@@ -98,6 +105,7 @@ const std::map<int, PageTarget>& PageCommands() {
         {CmdAddTransaction, {T::TabTransactions, PageCommand::AddTransaction}},
         {CmdEditTransaction, {T::TabTransactions, PageCommand::EditTransaction}},
         {CmdDeleteTransaction, {T::TabTransactions, PageCommand::DeleteTransaction}},
+        {CmdPrintReport, {T::TabTransactions, PageCommand::PrintReport}},
         {CmdAddRace, {T::TabRaces, PageCommand::AddRace}},
         {CmdEditRace, {T::TabRaces, PageCommand::EditRace}},
         {CmdDeleteRace, {T::TabRaces, PageCommand::DeleteRace}},
@@ -108,22 +116,6 @@ const std::map<int, PageTarget>& PageCommands() {
         {CmdBestPairs, {T::TabRaces, PageCommand::BestPairs}},
     };
     return commands;
-}
-
-// Prints made from the pigeon list, the preview panel and the races tab; in the menu they have
-// no action of their own.
-bool IsInert(int id) {
-    switch (id) {
-    case CmdFamilyTree:
-    case CmdPrintReport:
-    case CmdPrintPedigree:
-    case CmdPrintProgeny:
-    case CmdPrintSiblings:
-    case CmdPrintRacingResults:
-        return true;
-    default:
-        return false;
-    }
 }
 
 } // namespace
@@ -210,6 +202,8 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_startPage->SetPigeonFinder(showFound);
     m_pigeonList->SetPigeonFinder(showFound);
     ConnectPrintWindows(m_pigeonList, m_data);
+    connect(m_transactions, &CZakladkaTransakcje::printReportRequested, this,
+            &CMainDialog::PrintTransactionReport);
     connect(m_races, &CZakladkaLotyGolebi::htmlPageRequested, this,
             [this](const QString& path, bool landscape) { ShowHtmlPage(path, landscape, this); });
     // The menu asks the pages which commands they carry out, so it comes after them.
@@ -261,7 +255,7 @@ void CMainDialog::ShowFoundPigeon(const BandMatch& match) {
 bool CMainDialog::HasAction(int id) const {
     if (const auto target = PageCommands().find(id); target != PageCommands().end())
         return m_pages[size_t(target->second.tab)]->Handles(target->second.command);
-    return !IsInert(id);
+    return true;
 }
 
 void CMainDialog::RunCommand(int id) {
@@ -365,6 +359,19 @@ void CMainDialog::RunCommand(int id) {
 void CMainDialog::RunPageCommand(int id) {
     const PageTarget& target = PageCommands().at(id);
     m_pages[size_t(target.tab)]->Perform(target.command);
+}
+
+void CMainDialog::PrintTransactionReport() {
+    if (m_data.currentLoft < 0) {
+        MessageBox::ShowMessage(this, u"Choose a loft to print its transactions."_s);
+        return;
+    }
+    if (!WritePage(ListPagePath(), TransactionReportHtml(m_data))) {
+        MessageBox::ShowMessage(this, u"The page could not be written to\n%1"_s.arg(ListPagePath()),
+                                {}, QMessageBox::Warning);
+        return;
+    }
+    ShowHtmlPage(ListPagePath(), false, this);
 }
 
 void CMainDialog::OpenHelp(const QString& page) {

@@ -65,6 +65,7 @@ private:
     void LayoutClient();
     void RunPageCommand(int id);
     void OpenHelp(const QString& page);
+    void PrintTransactionReport();
     void CreateBackup();
     void ImportBackup();
     bool SavePendingEdits();

@@ -1,26 +1,23 @@
 #include "register/PreviewPages.h"
 
+#include "pedigree/DrzewoGenealogicznePsa.h"
+#include "register/DodajGolebia.h"
+#include "register/UstawOpis.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
-#include "ui/Banner.h"
+#include "ui/LongText.h"
+#include "ui/MessageBox.h"
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPushButton>
+#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QLabel* Label(QWidget* parent, const QString& name, const QFont& font, const QColor& colour) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
-}
 
 QFont Face(const QString& family, int pixelSize, int weight) {
     QFont font(family);
@@ -29,38 +26,151 @@ QFont Face(const QString& family, int pixelSize, int weight) {
     return font;
 }
 
+template <typename Label>
+Label* Styled(Label* label, const QString& name, const QFont& font, const QColor& colour) {
+    label->setObjectName(name);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    return label;
+}
+
+const QColor kCounter(94, 102, 208);
+
 } // namespace
 
-CPreviewPage::CPreviewPage(const AppData& appData, QWidget* parent)
+QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringList& headers,
+                            const std::vector<int>& widths) {
+    auto* list = new QTableWidget(0, int(headers.size()) + 1, parent);
+    list->setObjectName(name);
+    list->setHorizontalHeaderLabels(QStringList{QString()} + headers);
+    list->setColumnWidth(0, 30);
+    for (size_t i = 0; i < widths.size(); ++i)
+        list->setColumnWidth(int(i) + 1, widths[i]);
+    list->verticalHeader()->hide();
+    list->verticalHeader()->setDefaultSectionSize(20);
+    list->setShowGrid(true);
+    list->setWordWrap(false);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->horizontalHeader()->setSectionsClickable(false);
+    list->horizontalHeader()->setHighlightSections(false);
+    QPalette palette = list->palette();
+    palette.setColor(QPalette::Text, QColor(0, 0, 255));
+    list->setPalette(palette);
+    return list;
+}
+
+void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows) {
+    const QSignalBlocker blocker(list->selectionModel());
+    list->clearSelection();
+    list->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        list->setItem(row, 0, new QTableWidgetItem(u" "_s));
+        const QStringList& texts = rows[size_t(row)];
+        for (int column = 0; column < texts.size(); ++column) {
+            auto* item = new QTableWidgetItem(texts[column]);
+            item->setToolTip(texts[column]);
+            list->setItem(row, column + 1, item);
+        }
+    }
+}
+
+CPreviewPage::CPreviewPage(AppData& appData, QWidget* parent)
     : QWidget(parent)
     , m_data(appData) {}
 
-void CPreviewPage::PaintBackground(QPainter& painter) const {
+void CPreviewPage::Show(int pigeonId) {
+    m_pigeonId = pigeonId;
+    m_stale = !isVisible();
+    if (!m_stale)
+        Refresh();
+}
+
+void CPreviewPage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (m_stale) {
+        m_stale = false;
+        Refresh();
+    }
+}
+
+void CPreviewPage::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
     QLinearGradient gradient(rect().topLeft(), rect().topRight());
     gradient.setColorAt(0, QColor(213, 224, 247));
     gradient.setColorAt(1, Qt::white);
     painter.fillRect(rect(), gradient);
 }
 
-CPanelPodgladuTab1::CPanelPodgladuTab1(const AppData& appData, QWidget* parent)
-    : CPreviewPage(appData, parent)
-    , m_band(Label(this, u"band"_s, Face(u"Tahoma"_s, 30, 700), QColor(105, 148, 229)))
-    , m_sire(Label(this, u"sire"_s, Face(u"Verdana"_s, 20, 700), QColor(148, 175, 232)))
-    , m_dam(Label(this, u"dam"_s, Face(u"Verdana"_s, 20, 700), QColor(148, 175, 232)))
-    , m_summary(Label(this, u"summary"_s, Face(u"Tahoma"_s, 18, 500), Qt::blue))
-    , m_velocity(Label(this, u"velocity"_s, Face(u"Tahoma"_s, 20, 700), QColor(94, 102, 208)))
-    , m_qualifications(
-          Label(this, u"qualifications"_s, Face(u"Tahoma"_s, 20, 700), QColor(94, 102, 208))) {
-    setObjectName(u"previewSummary"_s);
-    m_summary->setWordWrap(true);
-    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Show(-1);
+void CPreviewPage::EditPigeon(int pigeonId) {
+    const PigeonRecord& pigeon = m_data.FindPigeon(pigeonId);
+    if (pigeon.id < 1)
+        return;
+    CDodajGolebia editor(m_data, CDodajGolebia::Mode::Edit, pigeon, nullptr, this);
+    editor.exec();
+    // Photos, documents and treatments are stored as they change, even on "Close".
+    Q_EMIT pigeonEdited(pigeonId);
 }
 
-void CPanelPodgladuTab1::Show(int pigeonId) {
-    m_pigeonId = pigeonId;
-    const PigeonRecord& pigeon = m_data.FindPigeon(pigeonId < 1 ? 0 : pigeonId);
-    if (pigeonId < 1 || pigeon.id == 0) {
+void CPreviewPage::ShowFamilyTree(int pigeonId) {
+    CDrzewoGenealogicznePsa tree(m_data, pigeonId, this);
+    tree.exec();
+}
+
+QLabel* CPreviewPage::Counter(const QString& name, const QString& caption) {
+    auto* title = new QLabel(caption, this);
+    title->setObjectName(name + u"Caption"_s);
+    auto* counter = Styled(new QLabel(u"0"_s, this), name, Face(u"Tahoma"_s, 30, 700), kCounter);
+    counter->setProperty("caption", QVariant::fromValue<QObject*>(title));
+    return counter;
+}
+
+void CPreviewPage::Title(const QString& text, int x, int width) {
+    auto* title = new QLabel(text, this);
+    title->setFont(Face(u"Tahoma"_s, 14, 700));
+    QPalette palette = title->palette();
+    palette.setColor(QPalette::WindowText, QColor(63, 172, 255));
+    title->setPalette(palette);
+    title->setGeometry(x, 4, width, 22);
+}
+
+void CPreviewPage::PlaceCounter(QLabel* counter, const QRect& rect) {
+    if (auto* title = qobject_cast<QLabel*>(counter->property("caption").value<QObject*>()))
+        title->setGeometry(rect.left(), rect.top(), rect.width(), 16);
+    counter->setGeometry(rect.left(), rect.top() + 14, rect.width(), rect.height() - 14);
+}
+
+CPanelPodgladuTab1::CPanelPodgladuTab1(AppData& appData, QWidget* parent)
+    : CPreviewPage(appData, parent)
+    , m_band(Styled(new ElidedLabel(this), u"band"_s, Face(u"Tahoma"_s, 30, 700),
+                    QColor(105, 148, 229)))
+    , m_sire(Styled(new ElidedLabel(this), u"sire"_s, Face(u"Verdana"_s, 20, 700),
+                    QColor(148, 175, 232)))
+    , m_dam(Styled(new ElidedLabel(this), u"dam"_s, Face(u"Verdana"_s, 20, 700),
+                   QColor(148, 175, 232)))
+    , m_summary(
+          Styled(new QLabel(this), u"summary"_s, Face(u"Tahoma"_s, 18, 500), QColor(Qt::blue)))
+    , m_velocity(Styled(new QLabel(this), u"velocity"_s, Face(u"Tahoma"_s, 20, 700), kCounter))
+    , m_qualifications(
+          Styled(new QLabel(this), u"qualifications"_s, Face(u"Tahoma"_s, 20, 700), kCounter))
+    , m_setSummary(new QPushButton(u"..."_s, this)) {
+    setObjectName(u"previewSummary"_s);
+    LetLabelWrapAnywhere(m_summary);
+    m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_setSummary->setObjectName(u"setSummary"_s);
+    m_setSummary->setToolTip(u"Set summary...."_s);
+    m_setSummary->setAutoDefault(false);
+    connect(m_setSummary, &QPushButton::clicked, this, &CPanelPodgladuTab1::SetSummary);
+    Refresh();
+}
+
+void CPanelPodgladuTab1::Refresh() {
+    const PigeonRecord& pigeon = m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId);
+    m_setSummary->setEnabled(pigeon.id >= 1);
+    if (pigeon.id < 1) {
         m_band->setText(u"Please select pigeon"_s);
         m_sire->setText(u"No sire information "_s);
         m_dam->setText(u"No dam information "_s);
@@ -82,9 +192,21 @@ void CPanelPodgladuTab1::Show(int pigeonId) {
     m_velocity->setText(u"Velocity: %1"_s.arg(velocity));
 }
 
-void CPanelPodgladuTab1::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintBackground(painter);
+void CPanelPodgladuTab1::SetSummary() {
+    if (m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId).id < 1)
+        return;
+    CUstawOpis dialog(m_data.FindPigeon(m_pigeonId).shortDescription, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString text = dialog.Summary();
+    // The screen shows the new text only once it is stored.
+    if (const DbResult result = m_data.SetPigeonShortDescription(m_pigeonId, text); !result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
+    m_data.pigeons[m_pigeonId].shortDescription = text;
+    m_summary->setText(text);
+    Q_EMIT pigeonEdited(m_pigeonId);
 }
 
 void CPanelPodgladuTab1::resizeEvent(QResizeEvent*) {
@@ -92,40 +214,8 @@ void CPanelPodgladuTab1::resizeEvent(QResizeEvent*) {
     m_band->setGeometry(12, 4, w - 24, 38);
     m_sire->setGeometry(12, 44, (w - 24) / 2, 26);
     m_dam->setGeometry(12 + (w - 24) / 2, 44, (w - 24) / 2, 26);
-    m_summary->setGeometry(12, 74, w - 260, height() - 78);
+    m_setSummary->setGeometry(12, 76, 28, 24);
+    m_summary->setGeometry(46, 74, w - 300, height() - 78);
     m_qualifications->setGeometry(w - 240, 76, 228, 26);
     m_velocity->setGeometry(w - 240, 104, 228, 26);
-}
-
-CHeadingPreviewPage::CHeadingPreviewPage(const AppData& appData, const QString& heading,
-                                         QWidget* parent)
-    : CPreviewPage(appData, parent)
-    , m_heading(heading) {}
-
-void CHeadingPreviewPage::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    PaintBackground(painter);
-    painter.setFont(CaptionFont(20));
-    painter.setPen(QColor(63, 172, 255));
-    painter.drawText(rect().adjusted(12, 8, -12, -8), Qt::AlignLeft | Qt::AlignTop, m_heading);
-}
-
-CPanelPodgladuTab2::CPanelPodgladuTab2(const AppData& appData, QWidget* parent)
-    : CHeadingPreviewPage(appData, u"Family tree"_s, parent) {
-    setObjectName(u"previewFamilyTree"_s);
-}
-
-CPanelPodgladuTab3::CPanelPodgladuTab3(const AppData& appData, QWidget* parent)
-    : CHeadingPreviewPage(appData, u"Partners and progeny"_s, parent) {
-    setObjectName(u"previewProgeny"_s);
-}
-
-CPanelPodgladuTab4::CPanelPodgladuTab4(const AppData& appData, QWidget* parent)
-    : CHeadingPreviewPage(appData, u"Brothers and sisters"_s, parent) {
-    setObjectName(u"previewSiblings"_s);
-}
-
-CPanelPodgladuTab5::CPanelPodgladuTab5(const AppData& appData, QWidget* parent)
-    : CHeadingPreviewPage(appData, u"Race results"_s, parent) {
-    setObjectName(u"previewRaces"_s);
 }

@@ -1,90 +1,204 @@
 #pragma once
 
+#include "pedigree/FamilyTree.h"
+#include "racing/RaceResults.h"
+#include "register/PreviewData.h"
+
 #include <QWidget>
 
+#include <vector>
+
 class AppData;
+class ElidedLabel;
+class FamilyTreeView;
+class PictureBox;
+class QComboBox;
 class QLabel;
-class QPainter;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+/// A list of the panel: grid lines, full-row selection, blue text, and a first column without a
+/// title, 30 pixels wide, holding a single blank; headers and widths are those of the others.
+QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringList& headers,
+                            const std::vector<int>& widths);
+/// Replaces the rows of a panel list (the blank first cell is added).
+void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows);
+
+/// Writes a pigeon's race results page and shows it in the preview.
+void PrintRacingResults(const AppData& data, int pigeonId, QWidget* parent);
 
 // A page of the preview panel under the pigeon list; it is told the selected pigeon's id, or
-// -1 when none is selected.
+// -1 when none is selected. A hidden page only keeps the id and brings itself up to date when
+// it is shown, so that moving through the list stays quick.
 class CPreviewPage : public QWidget {
     Q_OBJECT
 
 public:
-    CPreviewPage(const AppData& appData, QWidget* parent);
-    virtual void Show(int pigeonId) = 0;
+    CPreviewPage(AppData& appData, QWidget* parent);
+    void Show(int pigeonId);
     int ShownPigeon() const { return m_pigeonId; }
 
-protected:
-    /// The panel's gradient from pale blue to white.
-    void PaintBackground(QPainter& painter) const;
+Q_SIGNALS:
+    /// A pigeon was changed from this page (in its editor or by its summary).
+    void pigeonEdited(int pigeonId);
 
-    const AppData& m_data;
+protected:
+    /// Fills the page for m_pigeonId.
+    virtual void Refresh() = 0;
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    /// Opens the pigeon editor on a bird of the loft; tells the list once it was stored.
+    void EditPigeon(int pigeonId);
+    /// Opens the family tree of a bird.
+    void ShowFamilyTree(int pigeonId);
+    /// A counter: a small caption over a big number.
+    QLabel* Counter(const QString& name, const QString& caption);
+    void PlaceCounter(QLabel* counter, const QRect& rect);
+    /// A heading over a list, at a place that does not move with the page's width.
+    void Title(const QString& text, int x, int width);
+
+    AppData& m_data;
     int m_pigeonId = -1;
+
+private:
+    bool m_stale = false;
 };
 
-// Page 1: the selected pigeon's summary.
+// Page 1: the selected pigeon's summary, with "..." to set its short description.
 class CPanelPodgladuTab1 : public CPreviewPage {
     Q_OBJECT
 
 public:
-    CPanelPodgladuTab1(const AppData& appData, QWidget* parent);
-    void Show(int pigeonId) override;
+    CPanelPodgladuTab1(AppData& appData, QWidget* parent);
+    /// Opens the summary dialog for the shown pigeon and stores what it gives back.
+    void SetSummary();
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void Refresh() override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QLabel* m_band;
-    QLabel* m_sire;
-    QLabel* m_dam;
+    ElidedLabel* m_band;
+    ElidedLabel* m_sire;
+    ElidedLabel* m_dam;
     QLabel* m_summary;
     QLabel* m_velocity;
     QLabel* m_qualifications;
+    QPushButton* m_setSummary;
 };
 
-// Pages 2 to 5 (family tree, progeny, siblings, race results) show their heading until their
-// contents are built.
-class CHeadingPreviewPage : public CPreviewPage {
+// Page 2: the family tree of the selected pigeon, with the photos and texts of the bird last
+// clicked beside it on pages wider than 1000 pixels.
+class CPanelPodgladuTab2 : public CPreviewPage {
     Q_OBJECT
 
 public:
-    CHeadingPreviewPage(const AppData& appData, const QString& heading, QWidget* parent);
-    void Show(int pigeonId) override { m_pigeonId = pigeonId; }
+    CPanelPodgladuTab2(AppData& appData, QWidget* parent);
+    FamilyTreeView* Tree() const { return m_tree; }
+    /// The bird the side panel shows and "Edit selected pigeon" opens.
+    int ChosenBird() const { return m_chosen; }
+    bool SidePanelShown() const { return m_panelShown; }
+    void ShowBird(int slot);
 
 protected:
+    void Refresh() override;
+    void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QString m_heading;
+    FamilyTreeBirds m_birds;
+    FamilyTreeView* m_tree;
+    std::vector<QWidget*> m_panel;
+    PictureBox* m_photo1;
+    PictureBox* m_photo2;
+    ElidedLabel* m_band;
+    ElidedLabel* m_colour;
+    QLabel* m_description;
+    QPushButton* m_edit;
+    int m_chosen = -1;
+    bool m_panelShown = true;
 };
 
-class CPanelPodgladuTab2 : public CHeadingPreviewPage {
+// Page 3: the pigeon's partners and the progeny of the partner chosen.
+class CPanelPodgladuTab3 : public CPreviewPage {
     Q_OBJECT
 
 public:
-    CPanelPodgladuTab2(const AppData& appData, QWidget* parent);
+    CPanelPodgladuTab3(AppData& appData, QWidget* parent);
+    QListWidget* Partners() const { return m_partners; }
+    QTableWidget* Progeny() const { return m_progeny; }
+    void ChoosePartner(int row);
+    void FamilyTree();
+    void Edit();
+    void SaveList();
+
+protected:
+    void Refresh() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int ChosenChild() const;
+
+    std::vector<size_t> m_pairs;
+    int m_partner = -1;
+    QListWidget* m_partners;
+    QTableWidget* m_progeny;
+    QLabel* m_progenyCount;
+    QLabel* m_partnerCount;
+    std::vector<QPushButton*> m_buttons;
 };
 
-class CPanelPodgladuTab3 : public CHeadingPreviewPage {
+// Page 4: the pigeon's brothers and sisters, of its own clutch or of every pair of its parents.
+class CPanelPodgladuTab4 : public CPreviewPage {
     Q_OBJECT
 
 public:
-    CPanelPodgladuTab3(const AppData& appData, QWidget* parent);
+    enum Mode { SameClutch, AllSiblings };
+
+    CPanelPodgladuTab4(AppData& appData, QWidget* parent);
+    QTableWidget* Siblings() const { return m_list; }
+    QComboBox* ModeBox() const { return m_mode; }
+    const std::vector<int>& SiblingIdList() const { return m_ids; }
+    void ShowMode(int mode);
+    void Edit();
+    void FamilyTree();
+    void SaveList();
+
+protected:
+    void Refresh() override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int ChosenSibling() const;
+
+    SiblingSources m_sources;
+    std::vector<int> m_ids;
+    QTableWidget* m_list;
+    QComboBox* m_mode;
+    std::vector<QPushButton*> m_buttons;
 };
 
-class CPanelPodgladuTab4 : public CHeadingPreviewPage {
+// Page 5: the pigeon's races with its position, velocity and arrival, and their figures.
+class CPanelPodgladuTab5 : public CPreviewPage {
     Q_OBJECT
 
 public:
-    CPanelPodgladuTab4(const AppData& appData, QWidget* parent);
-};
+    CPanelPodgladuTab5(AppData& appData, QWidget* parent);
+    QTableWidget* Races() const { return m_list; }
+    const PigeonRaceResults& Results() const { return m_results; }
+    /// Writes the results page and shows it in the preview.
+    void PrintAll();
+    /// Writes the results page where the user chooses.
+    void Save();
 
-class CPanelPodgladuTab5 : public CHeadingPreviewPage {
-    Q_OBJECT
+protected:
+    void Refresh() override;
+    void resizeEvent(QResizeEvent* event) override;
 
-public:
-    CPanelPodgladuTab5(const AppData& appData, QWidget* parent);
+private:
+    PigeonRaceResults m_results;
+    QTableWidget* m_list;
+    std::vector<QLabel*> m_counters; // average velocity, maximum, average position, count, best
+    std::vector<QPushButton*> m_buttons;
 };

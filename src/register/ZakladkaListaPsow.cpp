@@ -1,5 +1,6 @@
 #include "register/ZakladkaListaPsow.h"
 
+#include "pedigree/EksportListyDoHTML.h"
 #include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
 #include "register/PigeonTableModel.h"
@@ -8,6 +9,7 @@
 #include "register/PrzeniesPsa.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
+#include "storage/Formatting.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/ListSelection.h"
@@ -97,6 +99,12 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
                   new CPanelPodgladuTab5(appData, this)};
     for (size_t i = 1; i < m_previews.size(); ++i)
         m_previews[i]->hide();
+    // A bird changed from a page may stand in any row (as a parent too) and on every page.
+    for (CPreviewPage* page : m_previews)
+        connect(page, &CPreviewPage::pigeonEdited, this, [this] {
+            m_view->viewport()->update();
+            ShowSelected(m_data.currentPigeon);
+        });
 }
 
 CZakladkaListaPsow::~CZakladkaListaPsow() = default;
@@ -369,6 +377,14 @@ bool CZakladkaListaPsow::Handles(PageCommand command) const {
     case PageCommand::PrintCategory:
         // The list export window listens for these prints.
         return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaListaPsow::printListRequested));
+    case PageCommand::ShowFamilyTree:
+        return LinkEnabled(TreeLink);
+    case PageCommand::PrintPedigree:
+        return LinkEnabled(PedigreeLink);
+    case PageCommand::PrintProgeny:
+    case PageCommand::PrintSiblings:
+    case PageCommand::PrintRacingResults:
+        return true;
     default:
         return false;
     }
@@ -403,9 +419,56 @@ void CZakladkaListaPsow::HandleCommand(PageCommand command) {
     case PageCommand::PrintCategory:
         PrintCategory();
         break;
+    case PageCommand::ShowFamilyTree:
+        RunLink(TreeLink);
+        break;
+    case PageCommand::PrintPedigree:
+        RunLink(PedigreeLink);
+        break;
+    case PageCommand::PrintProgeny:
+    case PageCommand::PrintSiblings:
+    case PageCommand::PrintRacingResults:
+        PrintRelatives(command);
+        break;
     default:
         break;
     }
+}
+
+void CZakladkaListaPsow::PrintRelatives(PageCommand command) {
+    const int pigeonId = m_data.currentPigeon < 0 ? 0 : CurrentPigeonId();
+    const PigeonRecord& pigeon = m_data.FindPigeon(pigeonId);
+    const QString what = command == PageCommand::PrintProgeny    ? u"progeny"_s
+                         : command == PageCommand::PrintSiblings ? u"siblings"_s
+                                                                 : u"racing results"_s;
+    if (pigeon.id < 1) {
+        MessageBox::ShowMessage(this,
+                                u"You must select pigeon from list to print his %1."_s.arg(what));
+        return;
+    }
+    if (command == PageCommand::PrintRacingResults) {
+        PrintRacingResults(m_data, pigeon.id, this);
+        return;
+    }
+    std::vector<int> ids;
+    if (command == PageCommand::PrintProgeny) {
+        ids = ProgenyOf(m_data, pigeon.id);
+    } else {
+        // Its own clutch first, then the other young of its parents.
+        const SiblingSources sources = FindSiblingSources(m_data, pigeon.id);
+        ids = SiblingIds(m_data, sources, pigeon.id, false);
+        for (int id : SiblingIds(m_data, sources, pigeon.id, true))
+            if (std::find(ids.begin(), ids.end(), id) == ids.end())
+                ids.push_back(id);
+    }
+    if (ids.empty()) {
+        MessageBox::ShowMessage(this, u"No %1 of %2 is recorded."_s.arg(what, BandLabel(pigeon)));
+        return;
+    }
+    const bool siblings = command == PageCommand::PrintSiblings;
+    CEksportListyDoHTML dialog(m_data, ids, siblings ? u"Wydruk rodzeństwa"_s : u"Print Progeny"_s,
+                               siblings ? pigeon.id : 0, this);
+    dialog.exec();
 }
 
 void CZakladkaListaPsow::AddPigeon() {

@@ -98,6 +98,8 @@ private:
     void PrintList();
     void PrintCategory();
     void OpenPhotoViewer();
+    /// Prints the current pigeon's progeny, siblings or racing results, or says what to select.
+    void PrintRelatives(PageCommand command);
     void ShowPhotoOf(int pigeonId);
     /// Makes a row the current pigeon and shows its photo and preview.
     void ShowSelected(int row);

@@ -27,10 +27,12 @@ QString FormatNumber(double value) {
     return QString::number(value, 'g', 6);
 }
 
+QString CurrencyCode(int currency) {
+    static const char16_t* const kCodes[] = {u"PLN", u"USD", u"EUR", u"FRA", u"JEN"};
+    return currency >= 0 && currency < 5 ? QString::fromUtf16(kCodes[currency]) : QString();
+}
+
 QString PriceText(float price, int currency) {
-    static const char16_t* const kCodes[] = {u" PLN", u" USD", u" EUR", u" FRA", u" JEN"};
-    QString text = FormatNumber(price);
-    if (currency >= 0 && currency < 5)
-        text += QString::fromUtf16(kCodes[currency]);
-    return text;
+    const QString code = CurrencyCode(currency);
+    return code.isEmpty() ? FormatNumber(price) : FormatNumber(price) + u' ' + code;
 }

@@ -16,5 +16,7 @@ inline constexpr char16_t kSexNotSet[] = u"N/A";
 /// 1.23457e+06), as lists and pages show numbers.
 QString FormatNumber(double value);
 
+/// "PLN", "USD", "EUR", "FRA" or "JEN"; nothing for another code.
+QString CurrencyCode(int currency);
 /// A price followed by its currency code (" PLN", " USD", " EUR", " FRA", " JEN").
 QString PriceText(float price, int currency);

@@ -74,6 +74,8 @@ bool CZakladkaTransakcje::Handles(PageCommand command) const {
     case PageCommand::EditTransaction:
     case PageCommand::DeleteTransaction:
         return true;
+    case PageCommand::PrintReport:
+        return LinkEnabled(PrintReportLink);
     default:
         return false;
     }
@@ -89,6 +91,9 @@ void CZakladkaTransakcje::HandleCommand(PageCommand command) {
         break;
     case PageCommand::DeleteTransaction:
         DeleteTransaction();
+        break;
+    case PageCommand::PrintReport:
+        Q_EMIT printReportRequested();
         break;
     default:
         break;
@@ -207,7 +212,7 @@ void CZakladkaTransakcje::RunLink(int link) {
         ContactsChanged();
         break;
     case PrintReportLink:
-        Q_EMIT printReportRequested();
+        Perform(PageCommand::PrintReport);
         break;
     default:
         break;

@@ -16,6 +16,11 @@ enum class PageCommand {
     PrintList,
     RemoveFromPrintList,
     PrintCategory,
+    ShowFamilyTree,
+    PrintPedigree,
+    PrintProgeny,
+    PrintSiblings,
+    PrintRacingResults,
     // pairing
     AddPair,
     EditPair,
@@ -30,6 +35,7 @@ enum class PageCommand {
     AddTransaction,
     EditTransaction,
     DeleteTransaction,
+    PrintReport,
     // races
     AddRace,
     EditRace,

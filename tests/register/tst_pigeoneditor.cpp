@@ -97,6 +97,7 @@ private Q_SLOTS:
         QVERIFY(seed.SaveClient(-1, client).ok());
         m_app = std::make_unique<AppData>();
         m_dialog = ShellFixture::OpenMainDialog(*m_app);
+        m_dialog->SetActiveTab(CMainDialog::TabPigeons);
         m_list = static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
         MessageBox::History().clear();
     }

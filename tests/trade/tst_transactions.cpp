@@ -137,8 +137,8 @@ private Q_SLOTS:
         m_dialog->Lofts()->OnLoftChosen(1);
         QCOMPARE(model->rowCount(), 1);
         QVERIFY(m_dialog->HasAction(CmdAddTransaction));
-        QVERIFY(!m_dialog->HasAction(CmdPrintReport));
-        QVERIFY(!m_page->LinkEnabled(CZakladkaTransakcje::PrintReportLink));
+        QVERIFY(m_dialog->HasAction(CmdPrintReport));
+        QVERIFY(m_page->LinkEnabled(CZakladkaTransakcje::PrintReportLink));
     }
 
     void aNewTransactionThroughTheMenu() {

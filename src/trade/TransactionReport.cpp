@@ -1,0 +1,63 @@
+#include "trade/TransactionReport.h"
+
+#include "pedigree/PageWriting.h"
+#include "storage/AppData.h"
+#include "storage/Formatting.h"
+#include "trade/TradeTexts.h"
+
+#include <map>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const int kColumns[] = {TransactionDate, TransactionClient, TransactionKind,
+                        TransactionItem, TransactionPrice,  TransactionRemarks};
+const char16_t* const kWidths[] = {u"28mm", u"35mm", u"22mm", u"45mm", u"25mm", u"*"};
+
+} // namespace
+
+QString TransactionReportHtml(const AppData& data) {
+    const int loftId = data.CurrentLoftId();
+    QString loftName;
+    for (const LoftRecord& loft : data.lofts)
+        if (loft.id == loftId)
+            loftName = loft.name;
+    QString page;
+    page += QChar(0xFEFF);
+    page += PrintPageHead(PageStyle{});
+    page += u"<h2>Transactions of "_s + HtmlText(loftName) + u"</h2>"_s;
+    page += MasterTableOpen();
+    page += u"<thead><tr>"_s;
+    const QStringList headers = TransactionHeaders();
+    for (size_t i = 0; i < std::size(kColumns); ++i)
+        page += u"<th style=\"width:"_s + QString::fromUtf16(kWidths[i]) + u"\">"_s +
+                HtmlText(headers[kColumns[i]]) + u"</th>"_s;
+    page += u"</tr></thead><tbody>"_s;
+    // Totals by currency code: sales, then purchases.
+    std::map<int, std::pair<double, double>> totals;
+    for (const auto& [id, transaction] : data.transactions) {
+        page += u"<tr valign=top>\r\n"_s;
+        for (int column : kColumns) {
+            // The report has room for the whole remark, which the list cuts short.
+            const QString cell = column == TransactionRemarks
+                                     ? transaction.note
+                                     : TransactionCell(data, transaction, column);
+            page += u"<td>"_s + (cell.isEmpty() ? u"&nbsp;"_s : HtmlText(cell)) + u"</td>"_s;
+        }
+        page += u"</tr>\r\n"_s;
+        if (transaction.kind == 0)
+            totals[transaction.currency].first += double(transaction.price);
+        else if (transaction.kind == 1)
+            totals[transaction.currency].second += double(transaction.price);
+    }
+    page += u"</table>"_s;
+    page += u"<h3>Totals</h3><table border=1 cellspacing=0 cellpadding=4><tr><th>Currency</th>"
+            u"<th>Sales</th><th>Purchases</th></tr>"_s;
+    for (const auto& [currency, sums] : totals) {
+        page += u"<tr><td>"_s + CurrencyCode(currency) + u"</td><td>"_s + FormatNumber(sums.first) +
+                u"</td><td>"_s + FormatNumber(sums.second) + u"</td></tr>"_s;
+    }
+    page += u"</table>"_s;
+    return page;
+}
