@@ -39,6 +39,7 @@
 #include "register/LeczenieSuplementacjaDodajZmien.h"
 #include "register/LookupListDialog.h"
 #include "register/PigeonTableModel.h"
+#include "register/PreviewPages.h"
 #include "register/PrzeniesPsa.h"
 #include "register/WybierzPsaZListy.h"
 #include "register/ZakladkaListaPsow.h"
@@ -490,6 +491,24 @@ int main(int argc, char** argv) {
             best.PairsView()->selectRow(0);
             best.ChildrenView()->selectRow(0);
             Save(&best, folder, u"best-pairs.png"_s);
+        }
+        // The pigeon list with each page of the preview panel, on the family's sire: his
+        // partners, young and races fill the pages.
+        breedingMain.SetActiveTab(CMainDialog::TabPigeons);
+        auto* list = static_cast<CZakladkaListaPsow*>(breedingMain.Page(CMainDialog::TabPigeons));
+        const auto& rows = list->Model()->RowMap();
+        const auto row = std::find(rows.begin(), rows.end(), family.sire());
+        const char* const pages[] = {"preview-summary.png", "preview-family-tree.png",
+                                     "preview-progeny.png", "preview-siblings.png",
+                                     "preview-race-results.png"};
+        for (int preview = 0; preview < 5; ++preview) {
+            list->ShowPreviewPage(preview);
+            list->SelectRow(preview == 3 ? 0 : int(row - rows.begin()));
+            if (preview == 2)
+                static_cast<CPanelPodgladuTab3*>(list->PreviewPage(2))
+                    ->Partners()
+                    ->setCurrentRow(0);
+            Save(&breedingMain, folder, QString::fromLatin1(pages[preview]));
         }
     }
     return 0;
