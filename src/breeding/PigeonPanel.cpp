@@ -12,16 +12,6 @@
 
 using namespace Qt::StringLiterals;
 
-void ShowPigeonPhoto(PictureBox* box, const PigeonRecord& pigeon, size_t index) {
-    if (index < pigeon.photos.size()) {
-        PhotoRecord photo = pigeon.photos[index];
-        if (box->LoadFile(PhotoPath(photo)))
-            return;
-    }
-    box->ShowPlaceholder(Artwork::DefaultPortrait().scaled(box->size(), Qt::KeepAspectRatio,
-                                                           Qt::SmoothTransformation));
-}
-
 PigeonPanel::PigeonPanel(const QString& prefix, QWidget* parent)
     : QWidget(parent)
     , m_band(new ElidedLabel(this))

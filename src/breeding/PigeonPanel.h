@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/PictureBox.h"
+
 #include <QWidget>
 
 #include <array>
@@ -8,10 +10,6 @@ class ElidedLabel;
 class PictureBox;
 class QLabel;
 struct PigeonRecord;
-
-/// Shows a bird's photo by its place among the bird's photos, or the portrait of a bird
-/// without one, fitted to the box.
-void ShowPigeonPhoto(PictureBox* box, const PigeonRecord& pigeon, size_t index);
 
 // A chosen bird as the breeding dialogs show it: its band text on one line, a few lines about
 // it and its first three photos. Long texts are cut and kept whole in the tooltips, so that the

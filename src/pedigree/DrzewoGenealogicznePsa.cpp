@@ -27,16 +27,6 @@ QFont Face(int pixelSize, int weight) {
 }
 
 // The photo of a bird, or the stand-in picture fitted to the box.
-void ShowPhoto(PictureBox* box, const PigeonRecord& bird, size_t index) {
-    if (index < bird.photos.size()) {
-        PhotoRecord photo = bird.photos[index];
-        if (box->LoadFile(PhotoPath(photo)))
-            return;
-    }
-    box->ShowPlaceholder(Artwork::DefaultPortrait().scaled(box->size(), Qt::KeepAspectRatio,
-                                                           Qt::SmoothTransformation));
-}
-
 } // namespace
 
 CDrzewoGenealogicznePsa::CDrzewoGenealogicznePsa(const AppData& appData, int pigeonId,
@@ -72,7 +62,7 @@ CDrzewoGenealogicznePsa::CDrzewoGenealogicznePsa(const AppData& appData, int pig
     setMinimumSize(860, 500);
     resize(1020, 520);
     resizeEvent(nullptr);
-    ShowPhoto(m_portrait, m_birds[TreeSubject], 0);
+    ShowPigeonPhoto(m_portrait, m_birds[TreeSubject], 0);
     ShowBird(TreeSubject);
     m_tree->Button(TreeSubject)->setFocus();
 }
@@ -82,8 +72,8 @@ void CDrzewoGenealogicznePsa::ShowBird(int slot) {
         return;
     m_shownSlot = slot;
     const PigeonRecord& bird = m_birds[size_t(slot)];
-    ShowPhoto(m_photo1, bird, 0);
-    ShowPhoto(m_photo2, bird, 1);
+    ShowPigeonPhoto(m_photo1, bird, 0);
+    ShowPigeonPhoto(m_photo2, bird, 1);
     m_band->setText(BandLabel(bird));
     m_colour->setText(ColourName(m_data, bird.idColour));
 }

@@ -148,7 +148,5 @@ void CNajlepszeGolebie::ShowPigeon(int row) {
     m_best->setText(QString::number(m_results.bestPosition));
     m_band->setText(BandLabel(pigeon));
     m_description->setText(pigeon.shortDescription);
-    PhotoRecord first = pigeon.photos.empty() ? PhotoRecord() : pigeon.photos.front();
-    if (pigeon.photos.empty() || !m_photo->LoadFile(PhotoPath(first)))
-        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
+    ShowPigeonPhoto(m_photo, pigeon);
 }

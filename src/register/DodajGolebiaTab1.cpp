@@ -241,8 +241,7 @@ void CDodajGolebiaTab1::Load() {
         m_dates[i]->SetTime(dates[i]);
     RefillLookups();
     ShowParents();
-    if (p.photos.empty() || !m_photo->LoadFile(PhotoPath(m_working.photos.front())))
-        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
+    ShowPigeonPhoto(m_photo, p);
 }
 
 void CDodajGolebiaTab1::ManageLookup(int mode) {

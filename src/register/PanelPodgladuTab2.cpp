@@ -21,16 +21,6 @@ constexpr int kPanelWidth = 300;
 // The side panel shows on pages wider than this and hides on narrower ones.
 constexpr int kPanelThreshold = 1000;
 
-void ShowPhoto(PictureBox* box, const PigeonRecord& bird, size_t index) {
-    if (index < bird.photos.size()) {
-        PhotoRecord photo = bird.photos[index];
-        if (box->LoadFile(PhotoPath(photo)))
-            return;
-    }
-    box->ShowPlaceholder(Artwork::DefaultPortrait().scaled(box->size(), Qt::KeepAspectRatio,
-                                                           Qt::SmoothTransformation));
-}
-
 } // namespace
 
 CPanelPodgladuTab2::CPanelPodgladuTab2(AppData& appData, QWidget* parent)
@@ -77,8 +67,8 @@ void CPanelPodgladuTab2::ShowBird(int slot) {
         return;
     const PigeonRecord& bird = m_birds[size_t(slot)];
     m_chosen = bird.id;
-    ShowPhoto(m_photo1, bird, 0);
-    ShowPhoto(m_photo2, bird, 1);
+    ShowPigeonPhoto(m_photo1, bird, 0);
+    ShowPigeonPhoto(m_photo2, bird, 1);
     m_band->setText(BandLabel(bird));
     m_colour->setText(ColourName(m_data, bird.idColour));
     m_description->setText(bird.shortDescription);

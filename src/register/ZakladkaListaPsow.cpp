@@ -199,9 +199,7 @@ void CZakladkaListaPsow::ShowSelected(int row) {
 }
 
 void CZakladkaListaPsow::ShowPhotoOf(int pigeonId) {
-    PigeonRecord pigeon = m_data.FindPigeon(pigeonId);
-    if (pigeon.photos.empty() || !m_photo->LoadFile(PhotoPath(pigeon.photos.front())))
-        m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
+    ShowPigeonPhoto(m_photo, m_data.FindPigeon(pigeonId));
 }
 
 void CZakladkaListaPsow::ShowPreviewPage(int page) {

@@ -1,5 +1,8 @@
 #include "ui/PictureBox.h"
 
+#include "storage/FileStore.h"
+#include "ui/Artwork.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -62,4 +65,16 @@ void PictureBox::paintEvent(QPaintEvent*) {
         break;
     }
     }
+}
+
+void ShowPigeonPhoto(PictureBox* box, const PigeonRecord& pigeon, size_t index) {
+    if (index < pigeon.photos.size()) {
+        PhotoRecord photo = pigeon.photos[index];
+        if (box->LoadFile(PhotoPath(photo)))
+            return;
+    }
+    QPixmap portrait = Artwork::DefaultPortrait();
+    if (portrait.width() > box->width() || portrait.height() > box->height())
+        portrait = portrait.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    box->ShowPlaceholder(portrait);
 }

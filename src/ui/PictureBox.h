@@ -31,3 +31,9 @@ private:
     Mode m_mode;
     bool m_placeholder = false;
 };
+
+struct PigeonRecord;
+
+/// Shows a pigeon's photo (the first by default) from the store, or the portrait of a bird
+/// without photos, fitted to the box.
+void ShowPigeonPhoto(PictureBox* box, const PigeonRecord& pigeon, size_t index = 0);
