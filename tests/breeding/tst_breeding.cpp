@@ -4,7 +4,6 @@
 #include "breeding/BestPairs.h"
 #include "breeding/Pairing.h"
 #include "storage/AppData.h"
-#include "storage/Formatting.h"
 #include "storage/LocalTime.h"
 
 #include <QTest>
@@ -18,33 +17,22 @@ namespace {
 PigeonRecord Bird(int id, int sex, int raced = 0, int averagePosition = 0) {
     PigeonRecord p;
     p.id = id;
-    p.idLoft = 1;
     p.country = u"PL"_s;
     p.ringNumber = QString::number(100 + id);
     p.sex = sex;
     p.raceEntries = raced;
     p.averagePosition = averagePosition;
-    p.positionSum = averagePosition * raced;
-    p.velocitySum = 1200.5f * static_cast<float>(raced);
     return p;
 }
 
 PairRecord Pair(int id, int cock, int hen, const std::vector<int>& young) {
     PairRecord pair;
     pair.id = id;
-    pair.idLoft = 1;
     pair.idCock = cock;
     pair.idHen = hen;
     for (int pigeon : young)
         pair.children.push_back({1000 + pigeon + 100 * id, pigeon, id, 1, 0, QString()});
     return pair;
-}
-
-QList<int> Couples(const std::vector<RankedCouple>& ranked) {
-    QList<int> ids;
-    for (const RankedCouple& couple : ranked)
-        ids.append(couple.pair.id);
-    return ids;
 }
 
 } // namespace
@@ -71,11 +59,9 @@ private Q_SLOTS:
         QTest::newRow("00:30 of the first day") << at(3, 1, 0, 30) << false;
         QTest::newRow("the first moment itself") << at(3, 1, 1, 1, 1) << false;
         QTest::newRow("01:30 of the first day") << at(3, 1, 1, 30) << true;
-        QTest::newRow("between") << at(3, 15, 12, 0) << true;
         QTest::newRow("the last moment stored") << at(3, 30, 1, 1, 1) << true;
         QTest::newRow("evening of the last day") << at(3, 30, 23, 30) << true;
         QTest::newRow("midnight after the last day") << at(3, 31, 0, 0) << false;
-        QTest::newRow("the day before") << at(2, 28, 23, 59) << false;
         QTest::newRow("no date") << qint64(-1) << false;
         QTest::newRow("before 1970") << qint64(-86400) << false;
     }
@@ -83,12 +69,12 @@ private Q_SLOTS:
     void seasonFilter() {
         QFETCH(qint64, paired);
         QFETCH(bool, inside);
-        SeasonRecord season{1,
-                            2,
-                            u"Wiosna"_s,
-                            QString(),
-                            ComposeLocalTime(2025, 3, 1, 1, 1, 1),
-                            ComposeLocalTime(2025, 3, 30, 1, 1, 1)};
+        const SeasonRecord season{1,
+                                  2,
+                                  u"Wiosna"_s,
+                                  QString(),
+                                  ComposeLocalTime(2025, 3, 1, 1, 1, 1),
+                                  ComposeLocalTime(2025, 3, 30, 1, 1, 1)};
         PairRecord pair;
         pair.datePaired = paired;
         QCOMPARE(PairInSeason(pair, season), inside);
@@ -110,21 +96,19 @@ private Q_SLOTS:
         QCOMPARE(PairRow(data, pair).cells,
                  (QStringList{u" "_s, u"PL   101 [Żbik <1>]"_s, u"PL   102"_s, u"04/03/25, 09:05"_s,
                               u"Dobra para z linii Janssena, b"_s}));
-        QCOMPARE(PairRow(data, pair).key, 7);
-        // A sire of another loft shows as an empty band; a child of unset sex has no sex word.
-        pair.idCock = 99;
-        QCOMPARE(PairRow(data, pair).cells[1], u"   "_s);
+        // A child of unset sex has no sex word; its remarks stay on one line.
         ChildRecord child = pair.children[0];
         child.remarks = u"pierwszy\nlęg"_s;
         QCOMPARE(ChildRow(data, child).cells,
                  (QStringList{u" "_s, u"PL   103"_s, QString(), u"pierwszy lęg"_s}));
-        data.pigeons[3].sex = 2;
-        QCOMPARE(ChildRow(data, child).cells[2], u"Hen"_s);
-        QCOMPARE(ChildRows(data, pair).size(), 1u);
         data.colours[4] = u"Płowy"_s;
         data.pigeons[3].idColour = 4;
         data.pigeons[3].shortDescription = u"Szybki"_s;
         QCOMPARE(PigeonInformation(data, data.pigeons[3]), u"Płowy\n\nSzybki"_s);
+        PigeonRecord young = Bird(31, 1, 3, 12);
+        young.velocitySum = 3500.0f;
+        QCOMPARE(RacedChildRow(young).cells,
+                 (QStringList{u"PL   131"_s, u"3"_s, u"12"_s, u"1166.67"_s}));
     }
 
     void ranking_data() {
@@ -156,8 +140,6 @@ private Q_SLOTS:
         QTest::newRow("a poor couple still ranks above one that never raced")
             << std::vector<PairRecord>{Pair(1, 10, 20, {35}), Pair(2, 11, 21, {36})}
             << QList<int>{2, 1} << QList<int>{60000, kNoRacedChild} << QList<int>{1, 0};
-        QTest::newRow("no pairs") << std::vector<PairRecord>{} << QList<int>{} << QList<int>{}
-                                  << QList<int>{};
     }
 
     void ranking() {
@@ -166,39 +148,20 @@ private Q_SLOTS:
         QFETCH(QList<int>, scores);
         QFETCH(QList<int>, young);
         AppData data;
-        for (int id : {10, 11})
-            data.pigeons[id] = Bird(id, 1);
-        for (int id : {20, 21})
-            data.pigeons[id] = Bird(id, 2);
         const std::pair<int, int> raced[] = {{31, 3}, {32, 6}, {33, 5}, {34, 0}, {36, 60000}};
         for (const auto& [id, average] : raced)
             data.pigeons[id] = Bird(id, 1, 2, average);
         data.pigeons[35] = Bird(35, 2);
         data.pairs = pairs;
-        const std::vector<RankedCouple> ranked = RankBestPairs(data);
-        QCOMPARE(Couples(ranked), order);
-        QList<int> shownScores;
-        QList<int> counted;
-        for (const RankedCouple& couple : ranked) {
+        QList<int> couples, shownScores, counted;
+        for (const RankedCouple& couple : RankBestPairs(data)) {
+            couples.append(couple.pair.id);
             shownScores.append(couple.score);
             counted.append(static_cast<int>(couple.pair.children.size()));
         }
+        QCOMPARE(couples, order);
         QCOMPARE(shownScores, scores);
         QCOMPARE(counted, young);
-    }
-
-    void rankingRows() {
-        AppData data;
-        data.pigeons[10] = Bird(10, 1);
-        data.pigeons[20] = Bird(20, 2);
-        RankedCouple couple{Pair(4, 10, 20, {}), 7};
-        QCOMPARE(BestPairRow(data, couple, 3).cells,
-                 (QStringList{u"3"_s, u"PL   110"_s, u"PL   120"_s}));
-        PigeonRecord young = Bird(31, 1, 3, 12);
-        young.velocitySum = 3500.0f;
-        QCOMPARE(RacedChildRow(young).cells,
-                 (QStringList{u"PL   131"_s, u"3"_s, u"12"_s, u"1166.67"_s}));
-        QCOMPARE(RacedChildRow(young).key, 31);
     }
 };
 

@@ -3,18 +3,16 @@
 
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
-#include "app/ZakladkaStartowa.h"
 #include "breeding/DodajEdytujPare.h"
 #include "breeding/DodajPsaDoPary.h"
 #include "breeding/DodajSezon.h"
 #include "breeding/NajlepszePary.h"
-#include "breeding/Pairing.h"
 #include "breeding/RowTextModel.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
-#include "pedigree/DrukujKarteMiotu.h"
+#include "pedigree/DrzewoGenealogicznePsa.h"
 #include "storage/AppData.h"
-#include "storage/Formatting.h"
 #include "storage/LocalTime.h"
+#include "support/BreedingFixture.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
@@ -99,6 +97,11 @@ QString Band(int id) {
     return u"PL 0207 2024 %1"_s.arg(1000 + id);
 }
 
+// The last message shown, or nothing.
+QString LastMessage() {
+    return MessageBox::History().isEmpty() ? QString() : MessageBox::History().last();
+}
+
 } // namespace
 
 class TestPairing : public QObject {
@@ -117,7 +120,6 @@ private Q_SLOTS:
         m_page = static_cast<Page*>(m_main->Page(CMainDialog::TabPairing));
         QVERIFY(m_page->isVisible());
         MessageBox::History().clear();
-        MessageBox::Captions().clear();
     }
 
     void cleanup() {
@@ -127,63 +129,79 @@ private Q_SLOTS:
     }
 
     void addEditAndDeletePairs() {
-        QCOMPARE(m_page->PairsModel()->rowCount(), 5);
-        const auto editor = OnNextWindow([this](QDialog* dialog) {
-            QCOMPARE(dialog->windowTitle(), u"Pairing"_s);
-            QCOMPARE(Child<QPushButton>(dialog, u"save"_s)->text(), u"Add Pair"_s);
-            QVERIFY(Child<QLabel>(dialog, u"sireInformation"_s)
-                        ->text()
-                        .startsWith(u"Not sire is selected."_s));
+        const auto editor = OnNextWindow([](QDialog* dialog) {
+            // Neither bird chosen, the same bird twice, a day no calendar has: refused, open.
+            Click(dialog, u"save"_s);
+            QCOMPARE(LastMessage(), u"Sire is not selected."_s);
             const auto sire = PickInChooser(u"1012"_s);
             Click(dialog, u"selectSire"_s);
+            QCOMPARE(Child<ElidedLabel>(dialog, u"sireBand"_s)->text(), Band(12));
+            Click(dialog, u"save"_s);
+            QCOMPARE(LastMessage(), u"Dam is not selected."_s);
+            static_cast<CDodajEdytujPare*>(dialog)->ShowSide(CDodajEdytujPare::Dam, 12);
+            Click(dialog, u"save"_s);
+            QVERIFY(LastMessage().contains(u"two different birds"_s));
             const auto dam = PickInChooser(u"1015"_s);
             Click(dialog, u"selectDam"_s);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"sireBand"_s)->text(), Band(12));
             QCOMPARE(Child<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(15));
             auto* date = Child<DateFields>(dialog, u"datePaired"_s);
+            TypeInto(date->DayEdit(), u"32"_s);
+            Click(dialog, u"save"_s);
+            QVERIFY(LastMessage().contains(u"from 1 to 31"_s));
+            QVERIFY(dialog->isVisible());
             TypeInto(date->DayEdit(), u"7"_s);
             TypeInto(date->MonthEdit(), u"4"_s);
             TypeInto(date->YearEdit(), u"2024"_s);
-            auto* remarks = Child<QPlainTextEdit>(dialog, u"remarks"_s);
-            QTest::keyClicks(remarks, u"Nowa para, 'probna' "_s);
-            remarks->insertPlainText(u"<b>żółw</b>"_s);
+
+            // The three remark slots: ">>" three times comes back to the general remarks.
+            auto* box = Child<QPlainTextEdit>(dialog, u"remarks"_s);
+            auto* heading = Child<QLabel>(dialog, u"remarksHeading"_s);
+            box->insertPlainText(u"<b>żółw</b> "_s);
+            QStringList headings;
+            for (const QString& text : {u"'ogolne'"_s, u"ojciec"_s, u"matka"_s}) {
+                QTest::keyClicks(box, text);
+                Click(dialog, u"nextSlot"_s);
+                headings.append(heading->text());
+            }
+            QCOMPARE(box->toPlainText(), u"<b>żółw</b> 'ogolne'"_s);
+            Click(dialog, u"previousSlot"_s);
+            headings.append(heading->text());
+            QCOMPARE(headings, (QStringList{u"SIRE REMARKS"_s, u"DAM REMARKS"_s,
+                                            u"GENERAL REMARKS"_s, u"MOTHER REMARKS"_s}));
+            QCOMPARE(box->toPlainText(), u"matka"_s);
             Click(dialog, u"save"_s);
             QVERIFY(!dialog->isVisible());
         });
-        ShellFixture::MenuAction(*m_main, CmdAddPair)->trigger();
+        QTest::mouseClick(m_page, Qt::LeftButton, {}, m_page->LinkRect(Page::AddPairLink).center());
         QVERIFY(editor.Shown());
         // The new pair is appended, selected, stored once in memory and in the file.
         RowTextModel* pairs = m_page->PairsModel();
         QCOMPARE(pairs->rowCount(), 6);
         QCOMPARE(m_page->SelectedPair(), 5);
-        QCOMPARE(pairs->Text(5, 1), Band(12));
         QVERIFY(pairs->Text(5, 3).startsWith(u"07/04/24, "_s));
         QCOMPARE(m_app->pairs.size(), 6u);
-        const int newId = pairs->Key(5);
-        QCOMPARE(DbProbe::Rows(m_dir->pigeonsDb(),
-                               u"SELECT id_samca, id_samicy, uwagi, id_hodowli FROM pary "
-                               u"WHERE id = %1;"_s.arg(newId)),
-                 (std::vector<QStringList>{
-                     {u"12"_s, u"15"_s, u"Nowa para, 'probna' <b>żółw</b>"_s, u"1"_s}}));
+        const QString db = m_dir->pigeonsDb();
+        QCOMPARE(DbProbe::Rows(db, u"SELECT id_samca, id_samicy, uwagi, not_ojciec, not_matka, "
+                                   u"id_hodowli FROM pary WHERE id = %1;"_s.arg(pairs->Key(5))),
+                 (std::vector<QStringList>{{u"12"_s, u"15"_s, u"<b>żółw</b> 'ogolne'"_s,
+                                            u"ojciec"_s, u"matka"_s, u"1"_s}}));
 
         // Edit the second pair, chosen with the keys.
         QTableView* view = m_page->PairsView();
         view->setFocus();
         QTest::keyClick(view, Qt::Key_Home);
         QTest::keyClick(view, Qt::Key_Down);
-        QCOMPARE(m_page->SelectedPair(), 1);
         const auto edit = OnNextWindow([](QDialog* dialog) {
-            QCOMPARE(Child<QPushButton>(dialog, u"save"_s)->text(), u"Save"_s);
-            QCOMPARE(Child<QPlainTextEdit>(dialog, u"remarks"_s)->toPlainText(), u"Para B"_s);
-            TypeInto(Child<QPlainTextEdit>(dialog, u"remarks"_s), u"Para B po zmianie"_s);
+            auto* remarks = Child<QPlainTextEdit>(dialog, u"remarks"_s);
+            QCOMPARE(remarks->toPlainText(), u"Para B"_s);
+            TypeInto(remarks, u"Para B po zmianie"_s);
             Click(dialog, u"save"_s);
         });
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::EditPairLink).center());
         QVERIFY(edit.Shown());
         QCOMPARE(pairs->Text(1, 4), u"Para B po zmianie"_s);
-        QCOMPARE(DbProbe::Text(m_dir->pigeonsDb(),
-                               u"SELECT uwagi FROM pary WHERE id = %1;"_s.arg(m_pairB)),
+        QCOMPARE(DbProbe::Text(db, u"SELECT uwagi FROM pary WHERE id = %1;"_s.arg(m_pairB)),
                  u"Para B po zmianie"_s);
         QCOMPARE(m_page->ChildrenModel()->rowCount(), 2);
 
@@ -191,9 +209,7 @@ private Q_SLOTS:
         MessageBox::SetNextAnswer(QMessageBox::No);
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::DeletePairLink).center());
-        QCOMPARE(MessageBox::History().last(), u"Do you want delete current pair?"_s);
-        QCOMPARE(MessageBox::Captions().last(), u"Are you sure?"_s);
-        QCOMPARE(MessageBox::Icons().last(), QMessageBox::Warning);
+        QCOMPARE(LastMessage(), u"Do you want delete current pair?"_s);
         QCOMPARE(pairs->rowCount(), 6);
         // Yes takes the pair and its young's rows; the birds keep their parents.
         MessageBox::SetNextAnswer(QMessageBox::Yes);
@@ -201,111 +217,34 @@ private Q_SLOTS:
                           m_page->LinkRect(Page::DeletePairLink).center());
         QCOMPARE(pairs->rowCount(), 5);
         QCOMPARE(pairs->RowOfKey(m_pairB), -1);
-        QCOMPARE(m_page->SelectedPair(), -1);
         QCOMPARE(m_page->ChildrenModel()->rowCount(), 0);
-        QCOMPARE(m_app->pairs.size(), 5u);
-        const QString db = m_dir->pigeonsDb();
-        QCOMPARE(DbProbe::Number(db, u"SELECT count(*) FROM pary WHERE id = %1;"_s.arg(m_pairB)),
+        QCOMPARE(DbProbe::Number(
+                     db, u"SELECT (SELECT count(*) FROM pary WHERE id = %1) + "
+                         u"(SELECT count(*) FROM dzieci WHERE id_pary = %1);"_s.arg(m_pairB)),
                  0);
-        QCOMPARE(
-            DbProbe::Number(db, u"SELECT count(*) FROM dzieci WHERE id_pary = %1;"_s.arg(m_pairB)),
-            0);
         QCOMPARE(
             DbProbe::Rows(db, u"SELECT id, id_ojca, id_matki FROM pigeons WHERE id IN (3, 4);"_s),
             (std::vector<QStringList>{{u"3"_s, u"1"_s, u"2"_s}, {u"4"_s, u"1"_s, u"2"_s}}));
-        QCOMPARE(m_app->FindPigeon(3).idSire, 1);
-    }
-
-    void seasonFilterListsTheSeasonsOfAllLofts() {
-        QComboBox* seasons = m_page->Seasons();
-        QCOMPARE(ShellFixture::Items(seasons),
-                 (QStringList{u"All Pairs"_s, u"Wiosna 2025"_s, u"Lato"_s, u"Jesień"_s}));
-        RowTextModel* pairs = m_page->PairsModel();
-        seasons->setFocus();
-        QTest::keyClick(seasons, Qt::Key_Down);
-        // Paired at 00:30 of the first day: outside; at 01:30: inside; on the evening of the
-        // last day: inside.
-        QCOMPARE(Column(pairs, 4), (QStringList{u"Para B"_s, u"Para C"_s}));
-        QVERIFY(m_page->DeleteSeasonButton()->isEnabled());
-        // The season of the other loft filters this loft's pairs by its days all the same.
-        QTest::keyClick(seasons, Qt::Key_Down);
-        QCOMPARE(Column(pairs, 4), QStringList{u"Para D"_s});
-        QTest::keyClick(seasons, Qt::Key_Home);
-        QCOMPARE(pairs->rowCount(), 5);
-        QVERIFY(!m_page->DeleteSeasonButton()->isEnabled());
-    }
-
-    void remarkSlotsAndRefusals() {
-        const auto editor = OnNextWindow([this](QDialog* dialog) {
-            auto* box = Child<QPlainTextEdit>(dialog, u"remarks"_s);
-            auto* heading = Child<QLabel>(dialog, u"remarksHeading"_s);
-            QCOMPARE(heading->text(), u"GENERAL REMARKS"_s);
-            QTest::keyClicks(box, u"ogolne"_s);
-            Click(dialog, u"nextSlot"_s);
-            QCOMPARE(heading->text(), u"SIRE REMARKS"_s);
-            QCOMPARE(box->toPlainText(), QString());
-            QTest::keyClicks(box, u"ojciec"_s);
-            Click(dialog, u"nextSlot"_s);
-            QCOMPARE(heading->text(), u"DAM REMARKS"_s);
-            QTest::keyClicks(box, u"matka"_s);
-            Click(dialog, u"nextSlot"_s);
-            QCOMPARE(heading->text(), u"GENERAL REMARKS"_s);
-            QCOMPARE(box->toPlainText(), u"ogolne"_s);
-            Click(dialog, u"previousSlot"_s);
-            QCOMPARE(heading->text(), u"MOTHER REMARKS"_s);
-            QCOMPARE(box->toPlainText(), u"matka"_s);
-
-            // Neither bird chosen, the same bird twice, a day no calendar has: refused, open.
-            Click(dialog, u"save"_s);
-            QCOMPARE(MessageBox::History().last(), u"Sire is not selected."_s);
-            auto* pairEditor = static_cast<CDodajEdytujPare*>(dialog);
-            pairEditor->ShowSide(CDodajEdytujPare::Sire, 16);
-            Click(dialog, u"save"_s);
-            QCOMPARE(MessageBox::History().last(), u"Dam is not selected."_s);
-            pairEditor->ShowSide(CDodajEdytujPare::Dam, 16);
-            Click(dialog, u"save"_s);
-            QVERIFY(MessageBox::History().last().contains(u"two different birds"_s));
-            pairEditor->ShowSide(CDodajEdytujPare::Dam, 6);
-            TypeInto(Child<DateFields>(dialog, u"datePaired"_s)->DayEdit(), u"32"_s);
-            Click(dialog, u"save"_s);
-            QVERIFY(MessageBox::History().last().contains(u"from 1 to 31"_s));
-            QVERIFY(dialog->isVisible());
-            TypeInto(Child<DateFields>(dialog, u"datePaired"_s)->DayEdit(), u"3"_s);
-            Click(dialog, u"save"_s);
-            QVERIFY(!dialog->isVisible());
-        });
-        QTest::mouseClick(m_page, Qt::LeftButton, {}, m_page->LinkRect(Page::AddPairLink).center());
-        QVERIFY(editor.Shown());
-        const int id = m_page->PairsModel()->Key(m_page->SelectedPair());
-        QCOMPARE(
-            DbProbe::Rows(m_dir->pigeonsDb(),
-                          u"SELECT uwagi, not_ojciec, not_matka, id_samca, id_samicy FROM pary "
-                          u"WHERE id = %1;"_s.arg(id)),
-            (std::vector<QStringList>{{u"ogolne"_s, u"ojciec"_s, u"matka"_s, u"16"_s, u"6"_s}}));
     }
 
     void youngGetTheirPairsParents() {
         // Without a pair, "Add child" says what is missing.
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::AddChildLink).center());
-        QCOMPARE(MessageBox::History().last(),
-                 u"Zou must select pair that you want to add child."_s);
+        QCOMPARE(LastMessage(), u"Zou must select pair that you want to add child."_s);
 
         // The pair of cock 12 and hen 15 is the first row.
         QTest::mouseClick(
             m_page->PairsView()->viewport(), Qt::LeftButton, {},
             m_page->PairsView()->visualRect(m_page->PairsModel()->index(0, 1)).center());
-        QCOMPARE(m_page->SelectedPair(), 0);
         const auto child = OnNextWindow([](QDialog* dialog) {
-            QCOMPARE(Child<ElidedLabel>(dialog, u"pigeonBand"_s)->text(), u"N/A"_s);
-            QCOMPARE(Child<QPushButton>(dialog, u"store"_s)->text(), u"Add pigeon to pair"_s);
             Click(dialog, u"store"_s);
-            QCOMPARE(MessageBox::History().last(), u"Select pigeon"_s);
+            QCOMPARE(LastMessage(), u"Select pigeon"_s);
             // A bird of the pair cannot be its own young.
             const auto own = PickInChooser(u"1012"_s);
             Click(dialog, u"choosePigeon"_s);
             Click(dialog, u"store"_s);
-            QVERIFY(MessageBox::History().last().contains(u"own young"_s));
+            QVERIFY(LastMessage().contains(u"own young"_s));
             const auto young = PickInChooser(u"1016"_s);
             Click(dialog, u"choosePigeon"_s);
             QCOMPARE(Child<ElidedLabel>(dialog, u"pigeonBand"_s)->text(), Band(16));
@@ -317,36 +256,29 @@ private Q_SLOTS:
                           m_page->LinkRect(Page::AddChildLink).center());
         QVERIFY(child.Shown());
         QCOMPARE(Column(m_page->ChildrenModel(), 1), QStringList{Band(16)});
-        QCOMPARE(m_page->ChildrenModel()->Text(0, 2), QString()); // a bird of unset sex
-        QCOMPARE(DbProbe::Rows(m_dir->pigeonsDb(),
-                               u"SELECT id_ojca, id_matki FROM pigeons WHERE id = 16;"_s),
-                 (std::vector<QStringList>{{u"12"_s, u"15"_s}}));
+        const QString db = m_dir->pigeonsDb();
+        const QString parents = u"SELECT id_ojca, id_matki FROM pigeons WHERE id = 16;"_s;
+        QCOMPARE(DbProbe::Rows(db, parents), (std::vector<QStringList>{{u"12"_s, u"15"_s}}));
         QCOMPARE(m_app->FindPigeon(16).idSire, 12);
         QCOMPARE(m_app->FindPigeon(16).idDam, 15);
-        QCOMPARE(DbProbe::Rows(
-                     m_dir->pigeonsDb(),
-                     u"SELECT id_golebia, uwagi, id_hodowli FROM dzieci WHERE id_pary = %1;"_s.arg(
-                         m_pairA)),
+        QCOMPARE(DbProbe::Rows(db, u"SELECT id_golebia, uwagi, id_hodowli FROM dzieci WHERE "
+                                   u"id_pary = %1;"_s.arg(m_pairA)),
                  (std::vector<QStringList>{{u"16"_s, u"obraczkowany 7 dnia"_s, u"1"_s}}));
 
         // Deleting the child takes the link only: the bird and its parents stay.
         QTableView* children = m_page->ChildrenView();
         children->setFocus();
         QTest::keyClick(children, Qt::Key_Down);
-        QCOMPARE(m_page->SelectedChild(), 0);
         MessageBox::SetNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::DeleteChildLink).center());
-        QCOMPARE(MessageBox::History().last(), u"Do you want delete selected child?"_s);
-        QCOMPARE(MessageBox::Captions().last(), u"Are you sure?"_s);
+        QCOMPARE(LastMessage(), u"Do you want delete selected child?"_s);
         QCOMPARE(m_page->ChildrenModel()->rowCount(), 0);
         QCOMPARE(m_page->SelectedChild(), -1);
-        QCOMPARE(DbProbe::Number(m_dir->pigeonsDb(),
-                                 u"SELECT count(*) FROM dzieci WHERE id_pary = %1;"_s.arg(m_pairA)),
-                 0);
-        QCOMPARE(DbProbe::Rows(m_dir->pigeonsDb(),
-                               u"SELECT id_ojca, id_matki FROM pigeons WHERE id = 16;"_s),
-                 (std::vector<QStringList>{{u"12"_s, u"15"_s}}));
+        QCOMPARE(
+            DbProbe::Number(db, u"SELECT count(*) FROM dzieci WHERE id_pary = %1;"_s.arg(m_pairA)),
+            0);
+        QCOMPARE(DbProbe::Rows(db, parents), (std::vector<QStringList>{{u"12"_s, u"15"_s}}));
         QCOMPARE(m_app->FindPigeon(16).idDam, 15);
     }
 
@@ -363,11 +295,10 @@ private Q_SLOTS:
         QTest::keyClick(pairs, Qt::Key_Down);
         QCOMPARE(Column(m_page->ChildrenModel(), 1), (QStringList{Band(3), Band(4)}));
         QTest::keyClick(pairs, Qt::Key_End);
-        QCOMPARE(m_page->SelectedPair(), 4);
         QCOMPARE(Column(m_page->ChildrenModel(), 1), QStringList{Band(11)});
         QTest::keyClick(pairs, Qt::Key_Home);
         QCOMPARE(m_page->SelectedPair(), 0);
-        // A click picks a pair; a click below the rows picks none.
+        // A click picks a pair and a child, the keys another child.
         QTest::mouseClick(pairs->viewport(), Qt::LeftButton, {},
                           pairs->visualRect(m_page->PairsModel()->index(1, 2)).center());
         QCOMPARE(m_page->SelectedPair(), 1);
@@ -377,6 +308,16 @@ private Q_SLOTS:
         children->setFocus();
         QTest::keyClick(children, Qt::Key_Up);
         QCOMPARE(m_page->SelectedChild(), 0);
+
+        // Coming back to the tab shows what changed meanwhile and keeps the choice.
+        m_app->pigeons[1].name = u"Grom"_s; // as the pigeon editor stores a new name
+        m_main->SetActiveTab(CMainDialog::TabPigeons);
+        m_main->SetActiveTab(CMainDialog::TabPairing);
+        QCOMPARE(m_page->PairsModel()->Text(1, 1), Band(1) + u" [Grom]"_s);
+        QCOMPARE(m_page->SelectedPair(), 1);
+        QCOMPARE(m_page->SelectedChild(), 0);
+
+        // A click below the rows picks none.
         QTest::mouseClick(pairs->viewport(), Qt::LeftButton, {},
                           QPoint(20, pairs->viewport()->height() - 5));
         QCOMPARE(m_page->SelectedPair(), -1);
@@ -384,17 +325,29 @@ private Q_SLOTS:
         QCOMPARE(m_page->SelectedChild(), -1);
     }
 
-    void seasonsNamedAndDeleted() {
+    void seasonsFilterAreAddedAndDeleted() {
         QComboBox* seasons = m_page->Seasons();
-        seasons->setCurrentIndex(1);
-        const auto refused = OnNextWindow([](QDialog* dialog) {
-            auto* name = Child<QLineEdit>(dialog, u"name"_s);
+        RowTextModel* pairs = m_page->PairsModel();
+        QCOMPARE(ShellFixture::Items(seasons),
+                 (QStringList{u"All Pairs"_s, u"Wiosna 2025"_s, u"Lato"_s, u"Jesień"_s}));
+        // The season of the other loft filters this loft's pairs by its days all the same.
+        seasons->setFocus();
+        QTest::keyClick(seasons, Qt::Key_End);
+        QTest::keyClick(seasons, Qt::Key_Up);
+        QCOMPARE(Column(pairs, 4), QStringList{u"Para D"_s});
+        // Paired at 00:30 of the first day: outside; at 01:30: inside; on the evening of the
+        // last day: inside.
+        QTest::keyClick(seasons, Qt::Key_Up);
+        QCOMPARE(Column(pairs, 4), (QStringList{u"Para B"_s, u"Para C"_s}));
+
+        const auto dialog = OnNextWindow([](QDialog* shown) {
+            auto* name = Child<QLineEdit>(shown, u"name"_s);
             QTest::keyClicks(name, u"abc"_s);
-            Click(dialog, u"addSeason"_s);
-            QCOMPARE(MessageBox::History().last(), u"Wprowadź nazwę sezonu"_s);
-            QVERIFY(dialog->isVisible());
+            Click(shown, u"addSeason"_s);
+            QCOMPARE(LastMessage(), u"Wprowadź nazwę sezonu"_s);
+            QVERIFY(shown->isVisible());
             QTest::keyClicks(name, u"d"_s);
-            auto* season = static_cast<CDodajSezon*>(dialog);
+            auto* season = static_cast<CDodajSezon*>(shown);
             TypeInto(season->Start()->DayEdit(), u"15"_s);
             TypeInto(season->Start()->MonthEdit(), u"1"_s);
             TypeInto(season->Start()->YearEdit(), u"2026"_s);
@@ -402,14 +355,14 @@ private Q_SLOTS:
             TypeInto(season->End()->MonthEdit(), u"7"_s);
             TypeInto(season->End()->YearEdit(), u"2026"_s);
             QTest::keyClick(name, Qt::Key_Return);
-            QVERIFY(!dialog->isVisible());
+            QVERIFY(!shown->isVisible());
         });
         QTest::mouseClick(m_page->AddSeasonButton(), Qt::LeftButton);
-        QVERIFY(refused.Shown());
+        QVERIFY(dialog.Shown());
         // The new season is listed; the chosen filter stays chosen and in step.
         QCOMPARE(ShellFixture::Items(seasons).last(), u"abcd"_s);
         QCOMPARE(seasons->currentIndex(), 1);
-        QCOMPARE(Column(m_page->PairsModel(), 4), (QStringList{u"Para B"_s, u"Para C"_s}));
+        QCOMPARE(Column(pairs, 4), (QStringList{u"Para B"_s, u"Para C"_s}));
         // Winter and summer days alike begin at 01:01:01 local time.
         QCOMPARE(DbProbe::Rows(m_dir->extraDb(),
                                u"SELECT DATA_B, DATA_E, id_hodowli FROM sezonylegowe WHERE Nazwa = "
@@ -424,40 +377,33 @@ private Q_SLOTS:
         QCOMPARE(seasons->currentText(), u"Lato"_s);
         MessageBox::SetNextAnswer(QMessageBox::Yes);
         QTest::mouseClick(m_page->DeleteSeasonButton(), Qt::LeftButton);
-        QCOMPARE(MessageBox::History().last(), u"Do you want delete selected season?"_s);
-        QCOMPARE(MessageBox::Captions().last(), u"Are you sure"_s);
+        QCOMPARE(LastMessage(), u"Do you want delete selected season?"_s);
         QCOMPARE(ShellFixture::Items(seasons),
                  (QStringList{u"All Pairs"_s, u"Wiosna 2025"_s, u"Jesień"_s, u"abcd"_s}));
         QCOMPARE(seasons->currentIndex(), 0);
-        QCOMPARE(m_page->PairsModel()->rowCount(), 5);
+        QCOMPARE(pairs->rowCount(), 5);
+        QVERIFY(!m_page->DeleteSeasonButton()->isEnabled());
         QCOMPARE(DbProbe::Number(m_dir->extraDb(), u"SELECT count(*) FROM sezonylegowe;"_s), 3);
         QTest::keyClick(seasons, Qt::Key_Down);
         QTest::keyClick(seasons, Qt::Key_Down);
         QCOMPARE(seasons->currentText(), u"Jesień"_s);
-        QCOMPARE(Column(m_page->PairsModel(), 4), QStringList{u"Para E"_s});
+        QCOMPARE(Column(pairs, 4), QStringList{u"Para E"_s});
     }
 
     void bestPairsFromTheMenu() {
-        QVERIFY(m_main->HasAction(CmdBestPairs));
-        const auto best = OnNextWindow([this](QDialog* dialog) {
+        const auto best = OnNextWindow([](QDialog* dialog) {
             auto* window = static_cast<CNajlepszePary*>(dialog);
-            QCOMPARE(dialog->windowTitle(), u"Best Pairs in Loft"_s);
             RowTextModel* couples = window->PairsModel();
             // E's young average 4, B's 2 and 8 score 5, the rest never raced.
             QCOMPARE(Column(couples, 0), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
             QCOMPARE(Column(couples, 1),
                      (QStringList{Band(9), Band(1), Band(12), Band(5), Band(7)}));
-            QCOMPARE(Child<ElidedLabel>(dialog, u"childBand"_s)->text(),
-                     u"Select pigeon from list"_s);
             QTableView* list = window->PairsView();
             list->setFocus();
             QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(window->ShownCouple(), 0);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"sireBand"_s)->text(), Band(9));
             QCOMPARE(Child<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(10));
             QCOMPARE(window->ChildrenModel()->rowCount(), 1);
             QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(window->ChildrenModel()->rowCount(), 2);
             QCOMPARE(window->ChildrenModel()->Text(1, 0), Band(4));
             QCOMPARE(window->ChildrenModel()->Text(1, 2), u"8"_s);
             QTableView* young = window->ChildrenView();
@@ -477,50 +423,25 @@ private Q_SLOTS:
     }
 
     void printsAndFamilyTree() {
-        // The card and the edit links wait for a pair.
-        QVERIFY(!m_page->LinkEnabled(Page::PrintCardLink));
+        QVERIFY(!m_page->LinkEnabled(Page::PrintCardLink)); // it waits for a pair
         m_page->SelectPair(1);
-        const auto card = OnNextWindow(
-            [](QDialog* dialog) { QCOMPARE(dialog->windowTitle(), u"Pairing Card"_s); });
+        const auto card = OnNextWindow([](QDialog*) {});
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::PrintCardLink).center());
         QCOMPARE(card.DialogClass(), u"CDrukujKarteMiotu"_s);
 
         const auto editor = OnNextWindow([](QDialog* dialog) {
-            const auto tree = OnNextWindow(
-                [](QDialog* shown) { QCOMPARE(shown->windowTitle(), u"Family Tree"_s); });
+            const auto tree = OnNextWindow([](QDialog* shown) {
+                QCOMPARE(static_cast<CDrzewoGenealogicznePsa*>(shown)->Birds()[TreeSubject].id, 1);
+            });
             Click(dialog, u"sireTree"_s);
-            QCOMPARE(tree.DialogClass(), u"CDrzewoGenealogicznePsa"_s);
+            QVERIFY(tree.Shown());
             static_cast<CDodajEdytujPare*>(dialog)->ShowSide(CDodajEdytujPare::Dam, 0);
             Click(dialog, u"damTree"_s);
-            QCOMPARE(MessageBox::History().last(), u"Select dam to pair."_s);
+            QCOMPARE(LastMessage(), u"Select dam to pair."_s);
         });
         ShellFixture::MenuAction(*m_main, CmdEditPair)->trigger();
         QVERIFY(editor.Shown());
-    }
-
-    void startPageLinkOpensTheEditor() {
-        m_main->SetActiveTab(CMainDialog::TabStart);
-        auto* start = static_cast<CZakladkaStartowa*>(m_main->Page(CMainDialog::TabStart));
-        QVERIFY(start->LinkEnabled(1));
-        const auto editor = OnNextWindow([](QDialog* dialog) {
-            QCOMPARE(Child<QPushButton>(dialog, u"save"_s)->text(), u"Add Pair"_s);
-            QTest::keyClick(dialog, Qt::Key_Escape);
-        });
-        QTest::mouseClick(start, Qt::LeftButton, {}, start->LinkRects()[1].center());
-        QCOMPARE(editor.DialogClass(), u"CDodajEdytujPare"_s);
-        QCOMPARE(m_app->pairs.size(), 5u); // cancelled: nothing stored
-    }
-
-    void showingTheTabRefreshesAndKeepsTheChoice() {
-        m_page->SelectPair(1);
-        m_page->SelectChild(1);
-        m_app->pigeons[1].name = u"Grom"_s; // as the pigeon editor stores a new name
-        m_main->SetActiveTab(CMainDialog::TabPigeons);
-        m_main->SetActiveTab(CMainDialog::TabPairing);
-        QCOMPARE(m_page->PairsModel()->Text(1, 1), Band(1) + u" [Grom]"_s);
-        QCOMPARE(m_page->SelectedPair(), 1);
-        QCOMPARE(m_page->SelectedChild(), 1);
     }
 
     void failedWritesChangeNothing() {
@@ -528,52 +449,40 @@ private Q_SLOTS:
         m_page->SelectChild(0);
         ReadOnlyFiles readOnly({m_dir->pigeonsDb(), m_dir->extraDb()});
         QVERIFY(readOnly.isReadOnly());
-        const QString failure = u"The change could not be saved"_s;
-
-        const auto editor = OnNextWindow([&failure](QDialog* dialog) {
-            Click(dialog, u"save"_s);
-            QVERIFY(MessageBox::History().last().startsWith(failure));
-            QVERIFY(dialog->isVisible());
-        });
-        QTest::mouseClick(m_page, Qt::LeftButton, {},
-                          m_page->LinkRect(Page::EditPairLink).center());
-        QVERIFY(editor.Shown());
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        ShellFixture::MenuAction(*m_main, CmdDeletePair)->trigger();
-        QVERIFY(MessageBox::History().last().startsWith(failure));
+        const auto failed = [] {
+            return LastMessage().startsWith(u"The change could not be saved"_s);
+        };
+        // Each dialog shows the failure and stays open.
+        for (int command : {CmdEditPair, CmdAddChildren, CmdAddSeason}) {
+            MessageBox::History().clear();
+            const auto step = OnNextWindow([&failed](QDialog* dialog) {
+                if (auto* child = qobject_cast<CDodajPsaDoPary*>(dialog))
+                    child->ShowPigeon(16);
+                if (auto* name = dialog->findChild<QLineEdit*>(u"name"_s))
+                    name->setText(u"Zima 2027"_s);
+                QTest::keyClick(dialog, Qt::Key_Return);
+                QVERIFY(failed());
+                QVERIFY(dialog->isVisible());
+            });
+            ShellFixture::MenuAction(*m_main, command)->trigger();
+            QVERIFY(step.Shown());
+        }
+        // Each deletion shows it and leaves the lists as they were (the store keeps memory).
+        const auto deletionFails = [this, &failed](int command) {
+            MessageBox::History().clear();
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
+            ShellFixture::MenuAction(*m_main, command)->trigger();
+            return failed();
+        };
+        QVERIFY(deletionFails(CmdDeletePair));
+        QVERIFY(deletionFails(CmdDeleteChild));
         QCOMPARE(m_page->PairsModel()->rowCount(), 5);
-        QCOMPARE(m_app->pairs.size(), 5u);
-
-        const auto child = OnNextWindow([&failure](QDialog* dialog) {
-            static_cast<CDodajPsaDoPary*>(dialog)->ShowPigeon(16);
-            Click(dialog, u"store"_s);
-            QVERIFY(MessageBox::History().last().startsWith(failure));
-            QVERIFY(dialog->isVisible());
-        });
-        ShellFixture::MenuAction(*m_main, CmdAddChildren)->trigger();
-        QVERIFY(child.Shown());
-        QCOMPARE(m_app->FindPigeon(16).idSire, 0);
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        ShellFixture::MenuAction(*m_main, CmdDeleteChild)->trigger();
-        QVERIFY(MessageBox::History().last().startsWith(failure));
         QCOMPARE(m_page->ChildrenModel()->rowCount(), 2);
         QCOMPARE(m_page->SelectedChild(), 0);
-
-        const auto season = OnNextWindow([&failure](QDialog* dialog) {
-            QTest::keyClicks(Child<QLineEdit>(dialog, u"name"_s), u"Zima 2027"_s);
-            Click(dialog, u"addSeason"_s);
-            QVERIFY(MessageBox::History().last().startsWith(failure));
-            QVERIFY(dialog->isVisible());
-        });
-        ShellFixture::MenuAction(*m_main, CmdAddSeason)->trigger();
-        QVERIFY(season.Shown());
         m_page->Seasons()->setCurrentIndex(2);
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        ShellFixture::MenuAction(*m_main, CmdDeleteSeason)->trigger();
-        QVERIFY(MessageBox::History().last().startsWith(failure));
+        QVERIFY(deletionFails(CmdDeleteSeason));
         QCOMPARE(m_page->Seasons()->count(), 4);
         QCOMPARE(m_page->Seasons()->currentIndex(), 2);
-        QCOMPARE(m_app->seasons.size(), 3u);
     }
 
     void longNamesKeepEveryWindowsSize() {
@@ -631,61 +540,22 @@ private:
             p.year = u"2024"_s;
             p.ringNumber = QString::number(1000 + id);
             p.sex = id == 16 ? 0 : (id == 12 || id % 2 == 1) && id != 15 ? 1 : 2;
-            QVERIFY(seed.SavePigeon(-1, p).ok());
-            QCOMPARE(p.id, id);
+            QVERIFY(seed.SavePigeon(-1, p).ok() && p.id == id);
             QVERIFY(seed.AddCategoryLink(1, id).ok());
         }
         QVERIFY(seed.SetPigeonShortDescription(4, u"Młody, szybki"_s).ok());
-        const auto pair = [&seed](int cock, int hen, qint64 paired, const QString& remarks,
-                                  const std::vector<int>& young) {
-            PairRecord p;
-            p.idLoft = 1;
-            p.idCock = cock;
-            p.idHen = hen;
-            p.datePaired = paired;
-            p.remarks = remarks;
-            if (!seed.SavePair(-1, p).ok())
-                QTest::qFail("A pair could not be stored", __FILE__, __LINE__);
-            for (int bird : young) {
-                ChildRecord child{0, bird, p.id, 1, paired, QString()};
-                if (!seed.SaveChildOfPair(-1, child, cock, hen).ok())
-                    QTest::qFail("A young bird could not be stored", __FILE__, __LINE__);
-            }
-            return p.id;
-        };
-        m_pairA = pair(12, 15, ComposeLocalTime(2025, 3, 1, 0, 30, 0), u"Para A"_s, {});
-        m_pairB = pair(1, 2, ComposeLocalTime(2025, 3, 1, 1, 30, 0), u"Para B"_s, {3, 4});
-        pair(5, 6, ComposeLocalTime(2025, 6, 30, 18, 0, 0), u"Para C"_s, {});
-        pair(7, 8, ComposeLocalTime(2025, 8, 1, 12, 0, 0), u"Para D"_s, {});
-        pair(9, 10, ComposeLocalTime(2025, 11, 11, 11, 0, 0), u"Para E"_s, {11});
-        const std::tuple<const char16_t*, int, QDate, QDate> seasons[] = {
-            {u"Wiosna 2025", 1, QDate(2025, 3, 1), QDate(2025, 6, 30)},
-            {u"Lato", 2, QDate(2025, 7, 1), QDate(2025, 9, 30)},
-            {u"Jesień", 1, QDate(2025, 10, 1), QDate(2025, 12, 31)}};
-        for (const auto& [name, loft, begin, end] : seasons) {
-            SeasonRecord season{0,
-                                loft,
-                                QString::fromUtf16(name),
-                                QString(),
-                                ComposeLocalTime(begin.year(), begin.month(), begin.day(), 1, 1, 1),
-                                ComposeLocalTime(end.year(), end.month(), end.day(), 1, 1, 1)};
-            QVERIFY(seed.AddSeason(season).ok());
-        }
+        using namespace BreedingFixture;
+        m_pairA = StorePair(seed, 1, 12, 15, ComposeLocalTime(2025, 3, 1, 0, 30, 0), u"Para A"_s);
+        m_pairB =
+            StorePair(seed, 1, 1, 2, ComposeLocalTime(2025, 3, 1, 1, 30, 0), u"Para B"_s, {3, 4});
+        StorePair(seed, 1, 5, 6, ComposeLocalTime(2025, 6, 30, 18, 0, 0), u"Para C"_s);
+        StorePair(seed, 1, 7, 8, ComposeLocalTime(2025, 8, 1, 12, 0, 0), u"Para D"_s);
+        StorePair(seed, 1, 9, 10, ComposeLocalTime(2025, 11, 11, 11, 0, 0), u"Para E"_s, {11});
+        StoreSeason(seed, 1, u"Wiosna 2025"_s, {2025, 3, 1}, {2025, 6, 30});
+        StoreSeason(seed, 2, u"Lato"_s, {2025, 7, 1}, {2025, 9, 30});
+        StoreSeason(seed, 1, u"Jesień"_s, {2025, 10, 1}, {2025, 12, 31});
         // One race: 11 (E's young) places 4th, 3 and 4 (B's) 2nd and 8th.
-        RaceRecord race;
-        race.id_hodowli = 1;
-        race.odleglosckm = 300;
-        race.czasodlotu = ComposeLocalTime(2025, 5, 10, 7, 0, 0);
-        QVERIFY(seed.SaveRace(-1, race).ok());
-        for (const auto& [bird, place] : {std::pair{11, 4}, {3, 2}, {4, 8}}) {
-            FlyerRecord flyer;
-            flyer.id_lotu = race.id;
-            flyer.id_hodowli = 1;
-            flyer.id_golebia = bird;
-            flyer.nr_konkursu = place;
-            flyer.DataCzasPrzylotu = race.czasodlotu + 5 * 3600 + place * 30;
-            QVERIFY(seed.SaveFlyer(-1, flyer).ok());
-        }
+        StoreRace(seed, 1, ComposeLocalTime(2025, 5, 10, 7, 0, 0), {{11, 4}, {3, 2}, {4, 8}});
     }
 
     std::unique_ptr<TestDataDir> m_dir;

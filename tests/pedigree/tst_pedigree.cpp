@@ -29,8 +29,9 @@ class TestPedigree : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    // A pigeon (id 1) with four generations: the bird at generation n, index k has the id
-    // 2^n + k, so that its sire is 2 * id and its dam 2 * id + 1. Ring numbers are the ids.
+    // A cock (id 1) with four generations: the bird at generation n, index k has the id 2^n + k,
+    // so that its sire is 2 * id and its dam 2 * id + 1. Ring numbers are the ids; only the
+    // sire has a photo.
     void init() {
         m_dir = std::make_unique<TestDataDir>();
         m_data = std::make_unique<AppData>();
@@ -43,7 +44,7 @@ private Q_SLOTS:
             p.year = u"2020"_s;
             p.ringNumber = QString::number(id);
             p.idColour = id;
-            p.sex = 1 + id % 2;
+            p.sex = id == 1 || id % 2 == 0 ? 1 : 2;
             if (id < 16) {
                 p.idSire = 2 * id;
                 p.idDam = 2 * id + 1;
@@ -55,6 +56,12 @@ private Q_SLOTS:
             p.pedigreeNote4 = u"note4 of %1"_s.arg(id);
             m_data->pigeons[id] = p;
         }
+        PhotoRecord photo;
+        photo.id = 3;
+        photo.kind = 1;
+        photo.category = 2;
+        photo.extension = u"jpg"_s;
+        m_data->pigeons[2].photos = {photo};
     }
 
     void ancestorsStandSireFirst() {
@@ -69,27 +76,35 @@ private Q_SLOTS:
     void fill_data() {
         QTest::addColumn<QString>("page");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<int>("unchecked"); // a generation whose remark box is unchecked
         QTest::newRow("both of _POZIOM4_1 and _POZIOM4_10")
             << u"[_POZIOM4_1][_POZIOM4_10][_NOTATKI4_1][_NOTATKI4_15]"_s
-            << u"[PL 0207 2020 17][PL 0207 2020 26][note4 of 17][note4 of 31]"_s;
+            << u"[PL 0207 2020 17][PL 0207 2020 26][note4 of 17][note4 of 31]"_s << -1;
         QTest::newRow("the pigeon's colour and the sire's")
-            << u"_KOLOR_|_KOLOR_1_0|_KOLOR_1_1"_s << u"Płowy|Niebieski|Czerwony"_s;
+            << u"_KOLOR_|_KOLOR_1_0|_KOLOR_1_1"_s << u"Płowy|Niebieski|Czerwony"_s << -1;
         QTest::newRow("a placeholder twice")
-            << u"_GOLAB_ and _GOLAB_"_s << u"PL 0207 2020 1 and PL 0207 2020 1"_s;
+            << u"_GOLAB_ and _GOLAB_"_s << u"PL 0207 2020 1 and PL 0207 2020 1"_s << -1;
         QTest::newRow("generation 3 prints its note 3")
             << u"_POZIOM3_0: _NOTATKI3_0 / _POZIOM1_0: _NOTATKI1_0"_s
-            << u"PL 0207 2020 8: note3 of 8 / PL 0207 2020 2: note1 of 2"_s;
-        QTest::newRow("sex, note and images")
+            << u"PL 0207 2020 8: note3 of 8 / PL 0207 2020 2: note1 of 2"_s << -1;
+        QTest::newRow("sex, note and images, the sire's a photo")
             << u"_PLEC_|_NOTATKI0|_IMG0|_IMG1_0|_IMG1_1"_s
-            << u"Cock|note0 of 1|img//blank.jpg|img//blank.jpg|img//blank.jpg"_s;
+            << u"Cock|note0 of 1|img//blank.jpg|{DIR}/db/images/3120.jpg|img//blank.jpg"_s << -1;
+        QTest::newRow("an unchecked box leaves its generation's notes out")
+            << u"_NOTATKI0|_NOTATKI1_1|_NOTATKI2_0|_NOTATKI3_0"_s
+            << u"note0 of 1|note1 of 3||note3 of 8"_s << 2;
     }
 
     void fill() {
         QFETCH(QString, page);
         QFETCH(QString, expected);
-        m_data->pigeons[1].sex = 1; // id 1 would be a hen by the rule above
+        QFETCH(int, unchecked);
+        PedigreeOptions options;
+        if (unchecked >= 0)
+            options.notes[size_t(unchecked)] = false;
         const auto birds = CollectAncestors(*m_data, m_data->pigeons[1]);
-        QCOMPARE(FillPedigree(page, birds, *m_data), expected);
+        QCOMPARE(FillPedigree(page, birds, *m_data, options),
+                 expected.replace(u"{DIR}"_s, m_dir->path()));
     }
 
     void withoutRecordedParents() {
@@ -111,27 +126,6 @@ private Q_SLOTS:
         // The note's placeholder takes the sire's band text, since the note went in first.
         QCOMPARE(page, u"PL 0207 2020 1 [Kometa &lt;2019&gt; &amp; &#39;Grom&#39;]|<b>1st</b> "
                        u"Gniezno<br>ace PL 0207 2020 2 [Ąś]"_s);
-    }
-
-    void uncheckedRemarksLeaveTheirGenerationOut() {
-        PedigreeOptions options;
-        options.notes[2] = false;
-        const QString page =
-            FillPedigree(u"_NOTATKI0|_NOTATKI1_1|_NOTATKI2_0|_NOTATKI3_0"_s,
-                         CollectAncestors(*m_data, m_data->pigeons[1]), *m_data, options);
-        QCOMPARE(page, u"note0 of 1|note1 of 3||note3 of 8"_s);
-    }
-
-    void imagesArePhotoPaths() {
-        PhotoRecord photo;
-        photo.id = 3;
-        photo.kind = 1;
-        photo.category = 2;
-        photo.extension = u"jpg"_s;
-        m_data->pigeons[2].photos = {photo};
-        const QString page = FillPedigree(u"_IMG1_0 _IMG1_1"_s,
-                                          CollectAncestors(*m_data, m_data->pigeons[1]), *m_data);
-        QCOMPARE(page, m_dir->path() + u"/db/images/3120.jpg img//blank.jpg"_s);
     }
 
     void writtenFiles_data() {

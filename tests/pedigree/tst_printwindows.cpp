@@ -32,7 +32,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -120,30 +119,21 @@ private Q_SLOTS:
         const auto step = OnNextWindow([this](QDialog* dialog) {
             auto* tree = static_cast<CDrzewoGenealogicznePsa*>(dialog);
             FamilyTreeView* view = tree->Tree();
-            const int ids[] = {m_family.subject(),
-                               m_family.dam(),
-                               m_family.sire(),
-                               m_family.generations[2][3],
-                               m_family.generations[2][2],
-                               m_family.generations[2][1],
-                               m_family.generations[2][0]};
-            for (int slot = 0; slot < TreeSlotCount; ++slot)
-                QCOMPARE(view->Button(slot)->text(), BandLabel(m_app->FindPigeon(ids[slot])));
-            QVERIFY(!Child<PictureBox>(dialog, u"portrait"_s)->ShowsPlaceholder());
+            const auto band = [dialog] {
+                return Child<ElidedLabel>(dialog, u"birdBand"_s)->text();
+            };
             // The subject has two photos, its dam one.
+            QVERIFY(!Child<PictureBox>(dialog, u"portrait"_s)->ShowsPlaceholder());
             QVERIFY(!Child<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
             QTest::keyClick(dialog, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), view->Button(TreeDam));
             QTest::keyClick(view->Button(TreeDam), Qt::Key_Space);
-            QCOMPARE(tree->ShownSlot(), int(TreeDam));
-            QCOMPARE(Child<ElidedLabel>(dialog, u"birdBand"_s)->text(),
-                     BandLabel(m_app->FindPigeon(m_family.dam())));
+            QCOMPARE(band(), BandLabel(m_app->FindPigeon(m_family.dam())));
             QCOMPARE(Child<ElidedLabel>(dialog, u"birdColour"_s)->text(), u"Czerwony nakrapiany"_s);
             QVERIFY(!Child<PictureBox>(dialog, u"photo1"_s)->ShowsPlaceholder());
             QVERIFY(Child<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
             QTest::mouseClick(view->Button(TreeSiresSire), Qt::LeftButton);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"birdBand"_s)->text(),
-                     BandLabel(m_app->FindPigeon(m_family.generations[2][0])));
+            QCOMPARE(band(), BandLabel(m_app->FindPigeon(m_family.generations[2][0])));
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QTest::mouseClick(m_list, Qt::LeftButton, {},
@@ -156,14 +146,11 @@ private Q_SLOTS:
         CDrzewoGenealogicznePsa tree(*m_app, oldest);
         QVERIFY(ModalDriver::ShowFocused(&tree));
         QCOMPARE(tree.Tree()->Button(TreeSubject)->text(), BandLabel(m_app->FindPigeon(oldest)));
-        for (int slot = TreeDam; slot < TreeSlotCount; ++slot)
-            QCOMPARE(tree.Tree()->Button(slot)->text(), u"   "_s);
+        QCOMPARE(tree.Tree()->Button(TreeSire)->text(), u"   "_s);
         QVERIFY(Child<PictureBox>(&tree, u"portrait"_s)->ShowsPlaceholder());
         QTest::mouseClick(tree.Tree()->Button(TreeSire), Qt::LeftButton);
         QCOMPARE(Child<ElidedLabel>(&tree, u"birdBand"_s)->text(), u"   "_s);
-        QCOMPARE(Child<ElidedLabel>(&tree, u"birdColour"_s)->text(), u" "_s);
         QVERIFY(Child<PictureBox>(&tree, u"photo1"_s)->ShowsPlaceholder());
-        QVERIFY(Child<PictureBox>(&tree, u"photo2"_s)->ShowsPlaceholder());
     }
 
     void pedigreeFromTheListLink() {
@@ -171,11 +158,11 @@ private Q_SLOTS:
         const auto step = OnNextWindow([this](QDialog* dialog) {
             auto* combo = Child<QComboBox>(dialog, u"template"_s);
             QCOMPARE(combo->currentText(), u"Landscape A4 with pigeon photo"_s);
-            QVERIFY(!Child<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().isNull());
+            const QImage landscape = Child<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().toImage();
             combo->setFocus();
             QTest::keyClick(combo, Qt::Key_Down);
             QCOMPARE(combo->currentText(), u"Portrait A4 with parents photos"_s);
-            QVERIFY(QFile::exists(PedigreeThumbnailPath(PedigreeTemplates()[2])));
+            QVERIFY(Child<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().toImage() != landscape);
             Click(dialog, u"remarks2"_s); // no second generation notes
             const auto preview = OnNextWindow([this](QDialog* shown) {
                 auto* page = static_cast<CPodgladHTML*>(shown);
@@ -189,8 +176,6 @@ private Q_SLOTS:
             });
             Click(dialog, u"print"_s);
             QVERIFY(dialog->isVisible()); // it stays open after the preview
-            QVERIFY(FileBytes(PedigreePreviewPath()).startsWith("\xff\xfe<"));
-            dialog->reject();
         });
         QTest::mouseClick(m_list, Qt::LeftButton, {},
                           m_list->LinkRect(CZakladkaListaPsow::PedigreeLink).center());
@@ -215,65 +200,37 @@ private Q_SLOTS:
         QVERIFY(MessageBox::History().isEmpty());
     }
 
-    void missingTemplatePreviewsError() {
-        QVERIFY(QFile::remove(PedigreeTemplatePath(PedigreeTemplates()[1])));
-        CDrukujRodowodGolebia dialog(*m_app, m_app->FindPigeon(m_family.subject()));
-        QVERIFY(ModalDriver::ShowFocused(&dialog));
-        const auto step = OnNextWindow([](QDialog* shown) {
-            QCOMPARE(static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText(), u"Error"_s);
-            shown->reject();
-        });
-        Click(&dialog, u"print"_s);
-    }
-
     void listExportFromTheMenu() {
         m_app->pigeons[m_family.subject()].notesGeneral = u"Wraca pierwszy\nna gołębnik"_s;
-        const auto step = OnNextWindow([](QDialog* dialog) {
-            QCOMPARE(dialog->windowTitle(), u"Print Category"_s);
+        const QString saved = m_dir->path() + u"/lista"_s;
+        const auto step = OnNextWindow([&saved](QDialog* dialog) {
             auto* available = Child<QListWidget>(dialog, u"available"_s);
             auto* chosen = Child<QListWidget>(dialog, u"chosen"_s);
-            QCOMPARE(ShellFixture::Items(chosen),
-                     (QStringList{u"NR."_s, u"Band"_s, u"Color"_s, u"Photo"_s}));
             Click(dialog, u"toPrint"_s); // nothing picked: nothing moves
             QCOMPARE(chosen->count(), 4);
             available->setFocus();
             QTest::keyClick(available, Qt::Key_Down);
             Click(dialog, u"toPrint"_s); // "Remark"
-            QCOMPARE(chosen->item(4)->text(), u"Remark"_s);
             chosen->setCurrentRow(0);
-            Click(dialog, u"toAvailable"_s);
-            QCOMPARE(available->item(available->count() - 1)->text(), u"NR."_s);
+            Click(dialog, u"toAvailable"_s); // "NR."
             const auto preview = OnNextWindow([](QDialog* shown) {
                 const QString text = static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText();
-                QVERIFY(text.contains(u"Remark"_s));
                 QVERIFY(text.contains(u"Wraca pierwszy"_s));
             });
             Click(dialog, u"print"_s);
+            FileDialog::SetNextName(saved);
+            Click(dialog, u"save"_s);
             dialog->reject();
         });
         ShellFixture::MenuAction(*m_main, CmdPrintCategory)->trigger();
         QCOMPARE(step.DialogClass(), u"CEksportListyDoHTML"_s);
         const QString page = FileText(ListPagePath());
-        QVERIFY(page.contains(u"<th style=\"width:45mm\">Band</th><th style=\"width:*\">Color</th>"
-                              u"<th style=\"width:*\">Photo</th><th style=\"width:*\">Remark</th>"
-                              u"</tr>"_s));
-        // The general remarks fill "Remark"; the page's rows are the category's, in link order.
+        QVERIFY(page.contains(u"<thead><tr><th style=\"width:45mm\">Band</th>"_s));
+        QVERIFY(page.contains(u">Photo</th><th style=\"width:*\">Remark</th></tr>"_s));
+        // The general remarks fill "Remark"; the page's rows are the category's.
         QVERIFY(page.contains(u"</td><td>Wraca pierwszy<br>na gołębnik</td></tr>"_s));
         QCOMPARE(page.count(u"<tr valign=top>"_s), 33);
-    }
-
-    void savedListEqualsPrintedList() {
-        std::vector<int> ids;
-        QVERIFY(m_app->ReadCategoryMembers(m_family.categoryId, ids).ok());
-        CEksportListyDoHTML dialog(*m_app, ids);
-        QVERIFY(ModalDriver::ShowFocused(&dialog));
-        QCOMPARE(dialog.windowTitle(), u"Print/Save list of birds"_s);
-        const QString saved = m_dir->path() + u"/lista"_s;
-        FileDialog::SetNextName(saved);
-        Click(&dialog, u"save"_s);
-        const auto step = OnNextWindow([](QDialog* shown) { shown->reject(); });
-        Click(&dialog, u"print"_s);
-        QVERIFY(!FileBytes(ListPagePath()).isEmpty());
+        // "Save list as..." writes the page that prints.
         QCOMPARE(FileBytes(saved + u".html"_s), FileBytes(ListPagePath()));
     }
 
@@ -290,13 +247,8 @@ private Q_SLOTS:
     }
 
     void pairingCard() {
-        const auto pair =
-            std::find_if(m_app->pairs.begin(), m_app->pairs.end(),
-                         [this](const PairRecord& p) { return p.id == m_family.pairId; });
-        QVERIFY(pair != m_app->pairs.end());
-        CDrukujKarteMiotu dialog(*m_app, *pair, u"Print Progeny"_s);
+        CDrukujKarteMiotu dialog(*m_app, m_app->pairs.front(), u"Print Progeny"_s);
         QVERIFY(ModalDriver::ShowFocused(&dialog));
-        QCOMPARE(dialog.windowTitle(), u"Print Progeny"_s);
         auto* font = Child<QLineEdit>(&dialog, u"font"_s);
         font->setFocus();
         font->selectAll();
@@ -306,14 +258,12 @@ private Q_SLOTS:
         const auto step = OnNextWindow([](QDialog* shown) {
             QVERIFY(static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText().contains(
                 u"First round, ringed on day 7"_s));
-            shown->reject();
         });
         Click(&dialog, u"print"_s);
         const QString text = FileText(ListPagePath());
         QVERIFY(text.contains(u"font-size: 12pt; font-family: Verdana }"_s));
         QVERIFY(text.contains(
             u"<th style=\"width: 45mm\">Notatki</th><th style=\"width: 45mm\">Zdjęcia</th>"_s));
-        QCOMPARE(text.count(u"<tr valign=top>"_s), 3);
     }
 
     void previewPrintsEditsAndLaysOut() {
@@ -321,7 +271,6 @@ private Q_SLOTS:
                   ListPageHtml(*m_app, {m_family.subject(), m_family.sire()}, ListPageSettings{}));
         CPodgladHTML preview(ListPagePath());
         QVERIFY(ModalDriver::ShowFocused(&preview));
-        QCOMPARE(preview.windowTitle(), u"Preview"_s);
         // No printer here: the print dialog offers the PDF file.
         const QString pdf = m_dir->path() + u"/wydruk.pdf"_s;
         preview.SetPdfFileName(pdf);
@@ -331,29 +280,24 @@ private Q_SLOTS:
         });
         Click(&preview, u"print"_s);
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
-        const auto previewDialog = OnNextWindow([](QDialog* dialog) {
-            QVERIFY(qobject_cast<QPrintPreviewDialog*>(dialog));
-            dialog->reject();
-        });
+        const auto previewDialog = OnNextWindow(
+            [](QDialog* dialog) { QVERIFY(qobject_cast<QPrintPreviewDialog*>(dialog)); });
         Click(&preview, u"printPreview"_s);
 
         // Edits change what prints, never the file.
         const QByteArray before = FileBytes(ListPagePath());
         QVERIFY(preview.Browser()->isReadOnly());
         Click(&preview, u"editMode"_s);
-        QVERIFY(!preview.Browser()->isReadOnly());
         QTest::keyClick(preview.Browser(), Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClicks(preview.Browser(), u"Sprzedane: "_s);
         QVERIFY(preview.Document().toPlainText().startsWith(u"Sprzedane: "_s));
         QCOMPARE(FileBytes(ListPagePath()), before);
 
-        preview.resize(1000, 600);
-        const QRect r = preview.rect();
-        const int centre = (r.left() + r.right()) / 2;
-        QCOMPARE(Child<QWidget>(&preview, u"print"_s)->geometry(),
-                 QRect(QPoint(centre - 110, r.bottom() - 30), QPoint(centre - 5, r.bottom() - 5)));
-        QCOMPARE(Child<QWidget>(&preview, u"editMode"_s)->geometry().right(), r.right() - 10);
-        QCOMPARE(preview.Browser()->parentWidget()->geometry().bottom(), r.bottom() - 35);
+        // The buttons follow the bottom edge, under the page.
+        preview.resize(1000, 500);
+        const QRect button = Child<QWidget>(&preview, u"editMode"_s)->geometry();
+        QVERIFY(preview.rect().contains(button));
+        QVERIFY(button.top() > preview.Browser()->parentWidget()->geometry().bottom());
     }
 
     void longListShownInParts() {
@@ -380,21 +324,18 @@ private Q_SLOTS:
         CWybierzPsaZListy chooser(*m_app, ChooseAll);
         QVERIFY(ModalDriver::ShowFocused(&chooser));
         auto* tree = Child<QPushButton>(&chooser, u"familyTree"_s);
-        auto* pedigree = Child<QPushButton>(&chooser, u"printPedigree"_s);
-        QVERIFY(!tree->isEnabled() && !pedigree->isEnabled());
+        QVERIFY(!tree->isEnabled());
         auto* list = Child<QListWidget>(&chooser, u"candidates"_s);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_End);
-        QVERIFY(tree->isEnabled() && pedigree->isEnabled());
         const int chosen = chooser.ChosenId();
         const auto step = OnNextWindow([chosen](QDialog* dialog) {
             QCOMPARE(static_cast<CDrzewoGenealogicznePsa*>(dialog)->Birds()[TreeSubject].id,
                      chosen);
-            dialog->reject();
         });
         QTest::mouseClick(tree, Qt::LeftButton);
-        const auto step2 = OnNextWindow([](QDialog* dialog) { dialog->reject(); });
-        QTest::mouseClick(pedigree, Qt::LeftButton);
+        const auto step2 = OnNextWindow([](QDialog*) {});
+        Click(&chooser, u"printPedigree"_s);
         QCOMPARE(step2.DialogClass(), u"CDrukujRodowodGolebia"_s);
     }
 

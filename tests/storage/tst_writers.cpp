@@ -801,10 +801,6 @@ private Q_SLOTS:
         app.seasons.push_back({5, 1, u"Sezon"_s, QString(), 100, 200});
         QVERIFY(app.DeleteSeason(5).failed());
         QCOMPARE(app.seasons.size(), 1u);
-        ChildRecord child{0, pigeon.id, pair.id, 1, 300, QString()};
-        QVERIFY(app.SaveChildOfPair(-1, child, 40, 41).failed());
-        QCOMPARE(app.pigeons.at(pigeon.id).idSire, 0);
-        QVERIFY(app.pairs[0].children.empty());
     }
 
 private:

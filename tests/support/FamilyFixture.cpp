@@ -49,8 +49,6 @@ int Store(AppData& data, int loftId, int categoryId, const std::vector<int>& col
     return p.id;
 }
 
-} // namespace
-
 bool PaintPhoto(const QString& path, const QColor& bird, int seed) {
     QImage image(480, 360, QImage::Format_RGB32);
     QPainter painter(&image);
@@ -65,6 +63,8 @@ bool PaintPhoto(const QString& path, const QColor& bird, int seed) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     return image.save(path, "JPG", 88);
 }
+
+} // namespace
 
 Family SeedFamily(bool photos) {
     Family family;

@@ -1,8 +1,5 @@
 #pragma once
 
-#include <QColor>
-#include <QString>
-
 #include <array>
 #include <vector>
 
@@ -28,8 +25,5 @@ struct Family {
 /// generation. With photos the birds of the first three generations get painted photos (the
 /// subject two). The caller loads the loft afterwards (AppData::SelectLoft).
 Family SeedFamily(bool photos);
-
-/// Writes a painted photo of a pigeon as a JPEG file; false when it could not be written.
-bool PaintPhoto(const QString& path, const QColor& bird, int seed);
 
 } // namespace FamilyFixture
