@@ -3,7 +3,6 @@
 
 #include "app/LoftSelector.h"
 #include "app/MainDialog.h"
-#include "app/ZakladkaStartowa.h"
 #include "notes/NoteBodies.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "storage/AppData.h"
@@ -121,7 +120,6 @@ private Q_SLOTS:
         QTest::newRow("the program ends") << u"close"_s;
         QTest::newRow("another loft") << u"loft"_s;
         QTest::newRow("a new note") << u"new"_s;
-        QTest::newRow("the start page link") << u"link"_s;
     }
 
     void boldTextIsKept() {
@@ -150,12 +148,6 @@ private Q_SLOTS:
         } else if (how == u"new") {
             const auto prompt = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
             m_page->Perform(PageCommand::NewNote);
-        } else {
-            m_dialog->SetActiveTab(CMainDialog::TabStart);
-            auto* start = static_cast<CZakladkaStartowa*>(m_dialog->Page(CMainDialog::TabStart));
-            QVERIFY(start->LinkEnabled(4));
-            const auto step = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
-            QTest::mouseClick(start, Qt::LeftButton, {}, start->LinkRects()[4].center());
         }
         const QString body = Body(m_notes[0]);
         QVERIFY2(body.contains(u"font-weight:700;\"> Ważne!</span>"_s), qPrintable(body));

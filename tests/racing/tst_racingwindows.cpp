@@ -97,14 +97,11 @@ private Q_SLOTS:
             QVERIFY(seed.AddCategoryLink(1, pigeon.id).ok());
             m_pigeons.push_back(pigeon.id);
         }
-        // Race 1 "Hanower" (250.5 km, 10 basketed, 5 scored) with two entries; race 2 "Gniezno".
+        // Race 1 "Hanower" with two entries; race 2 "Gniezno".
         RaceRecord race;
         race.miejscowosc = u"Hanower"_s;
         race.odleglosckm = 250;
-        race.odlegloscm = 500;
         race.czasodlotu = ComposeLocalTime(2025, 7, 5, 7, 0, 0);
-        race.wlozonychgolebi = 10;
-        race.iloscwkonkursie = 5;
         QVERIFY(seed.SaveRace(-1, race).ok());
         for (int i = 0; i < 2; ++i) {
             FlyerRecord flyer;
@@ -116,7 +113,6 @@ private Q_SLOTS:
             QVERIFY(seed.SaveFlyer(-1, flyer).ok());
         }
         race.miejscowosc = u"Gniezno"_s;
-        race.iloscwkonkursie = 0;
         QVERIFY(seed.SaveRace(-1, race).ok());
         m_app = std::make_unique<AppData>();
         m_dialog = ShellFixture::OpenMainDialog(*m_app);
@@ -156,28 +152,43 @@ private Q_SLOTS:
         QCOMPARE(m_tab->FlyersModel()->rowCount(), 0);
     }
 
+    void addEditAndDeleteRaces_data() {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("listed");
+        QTest::addColumn<qint64>("stored");
+        // 06:30 of a Warsaw summer is 04:30 UTC; in 1965 Poland kept no summer time.
+        QTest::newRow("summer") << u"15/07/2025"_s << u"15/07/25"_s << qint64(1752553800);
+        QTest::newRow("before 1970") << u"20/06/1965"_s << u"20/06/65"_s << qint64(-143058600);
+    }
+
     void addEditAndDeleteRaces() {
+        QFETCH(QString, date);
+        QFETCH(QString, listed);
+        QFETCH(qint64, stored);
         // A new race through the menu; Tab leads from the place to the release date.
-        const auto add = OnNextModal([](QDialog* editor) {
+        const auto add = OnNextModal([&date](QDialog* editor) {
             QCOMPARE(QApplication::activeWindow(), editor);
             Type(editor, u"distanceKm"_s, u"612"_s);
             Type(editor, u"distanceM"_s, u"347"_s);
             Type(editor, u"birdsInRace"_s, u"20"_s);
             Type(editor, u"place"_s, u"Gotha 'Süd'"_s);
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(),
-                     Find<DateTimeFields>(editor, u"release"_s)->DateEdit());
+            auto* release = Find<DateTimeFields>(editor, u"release"_s);
+            QCOMPARE(QApplication::focusWidget(), release->DateEdit());
+            TypeOver(release->DateEdit(), date);
+            TypeOver(release->TimeEdit(), u"06:30:00"_s);
             Click(editor, u"ok"_s);
         });
         ShellFixture::MenuAction(*m_dialog, CmdAddRace)->trigger();
         const TextTableModel* model = m_tab->RacesModel();
-        QCOMPARE(model->rowCount(), 3);
-        QCOMPARE(model->CellText(2, RacePlace), u"Gotha 'Süd'"_s);
-        QCOMPARE(model->CellText(2, RaceDistance), u"612 km"_s);
-        QCOMPARE(model->CellText(2, RaceScored), u"0 %   (20 / 0)"_s);
+        QStringList cells;
+        for (int column : {RacePlace, RaceReleaseDate, RaceDistance, RaceScored})
+            cells.append(model->CellText(2, column));
+        QCOMPARE(cells, (QStringList{u"Gotha 'Süd'"_s, listed, u"612 km"_s, u"0 %   (20 / 0)"_s}));
         const QString p = m_data->pigeonsDb();
-        QCOMPARE(DbProbe::Rows(p, u"SELECT odlegloscm, kategoria FROM loty WHERE id = 3;"_s),
-                 (std::vector<QStringList>{{u"347"_s, u"-1"_s}}));
+        QCOMPARE(DbProbe::Rows(p, u"SELECT czasodlotu, odlegloscm, kategoria FROM loty "
+                                  u"WHERE id = 3;"_s),
+                 (std::vector<QStringList>{{QString::number(stored), u"347"_s, u"-1"_s}}));
 
         // Edit it from its caption: type, both categories, longitude and latitude, as they are
         // read again from the files.
@@ -203,15 +214,16 @@ private Q_SLOTS:
         ClickCaption(Caption::EditRaceCaption);
         m_dialog->loadLoftData(1);
         m_tab->SelectRace(2);
-        const auto reopen = OnNextModal([&parts](QDialog* editor) {
-            QStringList shown;
+        const auto reopen = OnNextModal([&parts, &date](QDialog* editor) {
+            auto* release = Find<DateTimeFields>(editor, u"release"_s);
+            QStringList shown{release->DateEdit()->text(), release->TimeEdit()->text()};
             for (const QString& name : {u"raceType"_s, u"category1"_s, u"category2"_s})
                 shown.append(Find<QComboBox>(editor, name)->currentText());
             for (const QString& part : parts)
                 for (const QString& row : {u"longitude"_s, u"latitude"_s})
                     shown.append(Find<QLineEdit>(editor, row + part)->text());
-            QCOMPARE(shown, (QStringList{u"Training race"_s, u"A"_s, u"H"_s, u"10"_s, u"50"_s,
-                                         u"42"_s, u"56"_s, u"7"_s, u"52"_s}));
+            QCOMPARE(shown, (QStringList{date, u"06:30:00"_s, u"Training race"_s, u"A"_s, u"H"_s,
+                                         u"10"_s, u"50"_s, u"42"_s, u"56"_s, u"7"_s, u"52"_s}));
             Click(editor, u"cancel"_s);
         });
         m_tab->Perform(PageCommand::EditRace);
@@ -237,40 +249,6 @@ private Q_SLOTS:
         ShellFixture::MenuAction(*m_dialog, CmdDeleteRace)->trigger();
         QCOMPARE(guard.dialogsSeen(), 0);
         QCOMPARE(MessageBox::History().size(), 2);
-    }
-
-    void releaseTimes_data() {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("listed");
-        QTest::addColumn<qint64>("stored");
-        // 06:30 of a Warsaw summer is 04:30 UTC; in 1965 Poland kept no summer time.
-        QTest::newRow("summer") << u"15/07/2025"_s << u"15/07/25"_s << qint64(1752553800);
-        QTest::newRow("before 1970") << u"20/06/1965"_s << u"20/06/65"_s << qint64(-143058600);
-    }
-
-    void releaseTimes() {
-        QFETCH(QString, date);
-        QFETCH(QString, listed);
-        QFETCH(qint64, stored);
-        const auto add = OnNextModal([&date](QDialog* editor) {
-            Type(editor, u"place"_s, u"Lato"_s);
-            TypeOver(Find<DateTimeFields>(editor, u"release"_s)->DateEdit(), date);
-            TypeOver(Find<DateTimeFields>(editor, u"release"_s)->TimeEdit(), u"06:30:00"_s);
-            Click(editor, u"ok"_s);
-        });
-        ClickCaption(Caption::NewRaceCaption);
-        QCOMPARE(
-            DbProbe::Number(m_data->pigeonsDb(), u"SELECT czasodlotu FROM loty WHERE id = 3;"_s),
-            stored);
-        QCOMPARE(m_tab->RacesModel()->CellText(2, RaceReleaseDate), listed);
-        m_tab->SelectRace(2);
-        const auto reopen = OnNextModal([&date](QDialog* editor) {
-            auto* release = Find<DateTimeFields>(editor, u"release"_s);
-            QCOMPARE(release->DateEdit()->text(), date);
-            QCOMPARE(release->TimeEdit()->text(), u"06:30:00"_s);
-            Click(editor, u"cancel"_s);
-        });
-        m_tab->Perform(PageCommand::EditRace);
     }
 
     void addEditAndDeleteEntries() {
