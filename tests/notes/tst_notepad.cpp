@@ -199,7 +199,7 @@ private Q_SLOTS:
         QCOMPARE(guard.dialogsSeen(), 0);
     }
 
-    void formattingButtons() {
+    void formattingSavingAndPrinting() {
         QTextEdit* editor = m_page->Editor();
         editor->setFocus();
         editor->selectAll();
@@ -218,8 +218,8 @@ private Q_SLOTS:
                      u"font-size:xx-large; font-weight:700; font-style:italic; text-decoration: "
                      u"underline;\">treść: Plan"_s),
                  qPrintable(body));
-        QVERIFY(body.contains(u"<hr"_s) && body.contains(u"pod linią"_s));
-        QVERIFY(body.contains(u"na linii"_s));
+        QVERIFY(body.contains(u"<hr"_s) && body.contains(u"pod linią"_s) &&
+                body.contains(u"na linii"_s));
         // The five sizes are HTML sizes 6 to 2.
         const char* const names[] = {"xx-large", "x-large", "large", "medium", "small"};
         for (int size = 1; size <= 5; ++size) {
@@ -227,9 +227,7 @@ private Q_SLOTS:
             QTest::mouseClick(m_page->Button(u"size%1"_s.arg(size)), Qt::LeftButton);
             QVERIFY(editor->toHtml().contains(u"font-size:"_s + QLatin1String(names[size - 1])));
         }
-    }
-
-    void saveAsAndPrint() {
+        // Save writes a copy where the user chooses; Print offers the printer dialog.
         const QString target = m_data->path() + u"/kopia.html"_s;
         FileDialog::SetNextName(target);
         QTest::mouseClick(m_page->Button(u"save"_s), Qt::LeftButton);
