@@ -299,19 +299,17 @@ private Q_SLOTS:
                               u"Points earned (Club): please enter a number."_s}));
         const TextTableModel* flyers = m_tab->FlyersModel();
         QCOMPARE(flyers->CellText(0, FlyerPigeon), u"PL 0207 2024 101"_s);
-        {
-            AppData reloaded;
-            QVERIFY(reloaded.SelectLoft(1).ok());
-            const FlyerRecord& stored = reloaded.races[1].flyers.at(0);
-            QCOMPARE(stored.CoefficientOddzialowy, 45.67f);
-            QCOMPARE(stored.PunktyOddzial, 12.5f);
-            QCOMPARE(stored.nr_konkursu_sekcja, 2);
-            QCOMPARE(stored.DataCzasPrzylotu, ComposeLocalTime(2025, 7, 5, 11, 40, 30));
-        }
 
-        // Edit (a double click): the values come back, so that nothing typed before is lost.
+        // Edit after the loft is read again (a double click): the typed values come back.
+        m_dialog->loadLoftData(1);
+        ClickRow(m_tab->RacesView(), 1);
         const auto edit = OnNextModal([](QDialog* editor) {
-            QCOMPARE(Find<QLineEdit>(editor, u"coefficientUnion"_s)->text(), u"45.67"_s);
+            auto* arrival = Find<DateTimeFields>(editor, u"arrival"_s);
+            QStringList shown{arrival->DateEdit()->text(), arrival->TimeEdit()->text()};
+            for (const QString& name : {u"positionClub"_s, u"coefficientUnion"_s, u"pointsUnion"_s})
+                shown.append(Find<QLineEdit>(editor, name)->text());
+            QCOMPARE(shown,
+                     (QStringList{u"05/07/2025"_s, u"11:40:30"_s, u"2"_s, u"45.67"_s, u"12.5"_s}));
             QVERIFY(!Find<QPushButton>(editor, u"selectPigeon"_s)->isEnabled());
             Type(editor, u"positionUnion"_s, u"1"_s);
             Click(editor, u"ok"_s);
