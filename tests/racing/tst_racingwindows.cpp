@@ -119,7 +119,6 @@ private Q_SLOTS:
         m_dialog->SetActiveTab(CMainDialog::TabRaces);
         m_tab = static_cast<CZakladkaLotyGolebi*>(m_dialog->Page(CMainDialog::TabRaces));
         MessageBox::History().clear();
-        MessageBox::Captions().clear();
     }
 
     void cleanup() {
@@ -135,6 +134,19 @@ private Q_SLOTS:
         QTest::keyClick(races, Qt::Key_Up);
         QCOMPARE(m_tab->SelectedRace(), 0);
         QCOMPARE(m_tab->FlyersModel()->rowCount(), 2);
+        // Print Race shows the selected race's page in the preview.
+        {
+            const auto preview = OnNextModal([](QDialog* dialog) {
+                auto* page = qobject_cast<CPodgladHTML*>(dialog);
+                QVERIFY(page);
+                QCOMPARE(page->Path(), RacePagePath());
+                QCOMPARE(page->Orientation(), QPageLayout::Landscape);
+                dialog->reject();
+            });
+            ClickCaption(Caption::PrintRaceCaption);
+        }
+        const QString page = ReadTextFile(RacePagePath());
+        QVERIFY(page.startsWith(QChar(0xFEFF)) && page.contains(u"<h2>Race Hanower</h2>"_s));
 
         QTableView* flyers = m_tab->FlyersView();
         flyers->setFocus();
@@ -356,23 +368,6 @@ private Q_SLOTS:
         QVERIFY(MessageBox::History()[0].contains(u"could not be saved"_s));
     }
 
-    void printRaceShowsThePageInThePreview() {
-        ClickRow(m_tab->RacesView(), 0);
-        {
-            const auto preview = OnNextModal([](QDialog* dialog) {
-                auto* page = qobject_cast<CPodgladHTML*>(dialog);
-                QVERIFY(page);
-                QCOMPARE(page->Path(), RacePagePath());
-                QCOMPARE(page->Orientation(), QPageLayout::Landscape);
-                dialog->reject();
-            });
-            ClickCaption(Caption::PrintRaceCaption);
-        }
-        const QString page = ReadTextFile(RacePagePath());
-        QVERIFY(page.startsWith(QChar(0xFEFF)));
-        QVERIFY(page.contains(u"<h2>Race Hanower</h2>"_s));
-    }
-
     void bestPigeonsOfTheLoft() {
         m_app->pigeons.at(m_pigeons[0]).raceEntries = 11; // enough to be ranked
         const auto best = OnNextModal([](QDialog* dialog) {
@@ -397,9 +392,6 @@ private Q_SLOTS:
             Click(dialog, u"close"_s);
         });
         ClickCaption(Caption::BestPigeonsCaption);
-        const auto fromMenu = OnNextModal([](QDialog* d) { d->reject(); });
-        ShellFixture::MenuAction(*m_dialog, CmdBestPigeons)->trigger();
-        QCOMPARE(fromMenu.DialogClass(), u"CNajlepszeGolebie"_s);
     }
 
     void longNamesKeepTheWindowsOnScreen() {
@@ -431,18 +423,10 @@ private Q_SLOTS:
             Type(dialog, u"longitude2Degrees"_s, u"1"_s);
             QTest::keyClick(Find<QLineEdit>(dialog, u"longitude2Degrees"_s), Qt::Key_Return);
             QCOMPARE(distance->text(), u"111.125"_s);
-            QVERIFY(dialog->isVisible());                   // Enter calculates, it does not close
-            Type(dialog, u"latitude1Minutes"_s, u"30,5"_s); // a decimal comma is a point
-            Click(dialog, u"calculate"_s);
-            QCOMPARE(distance->text(), u"124.657"_s);
-            Type(dialog, u"latitude1Seconds"_s, u"x"_s);
-            Click(dialog, u"calculate"_s);
-            QVERIFY(dialog->isVisible());
+            QVERIFY(dialog->isVisible()); // Enter calculates, it does not close
             Click(dialog, u"close"_s);
         });
         ShellFixture::MenuAction(*m_dialog, CmdDistanceCalculator)->trigger();
-        QCOMPARE(MessageBox::History(),
-                 QStringList{u"Latitude (point 1): please enter a number."_s});
     }
 
     void velocityCalculator() {

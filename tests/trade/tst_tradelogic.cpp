@@ -97,7 +97,6 @@ private Q_SLOTS:
         QTest::addColumn<float>("price");
         QTest::newRow("point") << u"12.50"_s << true << 12.5f;
         QTest::newRow("comma") << u"12,5"_s << true << 12.5f;
-        QTest::newRow("blanks around") << u" 7 "_s << true << 7.0f;
         QTest::newRow("negative") << u"-3.25"_s << true << -3.25f;
         QTest::newRow("empty") << QString() << false << 0.0f;
         QTest::newRow("words") << u"dużo"_s << false << 0.0f;
