@@ -3,8 +3,6 @@
 
 #include "app/LoftSelector.h"
 #include "app/MainDialog.h"
-#include "app/MainMenu.h"
-#include "app/ZakladkaStartowa.h"
 #include "notes/NoteBodies.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "storage/AppData.h"
@@ -17,7 +15,6 @@
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLineEdit>
@@ -65,7 +62,8 @@ private Q_SLOTS:
         m_dialog = ShellFixture::OpenMainDialog(*m_app);
         QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
         m_page = static_cast<CZakladkaNotatnik*>(m_dialog->Page(CMainDialog::TabNotepad));
-        ShowNotepad();
+        QTest::mouseClick(m_dialog->ClientArea(), Qt::LeftButton, {},
+                          m_dialog->CaptionRect(CMainDialog::TabNotepad).center());
         MessageBox::History().clear();
     }
 
@@ -74,29 +72,51 @@ private Q_SLOTS:
         m_app.reset();
     }
 
-    void theFirstNoteOpensWhenTheTabIsFirstShown() {
-        QCOMPARE(ShellFixture::Items(m_page->List()),
-                 (QStringList{u"Plan"_s, u"Karma"_s, u"Szczepienia"_s}));
-        QCOMPARE(m_page->CurrentNote(), 0);
+    void theListFollowsTheKeysAndDeletions() {
+        // The first note opens when the tab is first shown.
+        QListWidget* list = m_page->List();
+        QCOMPARE(ShellFixture::Items(list), (QStringList{u"Plan"_s, u"Karma"_s, u"Szczepienia"_s}));
         QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Plan"_s);
-        QVERIFY(m_page->Editor()->isEnabled());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down);
+        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Karma"_s);
+        QTest::keyClick(list, Qt::Key_End);
+        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Szczepienia"_s);
+
+        // Deleting the second of three keeps the list and the notes in step.
+        m_page->SelectNote(1);
+        MessageBox::SetNextAnswer(QMessageBox::No);
+        QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
+        QCOMPARE(list->count(), 3);
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
+        QCOMPARE(MessageBox::Captions().last(), u"Are you sure?"_s);
+        QCOMPARE(ShellFixture::Items(list), (QStringList{u"Plan"_s, u"Szczepienia"_s}));
+        QVERIFY(!QFile::exists(NotePath(m_notes[1])));
+        QCOMPARE(DbProbe::Number(m_data->extraDb(), u"SELECT count(*) FROM notatki;"_s), 2);
+        // Nothing is open until a note is chosen; the new second row opens the one that was third.
+        QCOMPARE(m_page->CurrentNote(), -1);
+        QVERIFY(m_page->Editor()->toPlainText().isEmpty() && !m_page->Editor()->isEnabled());
+        QVERIFY(!m_page->Button(u"deleteNote"_s)->isEnabled());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(1)).center());
+        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Szczepienia"_s);
     }
 
     void aNewNoteHasTheNewNoteBody() {
-        const auto step = ModalDriver::OnNextModal([](QDialog* d) {
+        const QSize mainSize = m_dialog->size();
+        const QString name = u"Lot z Hanoweru 'A' "_s + QString(300, u'Ż');
+        const auto step = ModalDriver::OnNextModal([&name](QDialog* d) {
             QTRY_COMPARE(QApplication::activeWindow(), d);
-            QCOMPARE(d->windowTitle(), u"New Note"_s);
-            QTest::keyClicks(d->findChild<QLineEdit*>(u"name"_s), u"Lot z Hanoweru 'A'"_s);
+            const QSize before = d->size();
+            ModalDriver::TypeText(d->findChild<QLineEdit*>(u"name"_s), name);
+            QCOMPARE(d->size(), before); // a long name leaves the prompt its size
             QTest::mouseClick(d->findChild<QPushButton*>(u"ok"_s), Qt::LeftButton);
         });
         QTest::mouseClick(m_page->Button(u"newNote"_s), Qt::LeftButton);
-        QVERIFY(step.Shown());
-        QCOMPARE(m_page->List()->count(), 4);
-        QCOMPARE(m_page->List()->item(3)->text(), u"Lot z Hanoweru 'A'"_s);
+        QCOMPARE(m_page->List()->item(3)->text(), name);
         QCOMPARE(m_page->CurrentNote(), 0); // the open note stays open
-        const NoteRecord& note = m_app->notes.back();
-        QCOMPARE(note.idLoft, 1);
-        QFile file(NotePath(note.id));
+        QFile file(NotePath(m_app->notes.back().id));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString body = u"<HTML><BODY>&nbsp;</BODY></HTML>"_s;
         QCOMPARE(file.readAll(),
@@ -106,6 +126,9 @@ private Q_SLOTS:
         const auto cancelled = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
         QTest::mouseClick(m_page->Button(u"newNote"_s), Qt::LeftButton);
         QCOMPARE(m_page->List()->count(), 4);
+        m_page->SelectNote(3);
+        QTest::qWait(10);
+        QCOMPARE(m_dialog->size(), mainSize);
     }
 
     void boldTextIsKept_data() {
@@ -115,7 +138,6 @@ private Q_SLOTS:
         QTest::newRow("the program ends") << u"close"_s;
         QTest::newRow("another loft") << u"loft"_s;
         QTest::newRow("a new note") << u"new"_s;
-        QTest::newRow("the start page link") << u"link"_s;
     }
 
     void boldTextIsKept() {
@@ -125,7 +147,6 @@ private Q_SLOTS:
         editor->moveCursor(QTextCursor::End);
         QTest::keyClick(editor, Qt::Key_B, Qt::ControlModifier); // as the "B" button
         ModalDriver::TypeText(editor, u" Ważne!"_s);
-        QVERIFY(editor->document()->isModified());
         if (how == u"note") {
             const QListWidget* list = m_page->List();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
@@ -142,63 +163,13 @@ private Q_SLOTS:
             m_dialog->Lofts()->OnLoftChosen(1);
             QCOMPARE(m_page->List()->count(), 0);
         } else if (how == u"new") {
-            {
-                // A command of another page leaves the note alone.
-                const auto pigeonEditor = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
-                m_dialog->RunCommand(CmdAddNewPigeon);
-            }
-            QVERIFY(m_page->Editor()->document()->isModified());
             const auto prompt = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
             m_page->Perform(PageCommand::NewNote);
-        } else {
-            m_dialog->SetActiveTab(CMainDialog::TabStart);
-            auto* start = static_cast<CZakladkaStartowa*>(m_dialog->Page(CMainDialog::TabStart));
-            QVERIFY(start->LinkEnabled(4));
-            const auto step = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
-            QTest::mouseClick(start, Qt::LeftButton, {}, start->LinkRects()[4].center());
         }
         const QString body = Body(m_notes[0]);
         QVERIFY2(body.contains(u"font-weight:700;\"> Ważne!</span>"_s), qPrintable(body));
         QVERIFY(body.contains(u"treść: Plan"_s));
         QVERIFY(Body(m_notes[1]).startsWith(u"<p>treść: Karma"_s)); // untouched
-    }
-
-    void deletingTheSecondOfThree() {
-        QListWidget* list = m_page->List();
-        m_page->SelectNote(1);
-        MessageBox::SetNextAnswer(QMessageBox::No);
-        QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
-        QCOMPARE(list->count(), 3);
-        MessageBox::SetNextAnswer(QMessageBox::Yes);
-        QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
-        QCOMPARE(MessageBox::Captions().last(), u"Are you sure?"_s);
-        QCOMPARE(ShellFixture::Items(list), (QStringList{u"Plan"_s, u"Szczepienia"_s}));
-        QCOMPARE(m_app->notes.size(), 2u);
-        QCOMPARE(m_app->notes[1].id, m_notes[2]);
-        QVERIFY(!QFile::exists(NotePath(m_notes[1])));
-        QCOMPARE(DbProbe::Number(m_data->extraDb(), u"SELECT count(*) FROM notatki;"_s), 2);
-        QCOMPARE(m_page->CurrentNote(), -1);
-        QVERIFY(m_page->Editor()->toPlainText().isEmpty());
-        QVERIFY(!m_page->Editor()->isEnabled());
-        QVERIFY(!m_page->Button(u"bold"_s)->isEnabled());
-        QVERIFY(!m_page->Button(u"deleteNote"_s)->isEnabled());
-        // The new second row opens the note that was third.
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(1)).center());
-        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Szczepienia"_s);
-    }
-
-    void theListFollowsTheKeys() {
-        QListWidget* list = m_page->List();
-        list->setFocus();
-        m_page->Editor()->moveCursor(QTextCursor::End);
-        m_page->Editor()->insertPlainText(u" (pisane)"_s);
-        QTest::keyClick(list, Qt::Key_Down);
-        QCOMPARE(m_page->CurrentNote(), 1);
-        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Karma"_s);
-        QVERIFY(Body(m_notes[0]).contains(u"treść: Plan (pisane)"_s));
-        QTest::keyClick(list, Qt::Key_End);
-        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Szczepienia"_s);
     }
 
     void aNoteBelongsToItsLoft() {
@@ -212,8 +183,8 @@ private Q_SLOTS:
         QCOMPARE(ShellFixture::Items(m_page->List()), QStringList{u"Druga notatka"_s});
         QCOMPARE(m_app->notes.back().idLoft, 2);
         m_dialog->Lofts()->OnLoftChosen(0);
-        QCOMPARE(m_page->List()->count(), 3);
-        QVERIFY(!ShellFixture::Items(m_page->List()).contains(u"Druga notatka"_s));
+        QCOMPARE(ShellFixture::Items(m_page->List()),
+                 (QStringList{u"Plan"_s, u"Karma"_s, u"Szczepienia"_s}));
         QCOMPARE(m_page->CurrentNote(), 0); // the tab is shown: its first note opens
 
         // Without a loft a note could never be listed again.
@@ -224,7 +195,7 @@ private Q_SLOTS:
         QCOMPARE(guard.dialogsSeen(), 0);
     }
 
-    void formattingButtons() {
+    void formattingSavingAndPrinting() {
         QTextEdit* editor = m_page->Editor();
         editor->setFocus();
         editor->selectAll();
@@ -243,29 +214,16 @@ private Q_SLOTS:
                      u"font-size:xx-large; font-weight:700; font-style:italic; text-decoration: "
                      u"underline;\">treść: Plan"_s),
                  qPrintable(body));
-        QVERIFY(body.contains(u"<hr"_s));
-        QVERIFY2(
-            body.contains(
-                u"font-size:small; font-weight:700; font-style:italic; text-decoration: underline;\">pod linią"_s),
-            qPrintable(body));
-        QVERIFY(body.contains(u"na linii"_s));
-        // The five sizes are HTML sizes 6 to 2.
-        const char* const names[] = {"xx-large", "x-large", "large", "medium", "small"};
-        for (int size = 1; size <= 5; ++size) {
-            editor->selectAll();
-            QTest::mouseClick(m_page->Button(u"size%1"_s.arg(size)), Qt::LeftButton);
-            QVERIFY(editor->toHtml().contains(u"font-size:"_s + QLatin1String(names[size - 1])));
-        }
-    }
-
-    void saveAsAndPrint() {
+        // Sizes "1" and "5" are the HTML sizes 6 and 2.
+        QVERIFY(body.contains(u"<hr"_s) && body.contains(u"font-size:small;"_s) &&
+                body.contains(u"pod linią"_s) && body.contains(u"na linii"_s));
+        // Save writes a copy where the user chooses; Print offers the printer dialog.
         const QString target = m_data->path() + u"/kopia.html"_s;
         FileDialog::SetNextName(target);
         QTest::mouseClick(m_page->Button(u"save"_s), Qt::LeftButton);
         QFile file(target);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QVERIFY(file.read(2) == QByteArray("\xFF\xFE"));
-        QVERIFY(ReadNoteBody(m_notes[0]).ok);
+        QCOMPARE(file.read(2), QByteArray("\xFF\xFE"));
         const auto step = ModalDriver::OnNextModal([](QDialog* d) {
             QTRY_COMPARE(QApplication::activeWindow(), d);
             d->reject();
@@ -281,7 +239,6 @@ private Q_SLOTS:
         m_page->SelectNote(2);
         QCOMPARE(MessageBox::History().size(), 1);
         QVERIFY(MessageBox::History()[0].contains(NotePath(m_notes[0])));
-        QCOMPARE(m_page->CurrentNote(), 0);
         QCOMPARE(m_page->List()->currentRow(), 0);
         QVERIFY(m_page->Editor()->toPlainText().contains(u"nie zgubić"_s));
         // Delete and New Note wait as well, and closing the program asks first.
@@ -289,7 +246,6 @@ private Q_SLOTS:
         QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
         m_page->Perform(PageCommand::NewNote);
         QCOMPARE(guard.dialogsSeen(), 0);
-        QCOMPARE(m_page->List()->count(), 3);
         MessageBox::History().clear();
         MessageBox::SetNextAnswer(QMessageBox::Ok); // the failure
         MessageBox::SetNextAnswer(QMessageBox::No);
@@ -301,35 +257,12 @@ private Q_SLOTS:
         m_dialog->Lofts()->OnLoftChosen(1);
         QVERIFY(m_page->Editor()->toPlainText().contains(u"nie zgubić"_s));
         QVERIFY(m_page->Editor()->isEnabled());
-        QCOMPARE(m_page->List()->count(), 0);
         readOnly.reset();
         QVERIFY(m_page->SavePendingEdits());
         QVERIFY(Body(m_notes[0]).contains(u"nie zgubić"_s));
     }
 
-    void longNamesLeaveTheWindowsSize() {
-        const QSize mainSize = m_dialog->size();
-        const QString name = QString(300, u'Ż');
-        const auto step = ModalDriver::OnNextModal([&name](QDialog* d) {
-            const QSize before = d->size();
-            d->findChild<QLineEdit*>(u"name"_s)->setText(name);
-            QTest::qWait(10);
-            QCOMPARE(d->size(), before);
-            d->accept();
-        });
-        m_page->Perform(PageCommand::NewNote);
-        QCOMPARE(m_page->List()->item(3)->text(), name);
-        m_page->SelectNote(3);
-        QTest::qWait(10);
-        QCOMPARE(m_dialog->size(), mainSize);
-    }
-
 private:
-    void ShowNotepad() {
-        QTest::mouseClick(m_dialog->ClientArea(), Qt::LeftButton, {},
-                          m_dialog->CaptionRect(CMainDialog::TabNotepad).center());
-    }
-
     std::unique_ptr<TestDataDir> m_data;
     std::unique_ptr<AppData> m_app;
     std::unique_ptr<CMainDialog> m_dialog;
