@@ -11,6 +11,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
+#include <QVariant>
 
 using namespace Qt::StringLiterals;
 
@@ -31,64 +32,42 @@ private Q_SLOTS:
                                     u"s TEXT, d INTEGER(64), UNIQUE(s))"_s));
     }
 
-    void realsReadBackAsHeld_data() {
-        QTest::addColumn<float>("value");
-        QTest::newRow("12.5") << 12.5f;
-        QTest::newRow("0.75") << 0.75f;
-        QTest::newRow("45.67") << 45.67f;
-        QTest::newRow("1234567") << 1234567.0f;
-        QTest::newRow("one third") << 1.0f / 3.0f;
-        QTest::newRow("negative") << -0.1f;
+    // A float goes to the NUMERIC(10,2) column, a qint64 to the 64-bit one, a text to the text one.
+    void valuesReadBackAsStored_data() {
+        QTest::addColumn<QVariant>("value");
+        QTest::newRow("45.67") << QVariant(45.67f);
+        QTest::newRow("one third") << QVariant(1.0f / 3.0f);
+        QTest::newRow("1234567") << QVariant(1234567.0f);
+        QTest::newRow("negative") << QVariant(-0.1f);
+        QTest::newRow("2100-01-01, beyond 32 bits") << QVariant(qint64(4'102'444'800LL));
+        QTest::newRow("apostrophes, Polish") << QVariant(u"O'Neill's 'loft' Zażółć ŁÓDŹ"_s);
+        QTest::newRow("nul inside") << QVariant(QString(u"before\0after"_s));
+        QTest::newRow("sql lookalike") << QVariant(u"x'); DROP TABLE t; --"_s);
+        QTest::newRow("beyond the plane") << QVariant(u"\U0001F54A dove"_s);
+        QTest::newRow("empty") << QVariant(QString());
     }
 
-    void realsReadBackAsHeld() {
-        QFETCH(float, value);
-        QVERIFY(DbSession::Execute(m_db, u"INSERT INTO t(n) VALUES (?);"_s, {value}).ok());
-        DbSession s;
-        QVERIFY(s.Open(m_db));
-        QVERIFY(s.Query(u"SELECT n FROM t;"_s));
-        QVERIFY(s.HasRow());
-        QCOMPARE(s.Real(0), value);
-    }
-
-    void textIsStoredWhole_data() {
-        QTest::addColumn<QString>("text");
-        QTest::newRow("apostrophe") << u"O'Neill's 'loft'"_s;
-        QTest::newRow("polish") << u"Zażółć gęślą jaźń ŁÓDŹ"_s;
-        QTest::newRow("nul inside") << QString(u"before\0after"_s);
-        QTest::newRow("sql lookalike") << u"x'); DROP TABLE t; --"_s;
-        QTest::newRow("beyond the plane") << u"\U0001F54A dove"_s;
-        QTest::newRow("empty") << QString();
-    }
-
-    void textIsStoredWhole() {
-        QFETCH(QString, text);
-        QVERIFY(DbSession::Execute(m_db, u"INSERT INTO t(s) VALUES (?);"_s, {text}).ok());
+    void valuesReadBackAsStored() {
+        QFETCH(QVariant, value);
+        const bool real = value.typeId() == QMetaType::Float;
+        const bool date = value.typeId() == QMetaType::LongLong;
+        const SqlValue bound = real   ? SqlValue(value.toFloat())
+                               : date ? SqlValue(value.toLongLong())
+                                      : SqlValue(value.toString());
+        const QString column = real ? u"n"_s : date ? u"d"_s : u"s"_s;
+        QVERIFY(
+            DbSession::Execute(m_db, u"INSERT INTO t(%1) VALUES (?);"_s.arg(column), {bound}).ok());
         DbSession s;
         QVERIFY(s.Open(m_db));
         QVERIFY(s.Query(
-            u"SELECT s, (SELECT count(*) FROM sqlite_master WHERE type = 'table') FROM t;"_s));
+            u"SELECT %1, (SELECT count(*) FROM sqlite_master WHERE type = 'table') FROM t;"_s.arg(
+                column)));
         QVERIFY(s.HasRow());
-        QCOMPARE(s.Text(0), text);
+        QCOMPARE(real   ? QVariant(s.Real(0))
+                 : date ? QVariant(s.Int64(0))
+                        : QVariant(s.Text(0)),
+                 value);
         QCOMPARE(s.Int(1), 1); // the table is still there
-    }
-
-    void nullsReadAsZeroAndEmpty() {
-        QVERIFY(DbProbe::Exec(m_db, u"INSERT INTO t(id) VALUES (5);"_s));
-        DbSession s;
-        QVERIFY(s.Open(m_db));
-        QVERIFY(s.Query(u"SELECT * FROM t;"_s));
-        QCOMPARE(s.Int(1), 0);
-        QCOMPARE(s.Real(1), 0.0f);
-        QCOMPARE(s.Text(2), QString());
-        QCOMPARE(s.Int64(3), 0);
-        QVERIFY(s.IsNull(3));
-    }
-
-    void sixtyFourBitDatesSurvive() {
-        const qint64 date = 4'102'444'800LL; // 2100-01-01, beyond 32 bits
-        QVERIFY(DbSession::Execute(m_db, u"INSERT INTO t(d) VALUES (?);"_s, {date}).ok());
-        QCOMPARE(DbProbe::Number(m_db, u"SELECT d FROM t;"_s), date);
     }
 
     void uniqueRefusalIsToldApart() {
@@ -107,15 +86,20 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_db, u"SELECT count(*) FROM t;"_s), 1);
     }
 
-    void readsStopAtTheEnd() {
+    void rowsReadNullsAsZeroAndStopAtTheEnd() {
         for (int i = 0; i < 3; ++i)
-            QVERIFY(DbProbe::Exec(m_db, u"INSERT INTO t(n) VALUES (1);"_s));
+            QVERIFY(DbProbe::Exec(m_db, u"INSERT INTO t(s) VALUES (NULL);"_s));
         DbSession s;
         QVERIFY(s.Open(m_db));
-        QVERIFY(s.Query(u"SELECT id FROM t ORDER BY id;"_s));
+        QVERIFY(s.Query(u"SELECT id, n, s, d FROM t ORDER BY id;"_s));
         int rows = 0;
-        for (; s.HasRow(); s.Next())
-            ++rows;
+        for (; s.HasRow(); s.Next()) {
+            QCOMPARE(s.Int(0), ++rows);
+            QCOMPARE(s.Real(1), 0.0f);
+            QCOMPARE(s.Text(2), QString());
+            QCOMPARE(s.Int64(3), 0);
+            QVERIFY(s.IsNull(3));
+        }
         QCOMPARE(rows, 3);
         QVERIFY(!s.Next());
         QCOMPARE(s.LastErrorCode(), 0);
@@ -179,35 +163,36 @@ private Q_SLOTS:
         QVERIFY(PrepareInstallDir());
         for (const QString& sub : {u"/db"_s, u"/db/images"_s, u"/db/documents"_s, u"/db/notes"_s})
             QVERIFY2(QDir(m_data->path() + sub).exists(), qPrintable(sub));
-        QCOMPARE(PigeonsDbPath(), m_data->path() + u"/db/pigeons.db"_s);
-        QCOMPARE(ExtraDbPath(), m_data->path() + u"/db/dodatkowe_informacje.db"_s);
     }
 
     void readTextFileByMark_data() {
-        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QByteArray>("bytes"); // null: no file at all
         QTest::addColumn<QString>("text");
         const QString polish = u"Rodowód gołębia"_s;
-        QByteArray utf16le("\xFF\xFE", 2);
-        for (QChar c : polish)
-            utf16le.append(char(c.unicode() & 0xFF)).append(char(c.unicode() >> 8));
-        QTest::newRow("utf-16le with mark") << utf16le << QChar(0xFEFF) + polish;
-        QTest::newRow("utf-16le without mark") << utf16le.mid(2) << polish;
+        const auto utf16le = [](const QString& text) {
+            return QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2);
+        };
+        QTest::newRow("utf-16le with mark")
+            << utf16le(QChar(0xFEFF) + polish) << QChar(0xFEFF) + polish;
+        QTest::newRow("utf-16le without mark") << utf16le(polish) << polish;
+        QTest::newRow("utf-16le of Latin letters, valid as utf-8 too")
+            << utf16le(u"<p>Lot</p>"_s) << u"<p>Lot</p>"_s;
         QTest::newRow("utf-8 of even length")
             << QByteArray("<html></html>!") << u"<html></html>!"_s;
         QTest::newRow("utf-8 with mark")
             << QByteArray("\xEF\xBB\xBF") + polish.toUtf8() << QChar(0xFEFF) + polish;
         QTest::newRow("utf-8 without mark") << polish.toUtf8() << polish;
-        QTest::newRow("empty") << QByteArray() << QString();
+        QTest::newRow("empty") << QByteArray("") << QString();
+        QTest::newRow("missing") << QByteArray() << u"Error"_s;
     }
 
     void readTextFileByMark() {
         QFETCH(QByteArray, bytes);
         QFETCH(QString, text);
-        QCOMPARE(ReadTextFile(m_data->makeFile(u"t.html"_s, bytes)), text);
-    }
-
-    void readTextFileMissing() {
-        QCOMPARE(ReadTextFile(m_data->path() + u"/missing.html"_s), u"Error"_s);
+        const QString path = m_data->path() + u"/t.html"_s;
+        if (!bytes.isNull())
+            m_data->makeFile(u"t.html"_s, bytes);
+        QCOMPARE(ReadTextFile(path), text);
     }
 
     void writeTextFileIsUtf16WithMark() {

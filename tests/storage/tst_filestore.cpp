@@ -6,6 +6,7 @@
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -30,100 +31,78 @@ private Q_SLOTS:
         QVERIFY(m_app->SelectLoft(1).ok());
         QVERIFY(PrepareInstallDir());
         m_source = m_data->makeFile(u"głowa.jpg"_s, QByteArray("JPEG bytes"));
+        m_images = m_data->path() + u"/db/images/"_s;
     }
 
+    // Id, kind, category and subcategory joined: the names every stored file has.
     void fileNames_data() {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("category");
-        QTest::addColumn<int>("subcategory");
+        QTest::addColumn<QList<int>>("fields");
         QTest::addColumn<QString>("name");
-        QTest::newRow("photo 3") << 3 << 1 << 2 << 0 << u"3120.jpg"_s;
-        QTest::newRow("photo 12") << 12 << 0 << 0 << 0 << u"12000.jpg"_s;
-        QTest::newRow("negative kind") << 4 << -1 << 0 << 0 << u"4-100.jpg"_s;
+        QTest::newRow("photo 3") << QList<int>{3, 1, 2, 0} << u"3120.jpg"_s;
+        QTest::newRow("photo 12") << QList<int>{12, 0, 0, 0} << u"12000.jpg"_s;
+        QTest::newRow("negative kind") << QList<int>{4, -1, 0, 0} << u"4-100.jpg"_s;
     }
 
     void fileNames() {
-        QFETCH(int, id);
-        QFETCH(int, kind);
-        QFETCH(int, category);
-        QFETCH(int, subcategory);
+        QFETCH(QList<int>, fields);
         QFETCH(QString, name);
-        PhotoRecord photo{id, 0, 0, kind, category, subcategory, {}, u"jpg"_s, {}};
-        QCOMPARE(PhotoFileName(photo), name);
-        QCOMPARE(PhotoPath(photo), m_data->path() + u"/db/images/"_s + name);
-        QCOMPARE(photo.path, m_data->path() + u"/db/images/"_s + name);
-        QCOMPARE(PhotoPathEscaped(photo), photo.path);
-        DocumentRecord document{id, 0, 0, kind, category, subcategory, {}, u"jpg"_s, {}, {}};
+        PhotoRecord photo{fields[0], 0, 0, fields[1], fields[2], fields[3], {}, u"jpg"_s, {}};
+        QCOMPARE(PhotoPath(photo), m_images + name);
+        QCOMPARE(photo.path, m_images + name);
+        DocumentRecord document{fields[0], 0,  0,        fields[1], fields[2],
+                                fields[3], {}, u"jpg"_s, {},        {}};
         QCOMPARE(DocumentPath(document), m_data->path() + u"/db/documents/"_s + name);
         QCOMPARE(NotePath(7), m_data->path() + u"/db/notes/7.html"_s);
     }
 
-    void addPhotoStoresRowAndFile() {
-        PhotoRecord photo;
-        photo.idPigeon = 10;
-        photo.idLoft = 1;
-        photo.kind = 1;
-        photo.category = 2;
-        photo.subcategory = 5; // photos are always stored with subcategory 0
-        photo.extension = u"jpg"_s;
-        photo.description = u"z profilu"_s;
-        photo.path = m_source;
+    // What is added comes back through the loader, naming the file it was stored as.
+    void addedFilesAreStoredAndLoaded() {
+        PigeonRecord pigeon;
+        pigeon.idLoft = 1;
+        QVERIFY(m_app->SavePigeon(-1, pigeon).ok());
+        PhotoRecord photo{0, pigeon.id, 1, 1, 2, 5, m_source, u"jpg"_s, u"z profilu"_s};
         QVERIFY(m_app->AddPhoto(photo).ok());
-        QVERIFY(photo.id >= 1);
-        QCOMPARE(photo.subcategory, 0);
-        const QString expected =
-            m_data->path() + u"/db/images/"_s + QString::number(photo.id) + u"120.jpg"_s;
-        QCOMPARE(photo.path, expected);
-        QCOMPARE(Contents(expected), QByteArray("JPEG bytes"));
+        QCOMPARE(photo.subcategory, 0); // photos are always stored with subcategory 0
+        QCOMPARE(photo.path, m_images + QString::number(photo.id) + u"120.jpg"_s);
         QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(),
                                u"SELECT opis1, id_golebia, id_hodowli, rozszerzenie, rodzaj,"
                                u" kategoria, subkategoria FROM zdjecia;"_s),
-                 (std::vector<QStringList>{
-                     {u"z profilu"_s, u"10"_s, u"1"_s, u"jpg"_s, u"1"_s, u"2"_s, u"0"_s}}));
-
-        // The same source twice gives two rows and two files.
-        PhotoRecord again = photo;
+                 (std::vector<QStringList>{{u"z profilu"_s, QString::number(pigeon.id), u"1"_s,
+                                            u"jpg"_s, u"1"_s, u"2"_s, u"0"_s}}));
+        PhotoRecord again = photo; // the same source twice gives two rows and two files
         again.path = m_source;
         QVERIFY(m_app->AddPhoto(again).ok());
-        QVERIFY(again.id != photo.id);
-        QVERIFY(QFile::exists(again.path));
-        QVERIFY(QFile::exists(photo.path));
-    }
-
-    void addDocumentStoresRowAndFile() {
-        DocumentRecord document;
-        document.idOwner = 10;
-        document.idLoft = 1;
-        document.kind = 2;
-        document.category = 3;
-        document.subcategory = 4;
-        document.extension = u"pdf"_s;
-        document.name = u"Rodowód"_s;
-        document.description = u"skan"_s;
-        document.path = m_source;
+        QVERIFY(again.path != photo.path);
+        DocumentRecord document{0,        1,        pigeon.id,    2,        3, 4,
+                                m_source, u"pdf"_s, u"Rodowód"_s, u"skan"_s};
         QVERIFY(m_app->AddDocument(document).ok());
         QCOMPARE(document.path, m_data->path() + u"/db/documents/"_s +
                                     QString::number(document.id) + u"234.pdf"_s);
-        QVERIFY(QFile::exists(document.path));
 
-        QVERIFY(m_app->LoadPigeons(1).ok()); // no pigeon 10 in the register: not attached
-        QCOMPARE(DbProbe::Text(m_data->pigeonsDb(), u"SELECT nazwa FROM dokumenty;"_s),
-                 u"Rodowód"_s);
+        AppData reloaded;
+        QVERIFY(reloaded.LoadPigeons(1).ok());
+        PigeonRecord loaded = reloaded.pigeons.at(pigeon.id);
+        QCOMPARE(loaded.photos.size(), 2u);
+        QCOMPARE(PhotoPath(loaded.photos[0]), photo.path);
+        QCOMPARE(PhotoPath(loaded.photos[1]), again.path);
+        QCOMPARE(loaded.photos[0].description, u"z profilu"_s);
+        QCOMPARE(Contents(again.path), QByteArray("JPEG bytes"));
+        QCOMPARE(loaded.documents.size(), 1u);
+        QCOMPARE(DocumentPath(loaded.documents[0]), document.path);
+        QCOMPARE(loaded.documents[0].name + loaded.documents[0].description, u"Rodowódskan"_s);
+        QCOMPARE(Contents(document.path), QByteArray("JPEG bytes"));
     }
 
     void failedCopyLeavesNoRow() {
         PhotoRecord photo;
         photo.extension = u"jpg"_s;
         photo.path = m_data->path() + u"/missing.jpg"_s;
-        const DbResult result = m_app->AddPhoto(photo);
-        QVERIFY(result.failed());
+        QVERIFY(m_app->AddPhoto(photo).failed());
         QCOMPARE(photo.id, 0);
-        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
-
         DocumentRecord document;
         document.path = m_data->path(); // a folder, not a file
         QVERIFY(m_app->AddDocument(document).failed());
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
     }
 
@@ -134,12 +113,8 @@ private Q_SLOTS:
                               u" rozszerzenie) VALUES (1, 20, 0, 0, 'jpg'),"
                               u" (11, 0, 0, 0, 'jpg');"_s));
         PhotoRecord existing{1, 0, 0, 20, 0, 0, {}, u"jpg"_s, {}};
-        const QString precious = m_data->makeFile(u"other.jpg"_s, "other bytes");
-        QVERIFY(QFile::copy(precious, PhotoPath(existing)));
-
-        PhotoRecord clash;
-        clash.extension = u"jpg"_s;
-        clash.path = m_source;
+        QVERIFY(QFile::copy(m_data->makeFile(u"other.jpg"_s, "other bytes"), PhotoPath(existing)));
+        PhotoRecord clash{0, 0, 0, 0, 0, 0, m_source, u"jpg"_s, {}};
         QVERIFY(m_app->AddPhoto(clash).failed());
         QCOMPARE(clash.id, 0);
         QCOMPARE(Contents(existing.path), QByteArray("other bytes"));
@@ -147,67 +122,57 @@ private Q_SLOTS:
     }
 
     void deletesRemoveRowAndFile() {
-        PhotoRecord photo;
-        photo.extension = u"jpg"_s;
-        photo.path = m_source;
-        QVERIFY(m_app->AddPhoto(photo).ok());
+        PhotoRecord photo{0, 0, 0, 0, 0, 0, m_source, u"jpg"_s, {}};
         PhotoRecord gone = photo;
-        gone.path = m_source;
+        DocumentRecord document{0, 0, 0, 0, 0, 0, m_source, u"pdf"_s, {}, {}};
+        QVERIFY(m_app->AddPhoto(photo).ok());
         QVERIFY(m_app->AddPhoto(gone).ok());
-        DocumentRecord document;
-        document.extension = u"pdf"_s;
-        document.path = m_source;
         QVERIFY(m_app->AddDocument(document).ok());
-
         QVERIFY(m_app->DeletePhoto(photo).ok());
         QVERIFY(!QFile::exists(photo.path));
         // A file removed by hand does not keep its row alive.
         QVERIFY(QFile::remove(gone.path));
         QVERIFY(m_app->DeletePhoto(gone).ok());
-        QVERIFY(QFile::remove(document.path));
         QVERIFY(m_app->DeleteDocument(document).ok());
+        QVERIFY(!QFile::exists(document.path));
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
         QVERIFY(QFile::exists(m_source));
     }
 
-    void deleteThatCannotBeStoredKeepsTheFile() {
-        PhotoRecord photo;
-        photo.extension = u"jpg"_s;
-        photo.path = m_source;
-        QVERIFY(m_app->AddPhoto(photo).ok());
-        ReadOnlyFiles readOnly({m_data->pigeonsDb()});
-        QVERIFY(readOnly.isReadOnly());
-        QVERIFY(m_app->DeletePhoto(photo).failed());
-        QVERIFY(QFile::exists(photo.path));
-
-        PhotoRecord another;
-        another.extension = u"png"_s;
-        another.path = m_source;
-        QVERIFY(m_app->AddPhoto(another).failed());
-        QCOMPARE(another.id, 0);
+    // A write that cannot be committed keeps every row with its file, and adds neither.
+    void blockedWritesKeepRowsAndFiles_data() {
+        QTest::addColumn<bool>("readOnly"); // or another program reading the file
+        QTest::newRow("read-only file") << true;
+        QTest::newRow("a reader holds the file") << false;
     }
 
-    void deleteBlockedByAReaderKeepsRowAndFile() {
-        PhotoRecord photo;
-        photo.extension = u"jpg"_s;
-        photo.path = m_source;
+    void blockedWritesKeepRowsAndFiles() {
+        QFETCH(bool, readOnly);
+        PhotoRecord photo{0, 0, 0, 0, 0, 0, m_source, u"jpg"_s, {}};
+        DocumentRecord document{0, 0, 0, 0, 0, 0, m_source, u"pdf"_s, {}, {}};
         QVERIFY(m_app->AddPhoto(photo).ok());
-        DocumentRecord document;
-        document.extension = u"pdf"_s;
-        document.path = m_source;
         QVERIFY(m_app->AddDocument(document).ok());
-        // Another program reading the file holds it until its read ends: the delete cannot be
-        // committed, so the files must stay with their rows.
+        std::unique_ptr<ReadOnlyFiles> unwritable;
         DbSession reader;
-        QVERIFY(reader.Open(m_data->pigeonsDb()));
-        QVERIFY(reader.Run(u"BEGIN;"_s).ok());
-        QVERIFY(reader.Query(u"SELECT count(*) FROM zdjecia;"_s));
+        if (readOnly) {
+            unwritable = std::make_unique<ReadOnlyFiles>(QStringList{m_data->pigeonsDb()});
+            QVERIFY(unwritable->isReadOnly());
+        } else {
+            QVERIFY(reader.Open(m_data->pigeonsDb()));
+            QVERIFY(reader.Run(u"BEGIN;"_s).ok());
+            QVERIFY(reader.Query(u"SELECT count(*) FROM zdjecia;"_s));
+        }
         QVERIFY(m_app->DeletePhoto(photo).failed());
         QVERIFY(m_app->DeleteDocument(document).failed());
+        PhotoRecord another{0, 0, 0, 0, 0, 0, m_source, u"png"_s, {}};
+        QVERIFY(m_app->AddPhoto(another).failed());
+        QCOMPARE(another.id, 0);
         reader.Close();
+        unwritable.reset();
         QVERIFY(QFile::exists(photo.path));
         QVERIFY(QFile::exists(document.path));
+        QCOMPARE(QDir(m_images).entryList(QDir::Files).size(), 1);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 1);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 1);
     }
@@ -216,6 +181,7 @@ private:
     std::unique_ptr<TestDataDir> m_data;
     std::unique_ptr<AppData> m_app;
     QString m_source;
+    QString m_images;
 };
 
 QTEST_GUILESS_MAIN(TestFileStore)

@@ -32,13 +32,6 @@ private Q_SLOTS:
         QCOMPARE(BandLabel(PigeonRecord{}), u"   "_s);
     }
 
-    void sexWords() {
-        QCOMPARE(SexWord(1), u"Cock"_s);
-        QCOMPARE(SexWord(2), u"Hen"_s);
-        QCOMPARE(SexWord(0), QString());
-        QCOMPARE(SexWord(3), QString());
-    }
-
     void numbers_data() {
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("text");
@@ -59,12 +52,9 @@ private Q_SLOTS:
     }
 
     void prices() {
-        QCOMPARE(PriceText(12.5f, PLN), u"12.5 PLN"_s);
-        QCOMPARE(PriceText(100.0f, USD), u"100 USD"_s);
         QCOMPARE(PriceText(45.67f, EUR), u"45.67 EUR"_s);
-        QCOMPARE(PriceText(3.0f, FRA), u"3 FRA"_s);
         QCOMPARE(PriceText(1234567.0f, JEN), u"1.23457e+06 JEN"_s);
-        QCOMPARE(PriceText(7.0f, 5), u"7"_s);
+        QCOMPARE(PriceText(7.0f, 5), u"7"_s); // no such currency
         QCOMPARE(PriceText(7.0f, -1), u"7"_s);
     }
 
@@ -90,16 +80,17 @@ private Q_SLOTS:
     }
 
     void splitIsTheInverse() {
-        const qint64 t = ComposeLocalTime(2025, 3, 30, 3, 30, 15); // just after the spring jump
-        LocalFields f;
-        QVERIFY(SplitLocalTime(t, f));
-        QCOMPARE(f.year, 2025);
-        QCOMPARE(f.month, 3);
-        QCOMPARE(f.day, 30);
-        QCOMPARE(f.hour, 3);
-        QCOMPARE(f.minute, 30);
-        QCOMPARE(f.second, 15);
-        QVERIFY(!SplitLocalTime(-1, f));
+        // Just after the spring jump, and a date before 1970 (negative, yet a date).
+        for (const QList<int>& fields :
+             {QList<int>{2025, 3, 30, 3, 30, 15}, {1965, 6, 15, 1, 1, 1}}) {
+            const qint64 t =
+                ComposeLocalTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
+            LocalFields f;
+            QVERIFY(SplitLocalTime(t, f));
+            QCOMPARE((QList<int>{f.year, f.month, f.day, f.hour, f.minute, f.second}), fields);
+        }
+        LocalFields none;
+        QVERIFY(!SplitLocalTime(-1, none));
     }
 
     void displayForms() {

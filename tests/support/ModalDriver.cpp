@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -146,6 +147,71 @@ NoDialogGuard::NoDialogGuard()
 
 NoDialogGuard::~NoDialogGuard() {
     delete m_timer;
+}
+
+WindowScript::WindowScript(std::vector<Step> steps)
+    : m_steps(std::move(steps)) {
+    connect(&m_timer, &QTimer::timeout, this, &WindowScript::Look);
+    m_timer.start(10);
+    m_clock.start();
+}
+
+WindowScript::~WindowScript() {
+    if (m_next < m_steps.size() || m_lost > 0)
+        QTest::qFail(qPrintable(QStringLiteral("%1 of %2 steps ran; %3 windows came unexpected or "
+                                               "stayed unanswered")
+                                    .arg(m_next)
+                                    .arg(m_steps.size())
+                                    .arg(m_lost)),
+                     __FILE__, __LINE__);
+}
+
+bool WindowScript::Press(QDialog* dialog, Qt::Key key) {
+    QWidget* focus = QApplication::focusWidget();
+    if (focus && dialog->isAncestorOf(focus))
+        QTest::keyClick(focus, key);
+    return Closed(dialog);
+}
+
+bool WindowScript::PressButton(QDialog* dialog, const QString& text) {
+    for (int i = 0; i < 8 && QApplication::focusWidget(); ++i) {
+        const auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+        if (button && button->text() == text)
+            break;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    return Press(dialog, Qt::Key_Space);
+}
+
+bool WindowScript::Closed(QDialog* dialog) {
+    if (!dialog->isVisible())
+        return true;
+    dialog->reject();
+    return false;
+}
+
+void WindowScript::Look() {
+    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (m_clock.elapsed() > 10000 && dialog) { // nobody answers: give up on it
+        ++m_lost;
+        dialog->reject();
+        return;
+    }
+    const QWidget* focus = QApplication::focusWidget();
+    if (!dialog || !dialog->isVisible() || qobject_cast<QProgressDialog*>(dialog) ||
+        dialog == m_answered || QApplication::activeWindow() != dialog || !focus ||
+        !dialog->isAncestorOf(focus))
+        return;
+    if (m_next >= m_steps.size()) {
+        ++m_lost;
+        dialog->reject();
+        return;
+    }
+    if (m_steps[m_next](dialog)) {
+        m_answered = dialog;
+        ++m_next;
+        m_clock.restart();
+    }
 }
 
 } // namespace ModalDriver

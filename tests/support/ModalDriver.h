@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QWidget;
 
@@ -65,6 +68,37 @@ public:
 private:
     QTimer* m_timer;
     int m_seen = 0;
+};
+
+// Answers the windows that come up, in order, each once it is the active window and holds the
+// keyboard focus, as a user answers them; progress windows are left alone. It looks from the
+// event loop, so the window system's activation is never held up by a step. A step returns
+// false to be asked again at the next look. A window no step expects, or one left unanswered
+// for ten seconds, is rejected; a step that never ran or a rejected window fails the test when
+// the script goes.
+class [[nodiscard]] WindowScript : public QObject {
+public:
+    using Step = std::function<bool(QDialog*)>;
+
+    explicit WindowScript(std::vector<Step> steps);
+    ~WindowScript() override;
+
+    /// A key into the focused widget; true when it closed the window (one left open is closed).
+    static bool Press(QDialog* dialog, Qt::Key key);
+    /// Tabs to the button with this text, as a user does, and presses Space.
+    static bool PressButton(QDialog* dialog, const QString& text);
+    /// True when the window is closed; one left open is closed and false.
+    static bool Closed(QDialog* dialog);
+
+private:
+    void Look();
+
+    std::vector<Step> m_steps;
+    size_t m_next = 0;
+    int m_lost = 0;
+    QPointer<QDialog> m_answered; // a pointer: the next window may take the same address
+    QTimer m_timer;
+    QElapsedTimer m_clock;
 };
 
 } // namespace ModalDriver
