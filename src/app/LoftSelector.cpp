@@ -41,6 +41,7 @@ void LoftSelector::FillCategories() {
 void LoftSelector::SelectFirstLoft() {
     m_lofts->clear();
     m_categories->clear();
+    m_hooks.clearPigeonList();
     m_data.currentLoft = -1;
     m_data.currentCategory = -1;
     for (const LoftRecord& loft : m_data.lofts)

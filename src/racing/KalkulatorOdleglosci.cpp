@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 CKalkulatorOdleglosci::CKalkulatorOdleglosci(QWidget* parent)
@@ -73,6 +75,12 @@ void CKalkulatorOdleglosci::Calculate() {
             const double minutes = numbers.Real(f[size_t(row * 3 + 1)], label);
             const double seconds = numbers.Real(f[size_t(row * 3 + 2)], label);
             radians[point][row] = AngleInRadians(degrees, minutes, seconds);
+            // Beyond the poles or the date line the formula still answers, with a wrong distance.
+            const double limit = row == 0 ? 90.0 : 180.0;
+            if (std::abs(degrees + minutes / 60 + seconds / 3600) > limit + 1e-9)
+                numbers.Refuse(
+                    f[size_t(row * 3)],
+                    u"%1: please enter an angle from -%2 to %2 degrees."_s.arg(label).arg(limit));
         }
     }
     if (numbers.Refused())

@@ -4,13 +4,20 @@
 #include "ui/MessageBox.h"
 
 #include <QLineEdit>
+#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
 int NumberFields::Whole(QLineEdit* edit, const QString& label) {
     const std::optional<int> value = ParseWholeNumber(edit->text());
-    if (!value)
-        Refuse(edit, u"%1: please enter a whole number."_s.arg(label));
+    if (!value) {
+        // Digits that do not fit are not a typing slip: say what the field takes.
+        static const QRegularExpression digits(u"^\\s*-?\\d+\\s*$"_s);
+        Refuse(edit,
+               digits.match(edit->text()).hasMatch()
+                   ? u"%1: please enter a whole number from -2147483648 to 2147483647."_s.arg(label)
+                   : u"%1: please enter a whole number."_s.arg(label));
+    }
     return value.value_or(0);
 }
 

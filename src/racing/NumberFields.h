@@ -16,10 +16,10 @@ public:
     double Real(QLineEdit* edit, const QString& label);
     /// True once a field was refused (its message has been shown).
     bool Refused() const { return m_refused; }
-
-private:
+    /// Refuses a field the caller found out of range; only the first refusal is shown.
     void Refuse(QLineEdit* edit, const QString& message);
 
+private:
     QWidget* m_dialog;
     bool m_refused = false;
 };

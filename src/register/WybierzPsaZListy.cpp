@@ -7,6 +7,7 @@
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "ui/Banner.h"
+#include "ui/ListSelection.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
 
@@ -14,11 +15,14 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -53,10 +57,9 @@ CWybierzPsaZListy::CWybierzPsaZListy(AppData& appData, int mode, QWidget* parent
     m_category->setCurrentIndex(0);
     connect(m_category, &QComboBox::activated, this, &CWybierzPsaZListy::FillCandidates);
     connect(m_search, &QLineEdit::textChanged, this, &CWybierzPsaZListy::OnSearch);
-    connect(m_list, &QListWidget::currentRowChanged, this, &CWybierzPsaZListy::OnChosen);
+    FollowSelectedRow(m_list, this, [this](int row) { OnChosen(row); });
     connect(m_list, &QListWidget::itemDoubleClicked, this, &CWybierzPsaZListy::accept);
-    connect(m_list, &QListWidget::itemSelectionChanged, this,
-            &CWybierzPsaZListy::EnablePrintButtons);
+    m_search->installEventFilter(this);
 
     auto* info = new QGroupBox(u"PIGEON INFORMATIONS"_s, this);
     auto* infoLayout = new QVBoxLayout(info);
@@ -130,11 +133,24 @@ void CWybierzPsaZListy::ShowList(const std::vector<int>& ids) {
     EnablePrintButtons();
 }
 
+int CWybierzPsaZListy::SelectedListRow() const {
+    const int row = SelectedRow(m_list);
+    return row < static_cast<int>(m_shown.size()) ? row : -1;
+}
+
 int CWybierzPsaZListy::SelectedId() const {
-    const int row = m_list->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_shown.size()) || !m_list->item(row)->isSelected())
-        return 0;
-    return m_shown[size_t(row)];
+    const int row = SelectedListRow();
+    return row < 0 ? 0 : m_shown[size_t(row)];
+}
+
+// Down in the band search goes on into the list, to the first row or the one after the chosen.
+bool CWybierzPsaZListy::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_search || event->type() != QEvent::KeyPress ||
+        static_cast<QKeyEvent*>(event)->key() != Qt::Key_Down || m_list->count() == 0)
+        return QDialog::eventFilter(watched, event);
+    m_list->setFocus();
+    m_list->setCurrentRow(std::min(SelectedListRow() + 1, m_list->count() - 1));
+    return true;
 }
 
 // The tree and the pedigree act on the pigeon picked in the list, so they wait for one.
@@ -180,8 +196,8 @@ void CWybierzPsaZListy::OnChosen(int row) {
 }
 
 void CWybierzPsaZListy::EditSelected() {
-    const int row = m_list->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_shown.size()))
+    const int row = SelectedListRow();
+    if (row < 0)
         return;
     CDodajGolebia editor(m_data, CDodajGolebia::Mode::Edit, m_data.FindPigeon(m_shown[size_t(row)]),
                          nullptr, this);
@@ -192,8 +208,8 @@ void CWybierzPsaZListy::EditSelected() {
 }
 
 void CWybierzPsaZListy::accept() {
-    const int row = m_list->currentRow();
-    if (row < 0 || row >= static_cast<int>(m_shown.size())) {
+    const int row = SelectedListRow();
+    if (row < 0) {
         m_flag = -1;
     } else {
         m_chosenId = m_shown[size_t(row)];

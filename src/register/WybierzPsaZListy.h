@@ -28,12 +28,16 @@ public:
 
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void FillCandidates(int categoryIndex);
     void ShowList(const std::vector<int>& ids);
     void OnSearch(const QString& text);
     void OnChosen(int row);
     void EditSelected();
+    int SelectedListRow() const;
     int SelectedId() const;
     void EnablePrintButtons();
     void ShowFamilyTree();

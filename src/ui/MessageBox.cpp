@@ -58,6 +58,8 @@ QMessageBox::StandardButton MessageBox::Ask(QWidget* parent, QMessageBox::Icon i
         return answer;
     }
     QMessageBox box(icon, title, text, buttons, parent);
+    // Messages carry names as the user typed them: "<b>" is shown, not obeyed.
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     const int result = box.exec();
     return static_cast<QMessageBox::StandardButton>(result);
