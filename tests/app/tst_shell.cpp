@@ -336,12 +336,19 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::Captions().last(), u"Błąd uruchomienia"_s);
         if (!otherRuntimeFolder)
             return;
-        // Other data in another runtime folder is another copy's own business.
-        MessageBox::History().clear();
+        // Other data in another runtime folder is another copy's own business: the program
+        // itself, from its command line, starts on a folder that holds nothing yet.
         const QTemporaryDir otherData;
-        QCOMPARE(Start(otherData.path()), 0);
-        QVERIFY(MessageBox::History().isEmpty());
-        QVERIFY(QFileInfo::exists(otherData.path() + u"/db/pigeons.db"_s));
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+        program.setProcessEnvironment(environment);
+        program.start(QString::fromUtf8(VORNEL_BINARY),
+                      {u"--nosplash"_s, u"--quit-when-shown"_s, u"--data-dir"_s, otherData.path()});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY(QFile::exists(otherData.path() + u"/db/dodatkowe_informacje.db"_s));
+        QVERIFY(QFile::exists(otherData.path() + u"/html/help/help.html"_s));
     }
 
     // What a restore killed halfway left is dealt with before anything opens the data.
@@ -382,22 +389,6 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_data->pigeonsDb() + u".part"_s));
     }
 
-    // The program itself, with its command line, on a folder that holds nothing yet.
-    void programStartsOnAnEmptyDataFolder() {
-        QTemporaryDir folder;
-        QProcess program;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-        environment.insert(u"XDG_RUNTIME_DIR"_s, m_runtime.path());
-        program.setProcessEnvironment(environment);
-        program.start(QString::fromUtf8(VORNEL_BINARY),
-                      {u"--nosplash"_s, u"--quit-when-shown"_s, u"--data-dir"_s, folder.path()});
-        QVERIFY(program.waitForFinished(20000));
-        QCOMPARE(program.exitCode(), 0);
-        QVERIFY(QFile::exists(folder.path() + u"/db/dodatkowe_informacje.db"_s));
-        QVERIFY(QFile::exists(folder.path() + u"/html/help/help.html"_s));
-    }
-
     void startPageLinks_data() {
         QTest::addColumn<QPoint>("point");
         QTest::addColumn<int>("command"); // PageCommand, or -1 for none
@@ -424,6 +415,8 @@ private Q_SLOTS:
         QCOMPARE(guard.dialogsSeen(), 0);
     }
 
+    // The help link opens the installed help; a help page the user changed is kept, and a
+    // missing one says so.
     void startPageHelpLinkAndCalendar() {
         QVERIFY(InstallShippedFiles());
         Open();
@@ -443,17 +436,14 @@ private Q_SLOTS:
         m_dialog->resize(1400, 800);
         QVERIFY(start->width() >= 1281);
         QVERIFY(start->Calendar()->isVisible());
-    }
 
-    void shippedHelpIsInstalledOnceAndKept() {
-        QVERIFY(InstallShippedFiles());
         const QString intro = InstallDir() + u"/html/help/intro.html"_s;
         QVERIFY(ReadTextFile(intro).contains(u"<html"_s, Qt::CaseInsensitive));
         QVERIFY(WriteTextFile(intro, u"<p>my own notes</p>"_s));
         QVERIFY(InstallShippedFiles());
         QCOMPARE(ReadTextFile(intro), QChar(0xFEFF) + u"<p>my own notes</p>"_s);
-        CPomoc help(InstallDir() + u"/html/help/missing.html"_s);
-        QVERIFY(help.Browser()->toPlainText().contains(u"not there"_s));
+        CPomoc missing(InstallDir() + u"/html/help/missing.html"_s);
+        QVERIFY(missing.Browser()->toPlainText().contains(u"not there"_s));
     }
 
 private:
@@ -484,13 +474,12 @@ private:
             Write(InstallDir() + u"/db/images/%1.jpg"_s.arg(1000 + i), QByteArray(32768, char(i)));
     }
 
-    // The program's start, as after a restart, on the test's data or other data.
-    int Start(const QString& dataDir = {}) {
+    // The program's start, as after a restart, on the test's data.
+    int Start() {
         CLoftApp app;
         CLoftApp::Options options;
         options.splash = false;
         options.quitWhenShown = true;
-        options.dataDir = dataDir;
         return app.Start(options);
     }
 
