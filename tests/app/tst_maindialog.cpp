@@ -4,6 +4,7 @@
 #include "app/LoftSelector.h"
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
+#include "register/PigeonTableModel.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "support/DbProbe.h"
@@ -18,10 +19,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -74,16 +73,6 @@ private Q_SLOTS:
         const QString tables = u"SELECT count(*) FROM sqlite_master WHERE type = 'table';"_s;
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), tables), 12);
         QCOMPARE(DbProbe::Number(m_data->extraDb(), tables), 10);
-        const auto colours = ModalDriver::OnNextModal([](QDialog* manager) {
-            auto* name = manager->findChild<QLineEdit*>(u"newName"_s);
-            name->setFocus();
-            QTest::keyClicks(name, u"Niebieski"_s);
-            QTest::mouseClick(manager->findChild<QPushButton*>(u"add"_s), Qt::LeftButton);
-            manager->reject();
-        });
-        Trigger(CmdManageColours);
-        QVERIFY(MessageBox::History().isEmpty());
-        QCOMPARE(DbProbe::Text(m_data->extraDb(), u"SELECT nazwa FROM kolory;"_s), u"Niebieski"_s);
     }
 
     void unreadableFileIsNamed() {
@@ -97,7 +86,8 @@ private Q_SLOTS:
         QCOMPARE(LoftList()->count(), 0);
     }
 
-    // The first loft is current at the start, with its first category if it has any.
+    // The first loft is current at the start, with its first category if it has any, and again
+    // once the manager closes.
     void choosingALoftLoadsItsData() {
         ShellFixture::SeedLofts({{u"Pierwszy"_s, {}}, {u"Drugi"_s, {u"Młode"_s, u"Lotowe"_s}}});
         AddPigeons(1, 1);
@@ -120,6 +110,15 @@ private Q_SLOTS:
         Choose(CategoryList(), 1);
         QCOMPARE(m_app->currentCategory, 1);
         QCOMPARE(PigeonList()->ShownCategory(), 1);
+
+        const auto manager = ModalDriver::OnNextModal([](QDialog* dialog) { dialog->reject(); });
+        Trigger(CmdManageLofts);
+        QCOMPARE(m_app->currentLoft, 0);
+        QCOMPARE(LoftList()->currentIndex(), 0);
+        QCOMPARE(m_app->pigeons.size(), 1u);
+        QCOMPARE(CategoryList()->count(), 0);
+        QCOMPARE(m_app->currentCategory, -1);
+        QCOMPARE(PigeonList()->Model()->rowCount(), 0);
     }
 
     // The menu's loft commands; the names they refuse are the manager's test.
@@ -148,9 +147,6 @@ private Q_SLOTS:
         QCOMPARE(Items(LoftList()), (QStringList{u"Abcd zmieniony"_s, u" Ab "_s}));
         QCOMPARE(LoftList()->currentIndex(), -1); // after an edit no loft is current
         QCOMPARE(m_app->currentLoft, -1);
-        QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(), u"SELECT nazwahodowli, opishodowli FROM "
-                                                    u"hodowla ORDER BY id;"_s),
-                 (std::vector<QStringList>{{u"Abcd zmieniony"_s, u"opis"_s}, {u" Ab "_s, {}}}));
 
         Choose(LoftList(), 1);
         MessageBox::SetNextAnswer(QMessageBox::No);
@@ -161,8 +157,6 @@ private Q_SLOTS:
         Trigger(CmdDeleteLoft);
         QCOMPARE(Items(LoftList()), QStringList{u"Abcd zmieniony"_s});
         QCOMPARE(m_app->currentLoft, -1);
-        QCOMPARE(DbProbe::Text(m_data->pigeonsDb(), u"SELECT nazwahodowli FROM hodowla;"_s),
-                 u"Abcd zmieniony"_s);
     }
 
     void categoriesFromTheMenu() {
@@ -180,7 +174,6 @@ private Q_SLOTS:
         const auto edit = ModalDriver::AnswerNameDialog(u"Młode 2026"_s);
         Trigger(CmdEditCategory);
         QCOMPARE(Items(CategoryList()), (QStringList{u"Stare"_s, u"Młode 2026"_s}));
-        QCOMPARE(m_app->lofts[0].categories[1].name, u"Młode 2026"_s);
 
         MessageBox::SetNextAnswer(QMessageBox::Yes);
         Trigger(CmdDeleteCategory);
@@ -188,26 +181,10 @@ private Q_SLOTS:
         QCOMPARE(m_app->currentCategory, -1);
         QCOMPARE(m_app->currentPigeon, -1);
         QCOMPARE(PigeonList()->ShownCategory(), -1);
-        QCOMPARE(DbProbe::Text(m_data->pigeonsDb(), u"SELECT nazwakategorii FROM kategoria;"_s),
-                 u"Stare"_s);
         ModalDriver::NoDialogGuard guard; // no current category: nothing to edit or delete
         Trigger(CmdEditCategory);
         Trigger(CmdDeleteCategory);
         QCOMPARE(guard.dialogsSeen(), 0);
-    }
-
-    void managerClosingMakesLoftZeroCurrent() {
-        ShellFixture::SeedLofts(
-            {{u"Pierwszy"_s, {u"Stare"_s, u"Młode"_s}}, {u"Drugi"_s, {u"Lotowe"_s}}});
-        Open();
-        Choose(LoftList(), 1);
-        const auto manager = ModalDriver::OnNextModal([](QDialog* dialog) { dialog->reject(); });
-        Trigger(CmdManageLofts);
-        QCOMPARE(m_app->currentLoft, 0);
-        QCOMPARE(m_app->currentCategory, 0);
-        QCOMPARE(LoftList()->currentIndex(), 0);
-        QCOMPARE(Items(CategoryList()), (QStringList{u"Stare"_s, u"Młode"_s}));
-        QCOMPARE(PigeonList()->ShownCategory(), 0);
     }
 
     void tabCaptions_data() {
@@ -294,8 +271,7 @@ private Q_SLOTS:
     void shellCommandsOpenTheirWindows_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("manager") << int(CmdManageLofts) << u"CZarzadzajHodowlami"_s;
-        QTest::newRow("add loft") << int(CmdAddNewLoft) << u"CDodajEdytujHodowle"_s;
+        QTest::newRow("colours") << int(CmdManageColours) << u"CWyborKoloru"_s;
         QTest::newRow("introduction") << int(CmdIntroduction) << u"CPomoc"_s;
         QTest::newRow("help topics") << int(CmdAllHelpTopics) << u"CPomoc"_s;
         QTest::newRow("about") << int(CmdAbout) << u"COprogramie"_s;
@@ -320,7 +296,6 @@ private Q_SLOTS:
         Trigger(CmdCreateBackup); // the chooser is cancelled: nothing happens
         Trigger(CmdImportBackup);
         QCOMPARE(FileDialog::Titles().size(), 2);
-        QVERIFY(FileDialog::Titles()[0].contains(u"VNBACKUP"_s));
         QVERIFY(MessageBox::History().isEmpty());
         Trigger(CmdExitProgram);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));

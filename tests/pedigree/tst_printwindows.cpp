@@ -266,11 +266,22 @@ private Q_SLOTS:
             u"<th style=\"width: 45mm\">Notatki</th><th style=\"width: 45mm\">Zdjęcia</th>"_s));
     }
 
+    // A long list shows in parts and prints; editing needs it as one document, and edits
+    // change what prints, never the file.
     void previewPrintsEditsAndLaysOut() {
         WritePage(ListPagePath(),
-                  ListPageHtml(*m_app, {m_family.subject(), m_family.sire()}, ListPageSettings{}));
+                  ListPageHtml(*m_app, std::vector<int>(400, m_family.sire()), ListPageSettings{}));
         CPodgladHTML preview(ListPagePath());
         QVERIFY(ModalDriver::ShowFocused(&preview));
+        QVERIFY(preview.ShowsInParts());
+        LongPageView* view = preview.LongView();
+        QCOMPARE(view->RowCount(), 400);
+        QVERIFY(view->VisibleText().contains(u"NR."_s));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_End);
+        QTest::qWait(20);
+        QVERIFY(view->VisibleText().contains(u"\n400\n"_s));
+        QVERIFY(!view->VisibleText().contains(u"NR."_s));
         // No printer here: the print dialog offers the PDF file.
         const QString pdf = m_dir->path() + u"/wydruk.pdf"_s;
         preview.SetPdfFileName(pdf);
@@ -284,10 +295,11 @@ private Q_SLOTS:
             [](QDialog* dialog) { QVERIFY(qobject_cast<QPrintPreviewDialog*>(dialog)); });
         Click(&preview, u"printPreview"_s);
 
-        // Edits change what prints, never the file.
         const QByteArray before = FileBytes(ListPagePath());
         QVERIFY(preview.Browser()->isReadOnly());
         Click(&preview, u"editMode"_s);
+        QVERIFY(!preview.ShowsInParts());
+        QVERIFY(preview.Browser()->toPlainText().contains(u"\n400\n"_s));
         QTest::keyClick(preview.Browser(), Qt::Key_Home, Qt::ControlModifier);
         QTest::keyClicks(preview.Browser(), u"Sprzedane: "_s);
         QVERIFY(preview.Document().toPlainText().startsWith(u"Sprzedane: "_s));
@@ -298,26 +310,6 @@ private Q_SLOTS:
         const QRect button = Child<QWidget>(&preview, u"editMode"_s)->geometry();
         QVERIFY(preview.rect().contains(button));
         QVERIFY(button.top() > preview.Browser()->parentWidget()->geometry().bottom());
-    }
-
-    void longListShownInParts() {
-        std::vector<int> ids(400, m_family.sire());
-        WritePage(ListPagePath(), ListPageHtml(*m_app, ids, ListPageSettings{}));
-        CPodgladHTML preview(ListPagePath());
-        QVERIFY(ModalDriver::ShowFocused(&preview));
-        QVERIFY(preview.ShowsInParts());
-        LongPageView* view = preview.LongView();
-        QCOMPARE(view->RowCount(), 400);
-        QVERIFY(view->VisibleText().contains(u"NR."_s));
-        view->setFocus();
-        QTest::keyClick(view, Qt::Key_End);
-        QTest::qWait(20);
-        QVERIFY(view->VisibleText().contains(u"\n400\n"_s));
-        QVERIFY(!view->VisibleText().contains(u"NR."_s));
-        // Editing needs the page as one document.
-        Click(&preview, u"editMode"_s);
-        QVERIFY(!preview.ShowsInParts());
-        QVERIFY(preview.Browser()->toPlainText().contains(u"\n400\n"_s));
     }
 
     void chooserOpensTheTreeAndThePedigree() {
