@@ -502,24 +502,6 @@ private Q_SLOTS:
                  u"Inny"_s);
     }
 
-    void categoryLinksAndTheBirdList() {
-        AppData& app = *m_app;
-        const QString p = m_data->pigeonsDb();
-        QVERIFY(app.AddCategoryLink(2, 10).ok());
-        QVERIFY(app.AddCategoryLink(3, 10).ok());
-        QVERIFY(app.RemoveCategoryLink(2, 10).ok());
-        QVERIFY(app.RemoveCategoryLink(2, 99).ok()); // no such link: nothing changes
-        QCOMPARE(DbProbe::Rows(p, u"SELECT id_kategorii, id_golebia FROM kategoria_id;"_s),
-                 (std::vector<QStringList>{{u"3"_s, u"10"_s}}));
-
-        const QString d = m_data->extraDb();
-        QVERIFY(app.AddToBirdList(10).ok());
-        QVERIFY(app.AddToBirdList(11).ok());
-        QVERIFY(app.RemoveFromBirdList(10).ok());
-        QCOMPARE(DbProbe::Rows(d, u"SELECT id_golebia FROM ild;"_s),
-                 (std::vector<QStringList>{{u"11"_s}}));
-    }
-
     void lookupsSeasonsAndNotes() {
         AppData& app = *m_app;
         const std::pair<Lookup, QString> lookups[] = {{Lookup::Colours, u"kolory"_s},
@@ -566,7 +548,8 @@ private Q_SLOTS:
         QVERIFY(reloaded.notes.empty());
     }
 
-    void singleFieldStatements() {
+    // Statements that write one field or one link row.
+    void singleFieldsAndLinks() {
         AppData& app = *m_app;
         PigeonRecord pigeon;
         pigeon.idLoft = 1;
@@ -589,6 +572,20 @@ private Q_SLOTS:
         QCOMPARE(p.shortDescription, u"Szybki, ale 'nerwowy'"_s);
         QCOMPARE(p.name, u"Zefir"_s);
         QVERIFY(p.treatments.empty());
+
+        QVERIFY(app.AddCategoryLink(2, 10).ok());
+        QVERIFY(app.AddCategoryLink(3, 10).ok());
+        QVERIFY(app.RemoveCategoryLink(2, 10).ok());
+        QVERIFY(app.RemoveCategoryLink(2, 99).ok()); // no such link: nothing changes
+        QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(),
+                               u"SELECT id_kategorii, id_golebia FROM kategoria_id;"_s),
+                 (std::vector<QStringList>{{u"3"_s, u"10"_s}}));
+
+        QVERIFY(app.AddToBirdList(10).ok());
+        QVERIFY(app.AddToBirdList(11).ok());
+        QVERIFY(app.RemoveFromBirdList(10).ok());
+        QCOMPARE(DbProbe::Rows(m_data->extraDb(), u"SELECT id_golebia FROM ild;"_s),
+                 (std::vector<QStringList>{{u"11"_s}}));
     }
 
     void childOfPairSetsParentsAndChildTogether() {
