@@ -70,7 +70,7 @@ private Q_SLOTS:
         QCOMPARE(s.Int(1), 1); // the table is still there
     }
 
-    void uniqueRefusalIsToldApart() {
+    void refusalsAndFailuresAreToldApart() {
         DbSession s;
         QVERIFY(s.Open(m_db));
         QVERIFY(s.Run(u"INSERT INTO t(s) VALUES (?);"_s, {u"a"_s}).ok());
@@ -84,6 +84,9 @@ private Q_SLOTS:
         QVERIFY(broken.failed());
         QVERIFY(!broken.message().isEmpty());
         QCOMPARE(DbProbe::Number(m_db, u"SELECT count(*) FROM t;"_s), 1);
+        const QString damaged =
+            m_data->makeFile(u"damaged.db"_s, QByteArray("this is not a database").repeated(300));
+        QVERIFY(DbSession::Execute(damaged, u"CREATE TABLE x(id INTEGER)"_s).failed());
     }
 
     void rowsReadNullsAsZeroAndStopAtTheEnd() {
@@ -125,13 +128,6 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Number(m_db, u"SELECT count(*) FROM t;"_s), 1);
     }
 
-    void damagedFileIsAFailure() {
-        const QString damaged =
-            m_data->makeFile(u"damaged.db"_s, QByteArray("this is not a database").repeated(300));
-        const DbResult result = DbSession::Execute(damaged, u"CREATE TABLE x(id INTEGER)"_s);
-        QVERIFY(result.failed());
-    }
-
     void installDirSources() {
         // The option wins over the environment, the environment over the setting.
         const QString option = m_data->path() + u"/option"_s;
@@ -140,6 +136,9 @@ private Q_SLOTS:
         QCOMPARE(EscapedInstallDir(), option + u'/');
         SetInstallDirOverride({});
         QCOMPARE(InstallDir(), m_data->path());
+        QVERIFY(PrepareInstallDir());
+        for (const QString& sub : {u"/db/images"_s, u"/db/documents"_s, u"/db/notes"_s})
+            QVERIFY2(QDir(m_data->path() + sub).exists(), qPrintable(sub));
 
         const QByteArray home = qgetenv("VORNEL_HOME");
         qunsetenv("VORNEL_HOME");
@@ -157,12 +156,6 @@ private Q_SLOTS:
         qputenv("VORNEL_HOME", "/");
         QCOMPARE(InstallDir(), fallback);
         qputenv("VORNEL_HOME", home);
-    }
-
-    void prepareCreatesTheFolders() {
-        QVERIFY(PrepareInstallDir());
-        for (const QString& sub : {u"/db"_s, u"/db/images"_s, u"/db/documents"_s, u"/db/notes"_s})
-            QVERIFY2(QDir(m_data->path() + sub).exists(), qPrintable(sub));
     }
 
     void readTextFileByMark_data() {

@@ -5,6 +5,7 @@
 #include "storage/LocalTime.h"
 #include "storage/Records.h"
 
+#include <QDateTime>
 #include <QTest>
 
 #include <ctime>
@@ -20,7 +21,7 @@ private Q_SLOTS:
         tzset();
     }
 
-    void bandLabel() {
+    void bandsPricesAndDates() {
         PigeonRecord p;
         p.country = u"PL"_s;
         p.branch = u"0207"_s;
@@ -30,6 +31,19 @@ private Q_SLOTS:
         p.name = u"Żbik"_s;
         QCOMPARE(BandLabel(p), u"PL 0207 2025 1234 [Żbik]"_s);
         QCOMPARE(BandLabel(PigeonRecord{}), u"   "_s);
+        QCOMPARE(PriceText(45.67f, EUR), u"45.67 EUR"_s);
+        QCOMPARE(PriceText(1234567.0f, JEN), u"1.23457e+06 JEN"_s);
+        QCOMPARE(PriceText(7.0f, 5), u"7"_s); // no such currency
+        QCOMPARE(PriceText(7.0f, -1), u"7"_s);
+        const qint64 t = ComposeLocalTime(2025, 7, 5, 9, 7, 0);
+        QCOMPARE(FormatDate(t), u"05/07/25"_s);
+        QCOMPARE(FormatTime(t), u"09:07"_s);
+        QCOMPARE(FormatDateTime(t), u"05/07/25, 09:07"_s);
+        // A missing date shows nothing rather than a day in 1970.
+        QCOMPARE(FormatDate(-1), QString());
+        QCOMPARE(FormatDateTime(-1), QString());
+        LocalFields none;
+        QVERIFY(!SplitLocalTime(-1, none));
     }
 
     void numbers_data() {
@@ -51,13 +65,6 @@ private Q_SLOTS:
         QCOMPARE(FormatNumber(value), text);
     }
 
-    void prices() {
-        QCOMPARE(PriceText(45.67f, EUR), u"45.67 EUR"_s);
-        QCOMPARE(PriceText(1234567.0f, JEN), u"1.23457e+06 JEN"_s);
-        QCOMPARE(PriceText(7.0f, 5), u"7"_s); // no such currency
-        QCOMPARE(PriceText(7.0f, -1), u"7"_s);
-    }
-
     void composeLocalTime_data() {
         QTest::addColumn<QList<int>>("fields"); // y, m, d, h, min, s
         QTest::addColumn<qint64>("utc");
@@ -70,37 +77,25 @@ private Q_SLOTS:
             << QList<int>{2025, 1, 15, 11, 60, 0} << qint64(1736938800);
         QTest::newRow("month 13 is next January")
             << QList<int>{2024, 13, 15, 12, 0, 0} << qint64(1736938800);
+        QTest::newRow("just after the spring jump")
+            << QList<int>{2025, 3, 30, 3, 30, 15} << qint64(1743298215);
+        QTest::newRow("before 1970, negative yet a date")
+            << QList<int>{1965, 6, 15, 1, 1, 1} << qint64(-143510339);
     }
 
+    // Splitting gives the local fields of the time, as Qt sees them.
     void composeLocalTime() {
         QFETCH(QList<int>, fields);
         QFETCH(qint64, utc);
         QCOMPARE(ComposeLocalTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]),
                  utc);
-    }
-
-    void splitIsTheInverse() {
-        // Just after the spring jump, and a date before 1970 (negative, yet a date).
-        for (const QList<int>& fields :
-             {QList<int>{2025, 3, 30, 3, 30, 15}, {1965, 6, 15, 1, 1, 1}}) {
-            const qint64 t =
-                ComposeLocalTime(fields[0], fields[1], fields[2], fields[3], fields[4], fields[5]);
-            LocalFields f;
-            QVERIFY(SplitLocalTime(t, f));
-            QCOMPARE((QList<int>{f.year, f.month, f.day, f.hour, f.minute, f.second}), fields);
-        }
-        LocalFields none;
-        QVERIFY(!SplitLocalTime(-1, none));
-    }
-
-    void displayForms() {
-        const qint64 t = ComposeLocalTime(2025, 7, 5, 9, 7, 0);
-        QCOMPARE(FormatDate(t), u"05/07/25"_s);
-        QCOMPARE(FormatTime(t), u"09:07"_s);
-        QCOMPARE(FormatDateTime(t), u"05/07/25, 09:07"_s);
-        // A missing date shows nothing rather than a day in 1970.
-        QCOMPARE(FormatDate(-1), QString());
-        QCOMPARE(FormatDateTime(-1), QString());
+        LocalFields f;
+        QVERIFY(SplitLocalTime(utc, f));
+        const QDateTime local = QDateTime::fromSecsSinceEpoch(utc);
+        const QDate d = local.date();
+        const QTime t = local.time();
+        QCOMPARE((QList<int>{f.year, f.month, f.day, f.hour, f.minute, f.second}),
+                 (QList<int>{d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()}));
     }
 };
 

@@ -95,7 +95,6 @@ private Q_SLOTS:
         // Another loft's pigeon, or one that is not there, is an empty record.
         QCOMPARE(data.FindPigeon(20).id, 0);
         QCOMPARE(data.FindPigeon(0).dateAdded, -1);
-        QCOMPARE(data.pigeons.size(), 2u);
 
         QVERIFY(data.LoadPigeons(2).ok()); // switching loft replaces every container
         QCOMPARE(Loaded(data), u"20[2|2|2] t 2 p2[2]"_s);
@@ -106,20 +105,10 @@ private Q_SLOTS:
         // 250.5 km and 100 km, both released at kRelease; every race is loaded, whatever its loft.
         Exec(m_p, u"INSERT INTO loty(id, id_hodowli, odleglosckm, odlegloscm, czasodlotu) VALUES"
                   u" (5, 2, 250, 500, %1), (6, 1, 100, 0, %1);"_s.arg(kRelease));
-        const auto entry = [](int id, int race, int loft, int pigeon, qint64 flown, int position) {
-            return u"(%1, %2, %3, %4, %5, %6)"_s.arg(id)
-                .arg(race)
-                .arg(loft)
-                .arg(pigeon)
-                .arg(kRelease + flown)
-                .arg(position);
-        };
         Exec(m_p, u"INSERT INTO lotniki(id, id_lotu, id_hodowli, id_golebia, DataCzasPrzylotu,"
-                  u" nr_konkursu) VALUES "_s +
-                      QStringList{entry(1, 5, 1, 10, 12600, 3), entry(2, 5, 1, 11, 0, 8),
-                                  entry(3, 5, 2, 20, 12000, 1), entry(4, 6, 1, 10, 6000, 6),
-                                  entry(5, 6, 1, 999, 6000, 2), entry(6, 77, 1, 10, 6000, 50)}
-                          .join(u", "_s));
+                  u" nr_konkursu) VALUES (1, 5, 1, 10, %1 + 12600, 3), (2, 5, 1, 11, %1, 8),"
+                  u" (3, 5, 2, 20, %1 + 12000, 1), (4, 6, 1, 10, %1 + 6000, 6),"
+                  u" (5, 6, 1, 999, %1 + 6000, 2), (6, 77, 1, 10, %1 + 6000, 50);"_s.arg(kRelease));
         AppData data;
         for (int load = 0; load < 2; ++load) { // the next load recomputes, never adds
             QVERIFY(data.LoadPigeons(1).ok());
@@ -158,7 +147,6 @@ private Q_SLOTS:
         QCOMPARE(Ids(data.seasons), u"1"_s); // seasons of every loft
         QCOMPARE(data.clients.at(8).lastName, u"O'Neill"_s);
         QCOMPARE(data.breeders.at(3).postCode2, u"00-951"_s);
-        QCOMPARE(data.clients.size() + data.breeders.size(), 2u);
     }
 
     void unreadableFileIsReportedAndLeavesContainersEmpty() {

@@ -74,22 +74,6 @@ private Q_SLOTS:
         QVERIFY(PrepareDatabases().ok());
     }
 
-    void firstStartMakesBothFilesWithEveryTable() {
-        QStringList present;
-        for (const QString& db : {m_data->pigeonsDb(), m_data->extraDb()}) {
-            QCOMPARE(DbProbe::Text(db, u"PRAGMA encoding;"_s), u"UTF-16le"_s);
-            for (const QStringList& row :
-                 DbProbe::Rows(db, u"SELECT name FROM sqlite_master WHERE type = 'table';"_s))
-                present.append(row[0]);
-        }
-        QStringList expected;
-        for (const ExpectedTable& t : kExpected)
-            expected.append(QString::fromUtf16(t.name));
-        present.sort();
-        expected.sort();
-        QCOMPARE(present, expected);
-    }
-
     void unwritableFolderIsNamed() {
         TestDataDir other;
         QVERIFY(QDir().mkpath(other.path() + u"/db"_s));
@@ -117,7 +101,15 @@ private Q_SLOTS:
                  fingerprint);
     }
 
-    void loadingAgainLeavesTheFilesUnchanged() {
+    // Each table's columns are checked above; here no table is missing or left over.
+    void everyTableOnceAndLoadsChangeNothing() {
+        qint64 tables = 0;
+        for (const QString& db : {m_data->pigeonsDb(), m_data->extraDb()}) {
+            QCOMPARE(DbProbe::Text(db, u"PRAGMA encoding;"_s), u"UTF-16le"_s);
+            tables +=
+                DbProbe::Number(db, u"SELECT count(*) FROM sqlite_master WHERE type = 'table';"_s);
+        }
+        QCOMPARE(tables, qint64(std::size(kExpected)));
         AppData data;
         LoftRecord loft;
         loft.name = u"Północ"_s;

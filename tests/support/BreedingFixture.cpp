@@ -9,14 +9,7 @@ using namespace Qt::StringLiterals;
 
 namespace BreedingFixture {
 
-namespace {
-
-void Check(const DbResult& result, const char* what) {
-    if (!result.ok())
-        QTest::qFail(what, __FILE__, __LINE__);
-}
-
-} // namespace
+using FamilyFixture::Check;
 
 int StorePair(AppData& data, int loftId, int cock, int hen, qint64 paired, const QString& remarks,
               const std::vector<int>& young) {
@@ -27,10 +20,10 @@ int StorePair(AppData& data, int loftId, int cock, int hen, qint64 paired, const
     pair.datePaired = paired;
     pair.dateAdded = paired;
     pair.remarks = remarks;
-    Check(data.SavePair(-1, pair), "A pair could not be stored");
+    Check(data.SavePair(-1, pair).ok(), "A pair could not be stored");
     for (int pigeon : young) {
         ChildRecord child{0, pigeon, pair.id, loftId, paired, QString()};
-        Check(data.SaveChildOfPair(-1, child, cock, hen), "A young bird could not be stored");
+        Check(data.SaveChildOfPair(-1, child, cock, hen).ok(), "A young bird could not be stored");
     }
     return pair.id;
 }
@@ -42,7 +35,7 @@ void StoreSeason(AppData& data, int loftId, const QString& name, QDate first, QD
                         u"Lęgi wiosenne"_s,
                         ComposeLocalTime(first.year(), first.month(), first.day(), 1, 1, 1),
                         ComposeLocalTime(last.year(), last.month(), last.day(), 1, 1, 1)};
-    Check(data.AddSeason(season), "A season could not be stored");
+    Check(data.AddSeason(season).ok(), "A season could not be stored");
 }
 
 void StoreRace(AppData& data, int loftId, qint64 released,
@@ -52,7 +45,7 @@ void StoreRace(AppData& data, int loftId, qint64 released,
     race.miejscowosc = u"Gniezno"_s;
     race.odleglosckm = 300;
     race.czasodlotu = released;
-    Check(data.SaveRace(-1, race), "A race could not be stored");
+    Check(data.SaveRace(-1, race).ok(), "A race could not be stored");
     for (const auto& [pigeon, place] : placings) {
         FlyerRecord flyer;
         flyer.id_lotu = race.id;
@@ -60,22 +53,22 @@ void StoreRace(AppData& data, int loftId, qint64 released,
         flyer.id_golebia = pigeon;
         flyer.nr_konkursu = place;
         flyer.DataCzasPrzylotu = released + 4 * 3600 + place * 40;
-        Check(data.SaveFlyer(-1, flyer), "A race entry could not be stored");
+        Check(data.SaveFlyer(-1, flyer).ok(), "A race entry could not be stored");
     }
 }
 
 Breeding SeedBreeding(const FamilyFixture::Family& family) {
     AppData data;
-    Check(data.LoadLofts(), "The lofts could not be read");
-    Check(data.SelectLoft(family.loftId), "The family could not be read");
+    Check(data.LoadLofts().ok(), "The lofts could not be read");
+    Check(data.SelectLoft(family.loftId).ok(), "The family could not be read");
     // Short descriptions are stored apart from the rest of a bird.
     std::vector<int> described = family.children;
     described.insert(described.end(), {family.sire(), family.dam()});
-    for (int id : described)
-        Check(data.SetPigeonShortDescription(
-                  id, u"Wide-chested %1, strong wing, back on the day"_s.arg(
-                          data.FindPigeon(id).sex == 2 ? u"hen"_s : u"cock"_s)),
-              "A description could not be stored");
+    for (int id : described) {
+        const QString sex = data.FindPigeon(id).sex == 2 ? u"hen"_s : u"cock"_s;
+        const QString text = u"Wide-chested %1, strong wing, back on the day"_s.arg(sex);
+        Check(data.SetPigeonShortDescription(id, text).ok(), "A description could not be stored");
+    }
     const auto& grandparents = family.generations[2];
     StorePair(data, family.loftId, grandparents[0], grandparents[1],
               ComposeLocalTime(2021, 3, 1, 9, 30, 0), u"Para z Gniezna"_s, {family.sire()});

@@ -1,6 +1,7 @@
 #include "support/FamilyFixture.h"
 
 #include "storage/AppData.h"
+#include "support/ShellFixture.h"
 #include "ui/Artwork.h"
 
 #include <QDir>
@@ -44,8 +45,8 @@ int Store(AppData& data, int loftId, int categoryId, const std::vector<int>& col
     QString* notes[] = {&p.pedigreeNote0, &p.pedigreeNote1, &p.pedigreeNote2, &p.pedigreeNote3,
                         &p.pedigreeNote4};
     *notes[generation] = kNotes[generation];
-    if (!data.SavePigeon(-1, p).ok() || !data.AddCategoryLink(categoryId, p.id).ok())
-        QTest::qFail("A family bird could not be stored", __FILE__, __LINE__);
+    Check(data.SavePigeon(-1, p).ok() && data.AddCategoryLink(categoryId, p.id).ok(),
+          "A family bird could not be stored");
     return p.id;
 }
 
@@ -66,22 +67,20 @@ bool PaintPhoto(const QString& path, const QColor& bird, int seed) {
 
 } // namespace
 
+void Check(bool ok, const char* what) {
+    if (!ok)
+        QTest::qFail(what, __FILE__, __LINE__);
+}
+
 Family SeedFamily(bool photos) {
     Family family;
     AppData data;
-    if (data.LoadLofts().failed())
-        QTest::qFail("The lofts could not be read", __FILE__, __LINE__);
-    LoftRecord loft;
-    loft.name = u"Gołębnik"_s;
-    CategoryRecord category;
-    if (!data.SaveLoft(-1, loft).ok())
-        QTest::qFail("The loft could not be stored", __FILE__, __LINE__);
-    category.idLoft = loft.id;
-    category.name = u"Lotowe"_s;
-    if (!data.SaveCategory(-1, category).ok() || data.SelectLoft(loft.id).failed())
-        QTest::qFail("The category could not be stored", __FILE__, __LINE__);
+    ShellFixture::SeedLofts({{u"Gołębnik"_s, {u"Lotowe"_s}}});
+    Check(data.LoadLofts().ok() && !data.lofts.empty(), "The loft could not be stored");
+    const LoftRecord loft = data.lofts.back(); // the newest
     family.loftId = loft.id;
-    family.categoryId = category.id;
+    family.categoryId = loft.categories.at(0).id;
+    Check(data.SelectLoft(loft.id).ok(), "The loft could not be read");
     std::vector<int> colours;
     for (const QString& colour :
          {u"Niebieski pas"_s, u"Czerwony nakrapiany"_s, u"Szpakowaty"_s, u"Płowy"_s}) {
@@ -97,12 +96,12 @@ Family SeedFamily(bool photos) {
             const int sire = n < 4 ? family.generations[size_t(n + 1)][size_t(2 * k)] : 0;
             const int dam = n < 4 ? family.generations[size_t(n + 1)][size_t(2 * k + 1)] : 0;
             family.generations[size_t(n)].push_back(
-                Store(data, loft.id, category.id, colours, n, k, sire, dam, number++));
+                Store(data, loft.id, family.categoryId, colours, n, k, sire, dam, number++));
         }
     }
     family.children.push_back(family.subject());
     for (int sibling = 0; sibling < 2; ++sibling)
-        family.children.push_back(Store(data, loft.id, category.id, colours, 0, sibling + 1,
+        family.children.push_back(Store(data, loft.id, family.categoryId, colours, 0, sibling + 1,
                                         family.sire(), family.dam(), number++));
     PairRecord pair;
     pair.idLoft = loft.id;
@@ -110,8 +109,7 @@ Family SeedFamily(bool photos) {
     pair.idHen = family.dam();
     pair.datePaired = 1'740'000'000;
     pair.remarks = u"Paired for the 2025 season"_s;
-    if (!data.SavePair(-1, pair).ok())
-        QTest::qFail("The pair could not be stored", __FILE__, __LINE__);
+    Check(data.SavePair(-1, pair).ok(), "The pair could not be stored");
     family.pairId = pair.id;
     for (int child : family.children) {
         ChildRecord record;
@@ -119,8 +117,7 @@ Family SeedFamily(bool photos) {
         record.idPair = pair.id;
         record.idLoft = loft.id;
         record.remarks = child == family.subject() ? u"First round, ringed on day 7"_s : QString();
-        if (!data.SaveChild(-1, record).ok())
-            QTest::qFail("A child could not be stored", __FILE__, __LINE__);
+        Check(data.SaveChild(-1, record).ok(), "A child could not be stored");
     }
 
     if (photos) {
@@ -134,9 +131,9 @@ Family SeedFamily(bool photos) {
                     photo.idLoft = loft.id;
                     photo.extension = u"jpg"_s;
                     photo.path = sources.filePath(u"%1.jpg"_s.arg(seed));
-                    if (!PaintPhoto(photo.path, kBirds[size_t(seed % 4)], seed) ||
-                        !data.AddPhoto(photo).ok())
-                        QTest::qFail("A photo could not be stored", __FILE__, __LINE__);
+                    Check(PaintPhoto(photo.path, kBirds[size_t(seed % 4)], seed) &&
+                              data.AddPhoto(photo).ok(),
+                          "A photo could not be stored");
                     ++seed;
                 }
             }

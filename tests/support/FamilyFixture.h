@@ -20,6 +20,9 @@ struct Family {
     int pairId = 0;
 };
 
+/// Fails the running test when a fixture's write did not succeed.
+void Check(bool ok, const char* what);
+
 /// Stores a loft "Gołębnik" with the category "Lotowe" holding the subject, its siblings and
 /// its ancestors; every bird has a band, a name, a colour and the pedigree note of its
 /// generation. With photos the birds of the first three generations get painted photos (the

@@ -1,16 +1,11 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
-
-#include <vector>
 
 namespace ModalDriver {
 
@@ -24,15 +19,8 @@ struct StepState {
 
 namespace {
 
-std::vector<std::shared_ptr<StepState>>& Pending() {
-    static std::vector<std::shared_ptr<StepState>> pending;
-    return pending;
-}
-
-int& Running() {
-    static int depth = 0;
-    return depth;
-}
+std::vector<std::shared_ptr<StepState>> pending; // every step scheduled and not yet settled
+int running = 0;                                 // steps running now, one inside another
 
 void CloseModalDialogs() {
     for (int i = 0; i < 20; ++i) {
@@ -55,35 +43,31 @@ void Poll(const std::shared_ptr<StepState>& state) {
         state->ran = true;
         state->finished = true;
         state->dialogClass = QString::fromLatin1(dialog->metaObject()->className());
-        ++Running();
+        ++running;
         state->step(dialog);
-        --Running();
+        --running;
         // A check that failed inside the step leaves its dialog open; close every one, so that
         // the test ends with its failure instead of waiting in exec() for ever.
         if (QTest::currentTestFailed())
-            QTimer::singleShot(0, [] { CloseModalDialogs(); });
+            QTimer::singleShot(0, &CloseModalDialogs);
         return;
     }
-    if (state->clock.elapsed() > 5000) {
-        state->finished = true;
-        return;
-    }
-    QTimer::singleShot(10, [state] { Poll(state); });
+    if (state->clock.elapsed() <= 5000) // else give up: the test's handle reports it
+        QTimer::singleShot(10, [state] { Poll(state); });
 }
 
 } // namespace
 
 Expectation::Expectation(std::shared_ptr<StepState> state)
     : m_state(std::move(state))
-    , m_mark(Pending().size())
-    , m_topLevel(Running() == 0) {
-    Pending().push_back(m_state);
+    , m_mark(pending.size())
+    , m_topLevel(running == 0) {
+    pending.push_back(m_state);
 }
 
 Expectation::~Expectation() {
     if (!m_state || !m_topLevel)
         return;
-    std::vector<std::shared_ptr<StepState>>& pending = Pending();
     bool missed = false;
     for (size_t i = m_mark; i < pending.size(); ++i) {
         missed = missed || !pending[i]->ran;
@@ -133,20 +117,14 @@ void TypeText(QWidget* widget, const QString& text) {
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(letter), Qt::NoModifier);
 }
 
-NoDialogGuard::NoDialogGuard()
-    : m_timer(new QTimer) {
-    m_timer->setInterval(20);
-    QObject::connect(m_timer, &QTimer::timeout, [this] {
+NoDialogGuard::NoDialogGuard() {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
         if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
             ++m_seen;
             dialog->reject();
         }
     });
-    m_timer->start();
-}
-
-NoDialogGuard::~NoDialogGuard() {
-    delete m_timer;
+    m_timer.start(20);
 }
 
 WindowScript::WindowScript(std::vector<Step> steps)

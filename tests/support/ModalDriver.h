@@ -26,8 +26,6 @@ public:
     explicit Expectation(std::shared_ptr<StepState> state);
     ~Expectation();
     Expectation(Expectation&&) = default;
-    Expectation(const Expectation&) = delete;
-    Expectation& operator=(const Expectation&) = delete;
 
     /// True once the step has run on a dialog.
     bool Shown() const;
@@ -59,14 +57,11 @@ void TypeText(QWidget* widget, const QString& text);
 class NoDialogGuard {
 public:
     NoDialogGuard();
-    ~NoDialogGuard();
-    NoDialogGuard(const NoDialogGuard&) = delete;
-    NoDialogGuard& operator=(const NoDialogGuard&) = delete;
 
     int dialogsSeen() const { return m_seen; }
 
 private:
-    QTimer* m_timer;
+    QTimer m_timer;
     int m_seen = 0;
 };
 

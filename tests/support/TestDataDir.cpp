@@ -79,18 +79,10 @@ ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
                                         QFileDevice::ReadOther | enter);
     }
     if (geteuid() == 0) {
-        // Root writes whatever the permissions say; nobody does not. The test's folder is handed
+        // Root writes whatever the permissions say; nobody does not. The data folder is handed
         // to nobody for the while, so that everything but these files stays writable.
-        for (const QString& path : paths) {
-            QDir top = QFileInfo(path).absoluteDir();
-            while (!top.isRoot() &&
-                   QFileInfo(top.absolutePath()).absolutePath() != QDir::tempPath())
-                top.cdUp();
-            if (top.isRoot() || m_owned.contains(top.absolutePath()))
-                continue;
-            m_owned.append(top.absolutePath());
-            SetOwner(top.absolutePath(), kNobody);
-        }
+        m_owned = QString::fromLocal8Bit(qgetenv("VORNEL_HOME"));
+        SetOwner(m_owned, kNobody);
         // Real and effective user both, as access() checks the real one; the saved user stays
         // root, so that the guard can return.
         m_switchedUser = setresuid(kNobody, kNobody, 0) == 0;
@@ -101,8 +93,8 @@ ReadOnlyFiles::ReadOnlyFiles(const QStringList& paths)
 ReadOnlyFiles::~ReadOnlyFiles() {
     if (m_switchedUser && setresuid(0, 0, 0) != 0)
         qFatal("Could not return to the test's own user");
-    for (const QString& folder : m_owned)
-        SetOwner(folder, 0);
+    if (!m_owned.isEmpty())
+        SetOwner(m_owned, 0);
     for (qsizetype i = 0; i < m_paths.size(); ++i)
         QFile::setPermissions(m_paths[i], m_permissions[i]);
 }

@@ -27,8 +27,8 @@ private:
 
 // Makes files (or folders) unwritable for the code under test, whoever runs the tests: the files
 // lose their write permission, and when the test runs as root (which ignores permissions) the
-// process works as the user "nobody" until the guard goes. The folders on the way stay readable, so
-// that reading still works.
+// process works as the user "nobody", owner of the data folder, until the guard goes. The folders
+// on the way stay readable, so that reading still works.
 class ReadOnlyFiles {
 public:
     explicit ReadOnlyFiles(const QStringList& paths);
@@ -42,7 +42,7 @@ public:
 private:
     QStringList m_paths;
     QList<QFileDevice::Permissions> m_permissions;
-    QStringList m_owned; // folders handed to "nobody"
+    QString m_owned; // the data folder, while "nobody" has it
     bool m_switchedUser = false;
     bool m_readOnly = false;
 };
