@@ -1,25 +1,30 @@
 // The pigeon editor: adding and editing through the list tab, its dates, lookups and notes, and
-// the pages that store photos, documents and treatments at once.
+// the pages that store photos, documents and treatments at once; the preview panel under the
+// list, and the prints the menu makes of the current pigeon.
 
 #include "app/MainDialog.h"
-#include "register/DodajGolebia.h"
-#include "register/DodajGolebiaNotes.h"
+#include "app/MainMenu.h"
+#include "pedigree/FamilyTreeView.h"
+#include "pedigree/PodgladHTML.h"
 #include "register/PigeonTableModel.h"
 #include "register/PreviewPages.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
-#include "storage/FileStore.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
+#include "storage/TextFile.h"
+#include "support/BreedingFixture.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "trade/TransactionReport.h"
 #include "ui/DateFields.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
@@ -29,15 +34,26 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+enum Bird { Cock, Hen1, Hen2, Hen3, Child1, Sibling, Child2, Child3, Child4, BirdCount };
+
+QStringList Column(const QTableWidget* list, int column) {
+    QStringList texts;
+    for (int row = 0; row < list->rowCount(); ++row)
+        texts.append(list->item(row, column)->text());
+    return texts;
+}
+
+QString Text(const QWidget* page, const QString& name) {
+    return page->findChild<QLabel*>(name)->text();
+}
 
 template <typename T> T* Find(QWidget* parent, const QString& name) {
     T* child = parent->findChild<T*>(name);
@@ -61,6 +77,13 @@ void SetDate(QWidget* dialog, const QString& group, int day, int month, int year
     date->SetDate(day, month, year);
 }
 
+// What a date's fields show, as d/m/yyyy; empty when the date is not checked.
+QString DateText(DateFields* date) {
+    return date->IsChecked() ? date->DayEdit()->text() + u'/' + date->MonthEdit()->text() + u'/' +
+                                   date->YearEdit()->text()
+                             : QString();
+}
+
 void Click(QWidget* dialog, const QString& name) {
     Find<QPushButton>(dialog, name)->click();
 }
@@ -76,18 +99,49 @@ private Q_SLOTS:
         FileDialog::SetTestMode(true);
     }
 
+    // A cock paired with three hens (the second twice), their young, and a bird raised by the
+    // first pair though its recorded dam is the second hen; the lookups, a breeder and a client.
     void init() {
         m_data = std::make_unique<TestDataDir>();
         QVERIFY(PrepareInstallDir());
         ShellFixture::SeedLofts({{u"Gołębnik"_s, {u"Lotowe"_s}}});
         AppData seed;
         QVERIFY(seed.SelectLoft(1).ok());
+        m_ids.clear();
+        for (int bird = 0; bird < BirdCount; ++bird) {
+            PigeonRecord p;
+            p.idLoft = 1;
+            p.country = u"PL"_s;
+            p.ringNumber = QString::number(100 + bird);
+            p.sex = bird == Cock ? 1 : bird <= Hen3 ? 2 : 0;
+            if (bird == Sibling) {
+                p.idSire = m_ids[Cock];
+                p.idDam = m_ids[Hen2];
+            }
+            QVERIFY(seed.AddPigeonToCategory(p, 1).ok());
+            m_ids.push_back(p.id);
+        }
+        const std::pair<Bird, std::vector<Bird>> pairs[] = {
+            {Hen1, {Child1, Sibling, Child2}}, {Hen2, {Child3}}, {Hen3, {}}, {Hen2, {Child4}}};
+        for (const auto& [hen, children] : pairs) {
+            // The young are stored apart, so that their recorded parents stay as they are.
+            const int pair = BreedingFixture::StorePair(seed, 1, m_ids[Cock], m_ids[hen], -1, {});
+            for (Bird child : children) {
+                ChildRecord record{0, m_ids[child], pair, 1, -1, QString()};
+                QVERIFY(seed.SaveChild(-1, record).ok());
+            }
+        }
+        // Three races of the cock: positions 0, 5 and 2.
+        for (int position : {0, 5, 2})
+            BreedingFixture::StoreRace(seed, 1, ComposeLocalTime(2026, 6, 14, 7, 0, 0),
+                                       {{m_ids[Cock], position}});
         QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Niebieski"_s, &m_blue).ok());
         QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Czerwony"_s, &m_red).ok());
-        QVERIFY(seed.AddLookup(Lookup::Varieties, 1, u"Pocztowy"_s).ok());
-        QVERIFY(seed.AddLookup(Lookup::Lines, 1, u"Janssen"_s).ok());
-        QVERIFY(seed.AddLookup(Lookup::EyeColours, 1, u"Perłowe"_s).ok());
-        QVERIFY(seed.AddLookup(Lookup::Statuses, 1, u"Lotowy"_s).ok());
+        for (const auto& [kind, name] :
+             {std::pair{Lookup::Varieties, u"Pocztowy"_s}, std::pair{Lookup::Lines, u"Janssen"_s},
+              std::pair{Lookup::EyeColours, u"Perłowe"_s},
+              std::pair{Lookup::Statuses, u"Lotowy"_s}})
+            QVERIFY(seed.AddLookup(kind, 1, name).ok());
         ContactRecord breeder;
         breeder.firstName = u"Jan"_s;
         breeder.lastName = u"Kowalski"_s;
@@ -107,131 +161,82 @@ private Q_SLOTS:
         m_app.reset();
     }
 
-    void addWithNothingFilled() {
-        const auto step1 =
-            ModalDriver::OnNextModal([](QDialog* editor) { Click(editor, u"ok"_s); });
-        m_list->Perform(PageCommand::AddPigeon);
-        QCOMPARE(m_list->Model()->rowCount(), 1);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), QString());
-        QVERIFY(MessageBox::History().isEmpty());
-
-        AppData reloaded;
-        QVERIFY(reloaded.LoadPigeons(1).ok());
-        QCOMPARE(reloaded.pigeons.size(), 1u);
-        const PigeonRecord& p = reloaded.pigeons.begin()->second;
-        QCOMPARE(p.ringNumber, QString());
-        QCOMPARE(p.sex, 0);
-        QCOMPARE(p.ratingOverall, 0);
-        QCOMPARE(p.idColour, 0);
-        QCOMPARE(p.dateOfBirth, -1);
-        QCOMPARE(p.datePurchased, -1);
-        QVERIFY(p.dateAdded > 0);
-        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
-                                 u"SELECT id_golebia FROM kategoria_id WHERE id_kategorii = 1;"_s),
-                 p.id);
-    }
-
     void addWithEveryField() {
-        const auto step2 = ModalDriver::OnNextModal([](QDialog* editor) {
-            SetText(editor, u"country"_s, u"PL"_s);
-            SetText(editor, u"union"_s, u"0207"_s);
-            SetText(editor, u"year"_s, u"2026"_s);
-            SetText(editor, u"band"_s, u"4711"_s);
-            SetText(editor, u"name"_s, u"Błyskawica"_s);
-            Choose(editor, u"sex"_s, u"Hen"_s);
-            Choose(editor, u"colour"_s, u"Czerwony"_s);
-            Choose(editor, u"variety"_s, u"Pocztowy"_s);
-            Choose(editor, u"line"_s, u"Janssen"_s);
-            Choose(editor, u"eyeColour"_s, u"Perłowe"_s);
-            Choose(editor, u"status"_s, u"Lotowy"_s);
-            Choose(editor, u"breeder"_s, u"Jan Kowalski"_s);
-            Choose(editor, u"owner"_s, u"Jan Nowak"_s);
-            Choose(editor, u"healthRate"_s, u"7"_s);
-            Choose(editor, u"featheringRate"_s, u"8"_s);
-            Choose(editor, u"racingRate"_s, u"9"_s);
-            Choose(editor, u"generalRate"_s, u"10"_s);
+        const auto step = ModalDriver::OnNextModal([](QDialog* editor) {
+            for (const auto& [name, text] :
+                 {std::pair{u"country"_s, u"PL"_s}, std::pair{u"union"_s, u"0207"_s},
+                  std::pair{u"year"_s, u"2026"_s}, std::pair{u"band"_s, u"4711"_s},
+                  std::pair{u"name"_s, u"Błyskawica"_s}})
+                SetText(editor, name, text);
+            for (const auto& [name, item] :
+                 {std::pair{u"sex"_s, u"Hen"_s}, std::pair{u"colour"_s, u"Czerwony"_s},
+                  std::pair{u"variety"_s, u"Pocztowy"_s}, std::pair{u"line"_s, u"Janssen"_s},
+                  std::pair{u"eyeColour"_s, u"Perłowe"_s}, std::pair{u"status"_s, u"Lotowy"_s},
+                  std::pair{u"breeder"_s, u"Jan Kowalski"_s}, std::pair{u"owner"_s, u"Jan Nowak"_s},
+                  std::pair{u"healthRate"_s, u"7"_s}, std::pair{u"featheringRate"_s, u"8"_s},
+                  std::pair{u"racingRate"_s, u"9"_s}, std::pair{u"generalRate"_s, u"10"_s}})
+                Choose(editor, name, item);
             SetDate(editor, u"datePurchased"_s, 2, 3, 2026);
             SetDate(editor, u"dateSold"_s, 4, 5, 2026);
             SetDate(editor, u"dateOfBirth"_s, 31, 4, 2025); // rolls over to 1 May
             SetDate(editor, u"dateLeft"_s, 6, 7, 2026);
             auto* remarks = Find<QPlainTextEdit>(editor, u"remarks"_s);
             remarks->setPlainText(u"ogólne"_s);
-            Click(editor, u"appearance"_s);
-            remarks->setPlainText(u"wygląd"_s);
-            Click(editor, u"problems"_s);
-            remarks->setPlainText(u"problemy"_s);
-            Click(editor, u"diseases"_s);
-            remarks->setPlainText(u"choroby"_s); // stored on OK without another click
+            for (const QString& page : {u"appearance"_s, u"problems"_s, u"diseases"_s}) {
+                Click(editor, page);
+                remarks->setPlainText(page); // the last is stored on OK without another click
+            }
             for (int i = 0; i < 5; ++i)
                 Find<QPlainTextEdit>(editor, u"pedigreeNote%1"_s.arg(i))
                     ->setPlainText(u"rodowód %1"_s.arg(i));
             Click(editor, u"ok"_s);
         });
         m_list->Perform(PageCommand::AddPigeon);
-        QCOMPARE(m_list->Model()->rowCount(), 1);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Colour), u"Czerwony"_s);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Sex), u"Hen"_s);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Colour), u"Czerwony"_s);
 
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
-        const PigeonRecord& p = reloaded.pigeons.begin()->second;
-        QCOMPARE(p.country, u"PL"_s);
-        QCOMPARE(p.branch, u"0207"_s);
-        QCOMPARE(p.year, u"2026"_s);
-        QCOMPARE(p.ringNumber, u"4711"_s);
-        QCOMPARE(p.name, u"Błyskawica"_s);
+        const PigeonRecord& p = reloaded.pigeons.at(m_list->Model()->PigeonAt(BirdCount));
+        QCOMPARE(
+            (QStringList{p.country, p.branch, p.year, p.ringNumber, p.name, p.phenotype,
+                         reloaded.varieties.at(p.idVariety), reloaded.lines.at(p.idLine),
+                         reloaded.eyeColours.at(p.idEyeColour), reloaded.statuses.at(p.idStatus),
+                         reloaded.breeders.at(p.idBreeder).lastName,
+                         reloaded.clients.at(p.idOwner).lastName}),
+            (QStringList{u"PL"_s, u"0207"_s, u"2026"_s, u"4711"_s, u"Błyskawica"_s, u"Czerwony"_s,
+                         u"Pocztowy"_s, u"Janssen"_s, u"Perłowe"_s, u"Lotowy"_s, u"Kowalski"_s,
+                         u"Nowak"_s}));
         QCOMPARE(p.sex, 2);
         QCOMPARE(p.idColour, m_red);
-        QCOMPARE(p.phenotype, u"Czerwony"_s);
-        QCOMPARE(reloaded.varieties.at(p.idVariety), u"Pocztowy"_s);
-        QCOMPARE(reloaded.lines.at(p.idLine), u"Janssen"_s);
-        QCOMPARE(reloaded.eyeColours.at(p.idEyeColour), u"Perłowe"_s);
-        QCOMPARE(reloaded.statuses.at(p.idStatus), u"Lotowy"_s);
-        QCOMPARE(reloaded.breeders.at(p.idBreeder).lastName, u"Kowalski"_s);
-        QCOMPARE(reloaded.clients.at(p.idOwner).lastName, u"Nowak"_s);
-        QCOMPARE(p.ratingHealth, 7);
-        QCOMPARE(p.ratingPlumage, 8);
-        QCOMPARE(p.ratingRacing, 9);
-        QCOMPARE(p.ratingOverall, 10);
+        QCOMPARE((QList<int>{p.ratingHealth, p.ratingPlumage, p.ratingRacing, p.ratingOverall}),
+                 (QList<int>{7, 8, 9, 10}));
         QCOMPARE(p.datePurchased, ComposeLocalTime(2026, 3, 2, 1, 1, 1));
         QCOMPARE(p.dateSold, ComposeLocalTime(2026, 5, 4, 1, 1, 1));
         QCOMPARE(p.dateOfBirth, ComposeLocalTime(2025, 5, 1, 1, 1, 1));
-        QCOMPARE(FormatDateTime(p.dateOfBirth), u"01/05/25, 01:01"_s);
         QCOMPARE(p.dateLeft, ComposeLocalTime(2026, 7, 6, 1, 1, 1));
-        QCOMPARE(p.notesGeneral, u"ogólne"_s);
-        QCOMPARE(p.notesAppearance, u"wygląd"_s);
-        QCOMPARE(p.notesProblems, u"problemy"_s);
-        QCOMPARE(p.notesDiseases, u"choroby"_s);
-        QCOMPARE(p.pedigreeNote1, u"rodowód 0"_s);
-        QCOMPARE(p.pedigreeNote4, u"rodowód 3"_s);
-        QCOMPARE(p.pedigreeNote0, u"rodowód 4"_s);
+        QCOMPARE((QStringList{p.notesGeneral, p.notesAppearance, p.notesProblems, p.notesDiseases,
+                              p.pedigreeNote1, p.pedigreeNote4, p.pedigreeNote0}),
+                 (QStringList{u"ogólne"_s, u"appearance"_s, u"problems"_s, u"diseases"_s,
+                              u"rodowód 0"_s, u"rodowód 3"_s, u"rodowód 4"_s}));
     }
 
     void keepOpenAddsSeveral() {
-        bool windowOpened = false;
         int treatmentRows = -1;
-        const auto step3 = ModalDriver::OnNextModal([&](QDialog* editor) {
+        const auto step = ModalDriver::OnNextModal([&](QDialog* editor) {
             QTest::mouseClick(Find<QCheckBox>(editor, u"keepOpen"_s), Qt::LeftButton);
-            auto* band = Find<QLineEdit>(editor, u"band"_s);
-            band->setFocus();
-            QTest::keyClicks(band, u"1"_s);
-            Click(editor, u"ok"_s);
+            Click(editor, u"ok"_s); // nothing filled is a pigeon too
             QVERIFY(editor->isVisible());
-            // The editor is a clean add-mode editor again: its attachment buttons wait for a
-            // stored pigeon, and nothing of the first pigeon is listed.
-            QTimer::singleShot(200, editor, [editor, &windowOpened] {
-                if (auto* other = QApplication::activeModalWidget(); other && other != editor) {
-                    windowOpened = true;
-                    other->close();
-                }
-            });
-            Click(editor, u"addTreatment"_s);
-            Click(editor, u"addPhoto"_s);
-            Click(editor, u"addDocument"_s);
-            QTest::qWait(250);
+            {
+                // A clean add-mode editor again: its attachment buttons wait for a stored pigeon.
+                ModalDriver::NoDialogGuard guard;
+                for (const QString& button : {u"addTreatment"_s, u"addPhoto"_s, u"addDocument"_s})
+                    Click(editor, button);
+                QCOMPARE(guard.dialogsSeen(), 0);
+            }
             treatmentRows = Find<QTableWidget>(editor, u"treatmentList"_s)->rowCount();
             QCOMPARE(editor->windowTitle(), u"Add New Pigeon"_s);
-            band->selectAll();
+            auto* band = Find<QLineEdit>(editor, u"band"_s);
+            band->setFocus();
             QTest::keyClicks(band, u"2"_s);
             QTest::keyClick(band, Qt::Key_Return); // "Add" is the default button
             Click(editor, u"ok"_s);
@@ -240,15 +245,22 @@ private Q_SLOTS:
         });
         FileDialog::Titles().clear();
         m_list->Perform(PageCommand::AddPigeon);
-        QVERIFY(!windowOpened);
         QVERIFY(FileDialog::Titles().isEmpty());
         QCOMPARE(treatmentRows, 0);
-        QCOMPARE(m_list->Model()->rowCount(), 3);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), u"1"_s);
-        QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Band), u"2"_s);
-        QCOMPARE(m_list->Model()->CellText(2, PigeonTableModel::Band), u"2"_s);
-        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s), 3);
-        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM kategoria_id;"_s), 3);
+        QCOMPARE(m_list->Model()->rowCount(), BirdCount + 3);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Band), QString());
+        QCOMPARE(m_list->Model()->CellText(BirdCount + 2, PigeonTableModel::Band), u"2"_s);
+        QVERIFY(MessageBox::History().isEmpty());
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM kategoria_id;"_s),
+                 BirdCount + 3);
+
+        AppData reloaded;
+        QVERIFY(reloaded.LoadPigeons(1).ok());
+        const PigeonRecord& p = reloaded.pigeons.at(m_list->Model()->PigeonAt(BirdCount));
+        QCOMPARE(
+            (QList<qint64>{p.sex, p.ratingOverall, p.idColour, p.dateOfBirth, p.datePurchased}),
+            (QList<qint64>{0, 0, 0, -1, -1}));
+        QVERIFY(p.dateAdded > 0);
     }
 
     void refusedDatesKeepTheEditorOpen_data() {
@@ -268,7 +280,7 @@ private Q_SLOTS:
         QFETCH(QString, month);
         QFETCH(QString, year);
         QFETCH(QString, message);
-        const auto step4 = ModalDriver::OnNextModal([&](QDialog* editor) {
+        const auto step = ModalDriver::OnNextModal([&](QDialog* editor) {
             auto* date = Find<DateFields>(editor, u"dateOfBirth"_s);
             QTest::mouseClick(date->CheckBox(), Qt::LeftButton, {}, QPoint(5, 5));
             QVERIFY(date->IsChecked());
@@ -281,40 +293,9 @@ private Q_SLOTS:
             editor->reject();
         });
         m_list->Perform(PageCommand::AddPigeon);
-        QCOMPARE(m_list->Model()->rowCount(), 0);
+        QCOMPARE(m_list->Model()->rowCount(), int(BirdCount));
         QCOMPARE(MessageBox::History().size(), 1);
         QVERIFY2(MessageBox::History()[0].contains(message), qPrintable(MessageBox::History()[0]));
-    }
-
-    void datesBefore1970AreKept() {
-        const int id = AddPigeon(u"1965"_s);
-        m_list->SelectRow(0);
-        const auto hatch = ModalDriver::OnNextModal([](QDialog* editor) {
-            SetDate(editor, u"dateOfBirth"_s, 15, 6, 1965);
-            Click(editor, u"ok"_s);
-        });
-        m_list->Perform(PageCommand::EditPigeon);
-        const qint64 hatched = ComposeLocalTime(1965, 6, 15, 1, 1, 1);
-        QVERIFY(hatched < 0);
-        QCOMPARE(m_app->pigeons.at(id).dateOfBirth, hatched);
-
-        // Shown again as typed, and an edit of something else keeps it.
-        m_list->SelectRow(0);
-        QString shown;
-        const auto again = ModalDriver::OnNextModal([&shown](QDialog* editor) {
-            auto* date = Find<DateFields>(editor, u"dateOfBirth"_s);
-            shown = date->IsChecked() ? date->DayEdit()->text() + u'/' + date->MonthEdit()->text() +
-                                            u'/' + date->YearEdit()->text()
-                                      : QString();
-            SetText(editor, u"name"_s, u"Stary"_s);
-            Click(editor, u"ok"_s);
-        });
-        m_list->Perform(PageCommand::EditPigeon);
-        QCOMPARE(shown, u"15/6/1965"_s);
-        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
-                                 u"SELECT DataUrodzenia FROM pigeons WHERE id = %1;"_s.arg(id)),
-                 hatched);
-        QCOMPARE(FormatDate(hatched), u"15/06/65"_s);
     }
 
     void failedSaveKeepsTheEditorAndTheList() {
@@ -331,132 +312,120 @@ private Q_SLOTS:
         QVERIFY(open);
         QCOMPARE(MessageBox::History().size(), 1);
         QVERIFY(MessageBox::History()[0].contains(u"could not be saved"_s));
-        QCOMPARE(m_list->Model()->rowCount(), 0);
-        QVERIFY(m_app->pigeons.empty());
-        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s), 0);
+        QCOMPARE(m_list->Model()->rowCount(), int(BirdCount));
+        QCOMPARE(m_app->pigeons.size(), size_t(BirdCount));
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM pigeons;"_s),
+                 BirdCount);
     }
 
     void editRewritesTheRow() {
         const int id = AddPigeon(u"100"_s);
-        m_list->SelectRow(0);
-        const auto step5 = ModalDriver::OnNextModal([this](QDialog* editor) {
-            m_caption = editor->windowTitle();
+        m_list->SelectRow(BirdCount);
+        QString caption;
+        const auto edit = ModalDriver::OnNextModal([&caption](QDialog* editor) {
+            caption = editor->windowTitle();
             QVERIFY(!Find<QCheckBox>(editor, u"keepOpen"_s)->isVisible());
             SetText(editor, u"band"_s, u"101"_s);
             SetText(editor, u"name"_s, u"Perła"_s);
-            Choose(editor, u"colour"_s, u"Niebieski"_s);
-            Click(editor, u"ok"_s);
-        });
-        m_list->Perform(PageCommand::EditPigeon);
-        QCOMPARE(m_caption, u"Editing:    100"_s);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), u"101"_s);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Colour), u"Niebieski"_s);
-        QCOMPARE(m_app->pigeons.at(id).idColour, m_blue);
-        // The row stays selected and the preview shows the edited bird.
-        QCOMPARE(m_app->currentPigeon, 0);
-        QCOMPARE(m_list->PreviewPage(0)->findChild<QLabel*>(u"band"_s)->text(),
-                 u"   101 [Perła]"_s);
-
-        // A colour typed into the box that is no entry keeps the colour id and becomes the
-        // phenotype, exactly as typed.
-        const int plain = AddPigeon(u"102"_s);
-        m_list->SelectRow(1);
-        const auto step6 = ModalDriver::OnNextModal([](QDialog* editor) {
+            SetDate(editor, u"dateOfBirth"_s, 15, 6, 1965);
+            // A colour typed into the box that is no entry keeps the colour id and becomes the
+            // phenotype, exactly as typed.
             auto* colour = Find<QComboBox>(editor, u"colour"_s);
-            QCOMPARE(colour->currentText(), QString());
             colour->setFocus();
             QTest::keyClicks(colour->lineEdit(), u"Szpakowaty"_s);
             Click(editor, u"ok"_s);
         });
         m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(caption, u"Editing:    100"_s);
+        const qint64 hatched = ComposeLocalTime(1965, 6, 15, 1, 1, 1);
+        QVERIFY(hatched < 0);
+        QCOMPARE(m_app->pigeons.at(id).dateOfBirth, hatched);
+        QCOMPARE(m_app->pigeons.at(id).idColour, 0);
+        QCOMPARE(m_app->pigeons.at(id).phenotype, u"Szpakowaty"_s);
+        // The row stays selected and the preview shows the edited bird.
+        QCOMPARE(m_app->currentPigeon, int(BirdCount));
+        QCOMPARE(m_list->PreviewPage(0)->findChild<QLabel*>(u"band"_s)->text(),
+                 u"   101 [Perła]"_s);
+
+        // The date before 1970 is shown again as typed, and an edit of something else keeps it.
+        QString shown;
+        const auto again = ModalDriver::OnNextModal([&shown](QDialog* editor) {
+            shown = DateText(Find<DateFields>(editor, u"dateOfBirth"_s));
+            Choose(editor, u"colour"_s, u"Niebieski"_s);
+            Click(editor, u"ok"_s);
+        });
+        m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(shown, u"15/6/1965"_s);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Colour), u"Niebieski"_s);
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
-        QCOMPARE(reloaded.pigeons.at(plain).idColour, 0);
-        QCOMPARE(reloaded.pigeons.at(plain).phenotype, u"Szpakowaty"_s);
-        QCOMPARE(reloaded.pigeons.at(id).ringNumber, u"101"_s);
+        const PigeonRecord& p = reloaded.pigeons.at(id);
+        QCOMPARE(p.ringNumber, u"101"_s);
+        QCOMPARE(p.dateOfBirth, hatched);
+        QCOMPARE(p.idColour, m_blue);
     }
 
     void photosAndDocumentsOfAStoredPigeon() {
         const int id = AddPigeon(u"200"_s);
         const QString photo = m_data->makeFile(u"głowa.jpg"_s, "jpeg bytes");
         const QString document = m_data->makeFile(u"rodowód.pdf"_s, "pdf bytes");
-        m_list->SelectRow(0);
-        const auto step7 = ModalDriver::OnNextModal([&](QDialog* editor) {
+        // Without a program for the file type the user is told so.
+        ExternalPrograms::SetLauncherForTests([](const QString&) { return false; });
+        m_list->SelectRow(BirdCount);
+        QStringList files;
+        const auto step = ModalDriver::OnNextModal([&](QDialog* editor) {
             FileDialog::SetNextName(photo);
             Click(editor, u"addPhoto"_s);
             FileDialog::SetNextName(document);
             Click(editor, u"addDocument"_s);
-            QCOMPARE(Find<QListWidget>(editor, u"photoList"_s)->count(), 1);
-            QCOMPARE(Find<QListWidget>(editor, u"documentList"_s)->item(0)->text(),
-                     u"rodowód.pdf"_s);
-            editor->reject(); // "Close" keeps what the pages stored
-        });
-        m_list->Perform(PageCommand::EditPigeon);
-        const PigeonRecord& stored = m_app->pigeons.at(id);
-        QCOMPARE(stored.photos.size(), 1u);
-        QCOMPARE(stored.documents.size(), 1u);
-        const QString photoFile =
-            InstallDir() + u"/db/images/"_s + QString::number(stored.photos[0].id) + u"000.jpg"_s;
-        const QString documentFile = InstallDir() + u"/db/documents/"_s +
-                                     QString::number(stored.documents[0].id) + u"000.pdf"_s;
-        QVERIFY(QFile::exists(photoFile));
-        QVERIFY(QFile::exists(documentFile));
-
-        // Without a program for the file type the user is told so.
-        ExternalPrograms::SetLauncherForTests([](const QString&) { return false; });
-        m_list->SelectRow(0);
-        const auto opener = ModalDriver::OnNextModal([](QDialog* editor) {
+            auto* photos = Find<QListWidget>(editor, u"photoList"_s);
             auto* documents = Find<QListWidget>(editor, u"documentList"_s);
+            QCOMPARE(documents->item(0)->text(), u"rodowód.pdf"_s);
             documents->setFocus();
             QTest::keyClick(documents, Qt::Key_Down);
             QTest::mouseClick(Find<QPushButton>(editor, u"openDocument"_s), Qt::LeftButton);
+            // The pages store at once, before the editor's OK.
+            const PigeonRecord& stored = m_app->pigeons.at(id);
+            QCOMPARE(stored.photos.size(), 1u);
+            QCOMPARE(stored.documents.size(), 1u);
+            files = {InstallDir() + u"/db/images/"_s + QString::number(stored.photos[0].id) +
+                         u"000.jpg"_s,
+                     InstallDir() + u"/db/documents/"_s + QString::number(stored.documents[0].id) +
+                         u"000.pdf"_s};
+            QVERIFY(QFile::exists(files[0]) && QFile::exists(files[1]));
+
+            documents->setCurrentRow(-1);
+            Click(editor, u"deleteDocument"_s); // nothing selected
+            photos->setCurrentRow(0);
+            MessageBox::SetNextAnswer(QMessageBox::No);
+            Click(editor, u"deletePhoto"_s);
+            QCOMPARE(photos->count(), 1);
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
+            Click(editor, u"deletePhoto"_s);
+            documents->setCurrentRow(0);
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
+            Click(editor, u"deleteDocument"_s);
+            QCOMPARE(photos->count(), 0);
             editor->reject();
         });
         m_list->Perform(PageCommand::EditPigeon);
         ExternalPrograms::SetLauncherForTests({});
-        QVERIFY(MessageBox::History().last().startsWith(
+        QVERIFY(MessageBox::History().first().startsWith(
             u"No program to open \"rodowód.pdf\" was found"_s));
-
-        m_list->SelectRow(0);
-        const auto step8 = ModalDriver::OnNextModal([](QDialog* editor) {
-            Click(editor, u"deleteDocument"_s); // nothing selected
-            Find<QListWidget>(editor, u"photoList"_s)->setCurrentRow(0);
-            MessageBox::SetNextAnswer(QMessageBox::No);
-            Click(editor, u"deletePhoto"_s);
-            QCOMPARE(Find<QListWidget>(editor, u"photoList"_s)->count(), 1);
-            MessageBox::SetNextAnswer(QMessageBox::Yes);
-            Click(editor, u"deletePhoto"_s);
-            Find<QListWidget>(editor, u"documentList"_s)->setCurrentRow(0);
-            MessageBox::SetNextAnswer(QMessageBox::Yes);
-            Click(editor, u"deleteDocument"_s);
-            QCOMPARE(Find<QListWidget>(editor, u"photoList"_s)->count(), 0);
-            editor->reject();
-        });
-        m_list->Perform(PageCommand::EditPigeon);
         QVERIFY(MessageBox::History().contains(u"Please select document."_s));
-        QVERIFY(!QFile::exists(photoFile));
-        QVERIFY(!QFile::exists(documentFile));
+        QCOMPARE(files.size(), 2);
+        QVERIFY(!QFile::exists(files[0]) && !QFile::exists(files[1]));
         QVERIFY(m_app->pigeons.at(id).photos.empty());
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM zdjecia;"_s), 0);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM dokumenty;"_s), 0);
     }
 
-    void fileFiltersKeepTheirEntries_data() {
-        QTest::addColumn<QString>("pairs");
-        QTest::addColumn<QString>("filter");
-        QTest::newRow("documents")
-            << u"Dokumenty Microsoft Office (*.doc;*.xls)|*.doc; *.docx|PDF (*.pdf)|*.pdf|"
-               u"Wszystkie pliki|*.*; *.jpeg; *.bmp|All Files (*.*)|*.*||"_s
-            << u"Dokumenty Microsoft Office (*.doc *.docx);;PDF (*.pdf);;"
-               u"Wszystkie pliki (* *.jpeg *.bmp);;All Files (*)"_s;
-        QTest::newRow("photos") << u"JPEG files (*.jpg;*.jpeg)|*.jpg; *.jpeg||"_s
-                                << u"JPEG files (*.jpg *.jpeg)"_s;
-    }
-
     void fileFiltersKeepTheirEntries() {
-        QFETCH(QString, pairs);
-        QFETCH(QString, filter);
-        QCOMPARE(FileDialog::QtFilter(pairs), filter);
+        QCOMPARE(FileDialog::QtFilter(
+                     u"Dokumenty Microsoft Office (*.doc;*.xls)|*.doc; *.docx|PDF (*.pdf)|*.pdf|"
+                     u"Wszystkie pliki|*.*; *.jpeg; *.bmp|All Files (*.*)|*.*||"_s),
+                 u"Dokumenty Microsoft Office (*.doc *.docx);;PDF (*.pdf);;"
+                 u"Wszystkie pliki (* *.jpeg *.bmp);;All Files (*)"_s);
     }
 
     void calendarPicksTheDay() {
@@ -474,33 +443,19 @@ private Q_SLOTS:
                 QTest::mouseClick(Find<QPushButton>(dialog, u"ok"_s), Qt::LeftButton);
             });
             QTest::mouseClick(date->CalendarButton(), Qt::LeftButton);
-            picked = date->DayEdit()->text() + u'/' + date->MonthEdit()->text() + u'/' +
-                     date->YearEdit()->text();
+            picked = DateText(date);
             editor->reject();
         });
         m_list->Perform(PageCommand::AddPigeon);
         QCOMPARE(picked, u"11/3/2026"_s);
     }
 
-    void noPhotoBeforeThePigeonIsStored() {
-        FileDialog::Titles().clear();
-        const auto step9 = ModalDriver::OnNextModal([](QDialog* editor) {
-            Click(editor, u"addPhoto"_s);
-            Click(editor, u"addDocument"_s);
-            Click(editor, u"addTreatment"_s);
-            editor->reject();
-        });
-        m_list->Perform(PageCommand::AddPigeon);
-        QVERIFY(FileDialog::Titles().isEmpty());
-        QCOMPARE(m_list->Model()->rowCount(), 0);
-    }
-
     void treatments() {
         const int id = AddPigeon(u"300"_s);
-        m_list->SelectRow(0);
-        const auto step10 = ModalDriver::OnNextModal([](QDialog* editor) {
+        m_list->SelectRow(BirdCount);
+        const auto step = ModalDriver::OnNextModal([id, this](QDialog* editor) {
             // A one-letter name is refused; two letters are enough.
-            const auto step11 = ModalDriver::OnNextModal([](QDialog* treatment) {
+            const auto add = ModalDriver::OnNextModal([](QDialog* treatment) {
                 Find<QLineEdit>(treatment, u"name"_s)->setText(u"W"_s);
                 Click(treatment, u"ok"_s);
                 QVERIFY(treatment->isVisible());
@@ -511,50 +466,241 @@ private Q_SLOTS:
             });
             Click(editor, u"addTreatment"_s);
             auto* table = Find<QTableWidget>(editor, u"treatmentList"_s);
-            QCOMPARE(table->rowCount(), 1);
             QCOMPARE(table->item(0, 3)->text(), QString()); // no category chosen
 
             table->selectRow(0);
-            const auto step12 = ModalDriver::OnNextModal([](QDialog* treatment) {
+            const auto edit = ModalDriver::OnNextModal([](QDialog* treatment) {
                 Find<QComboBox>(treatment, u"category"_s)->setCurrentIndex(2);
                 Find<DateFields>(treatment, u"dateGiven"_s)->SetDate(12, 3, 2026);
                 Click(treatment, u"ok"_s);
             });
             Click(editor, u"editTreatment"_s);
+            QCOMPARE(table->rowCount(), 1);
             QCOMPARE(table->item(0, 3)->text(), u"Lek"_s);
-            editor->reject();
-        });
-        m_list->Perform(PageCommand::EditPigeon);
-        QCOMPARE(MessageBox::History(), QStringList{u"Wprowadź nazwę leku"_s});
-        AppData reloaded;
-        QVERIFY(reloaded.SelectLoft(1).ok());
-        const std::vector<TreatmentRecord>& stored = reloaded.pigeons.at(id).treatments;
-        QCOMPARE(stored.size(), 1u);
-        QCOMPARE(stored[0].name, u"Wi"_s);
-        QCOMPARE(stored[0].category, 2);
-        QCOMPARE(stored[0].dose, u"2 ml"_s);
-        // Changing the date kept the time of day the treatment was first given.
-        QCOMPARE(m_app->pigeons.at(id).treatments.at(0).dateGiven, stored[0].dateGiven);
-        LocalFields fields;
-        QVERIFY(SplitLocalTime(stored[0].dateGiven, fields));
-        QCOMPARE(fields.day, 12);
+            // Stored at once, before the editor's OK.
+            AppData reloaded;
+            QVERIFY(reloaded.SelectLoft(1).ok());
+            const std::vector<TreatmentRecord>& stored = reloaded.pigeons.at(id).treatments;
+            QCOMPARE(stored.size(), 1u);
+            QCOMPARE((QStringList{stored[0].name, stored[0].dose}),
+                     (QStringList{u"Wi"_s, u"2 ml"_s}));
+            QCOMPARE(stored[0].category, 2);
+            QCOMPARE(m_app->pigeons.at(id).treatments.at(0).dateGiven, stored[0].dateGiven);
+            LocalFields fields;
+            QVERIFY(SplitLocalTime(stored[0].dateGiven, fields));
+            QCOMPARE(fields.day, 12);
 
-        m_list->SelectRow(0);
-        const auto step13 = ModalDriver::OnNextModal([](QDialog* editor) {
-            Find<QTableWidget>(editor, u"treatmentList"_s)->selectRow(0);
+            table->selectRow(0);
             MessageBox::SetNextAnswer(QMessageBox::Yes);
             Click(editor, u"deleteTreatment"_s);
             editor->reject();
         });
         m_list->Perform(PageCommand::EditPigeon);
+        QCOMPARE(MessageBox::History().first(), u"Wprowadź nazwę leku"_s);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM lekisuplementy;"_s),
                  0);
         QVERIFY(m_app->pigeons.at(id).treatments.empty());
     }
 
+    void summaryAndRacePages() {
+        QWidget* page = m_list->PreviewPage(0);
+        QCOMPARE(Text(page, u"band"_s), u"Please select pigeon"_s);
+        QCOMPARE(Text(page, u"dam"_s), u"No dam information "_s);
+        QCOMPARE(Text(page, u"velocity"_s), u"Velocity: 0"_s);
+        m_list->SelectRow(Hen1); // no parents, no races
+        QCOMPARE(Text(page, u"band"_s), u"PL   101"_s);
+        QCOMPARE(Text(page, u"sire"_s), u"No sire information "_s);
+        QCOMPARE(Text(page, u"dam"_s), u"No dam  information "_s);
+        QCOMPARE(Text(page, u"qualifications"_s), u"Qualifications: 0"_s);
+        m_list->SelectRow(Sibling);
+        QCOMPARE(Text(page, u"sire"_s), u"PL   100"_s);
+        QCOMPARE(Text(page, u"dam"_s), u"PL   102"_s);
+        m_list->SelectRow(Cock); // three races averaging 1241.99 m/min
+        QCOMPARE(Text(page, u"qualifications"_s), u"Qualifications: 3"_s);
+        QCOMPARE(Text(page, u"velocity"_s), u"Velocity: 1241"_s);
+
+        m_list->ShowPreviewPage(4);
+        m_list->SelectRow(Cock);
+        page = m_list->PreviewPage(4);
+        QCOMPARE(static_cast<CPanelPodgladuTab5*>(page)->Races()->rowCount(), 3);
+        QCOMPARE(Text(page, u"qualifications"_s), u"3"_s);
+        QCOMPARE(Text(page, u"averagePosition"_s), u"2"_s); // (0 + 5 + 2) / 3
+        QCOMPARE(Text(page, u"bestPosition"_s), u"2"_s);    // position 0 is no position
+        QCOMPARE(Text(page, u"averageVelocity"_s), u"1241.99"_s);
+        QCOMPARE(Text(page, u"maximumVelocity"_s), u"1250"_s);
+        m_list->SelectRow(Hen1);
+        QCOMPARE(Text(page, u"averageVelocity"_s), u"0"_s);
+        QCOMPARE(Text(page, u"bestPosition"_s), u"0"_s);
+        QCOMPARE(Text(page, u"maximumVelocity"_s), u"0"_s);
+    }
+
+    void summaryWithAnApostropheIsStored() {
+        m_list->SelectRow(Cock);
+        const auto dialog = ModalDriver::OnNextModal([](QDialog* summary) {
+            QCOMPARE(QApplication::activeWindow(), summary);
+            QCOMPARE(summary->windowTitle(), u"Set summary...."_s);
+            auto* text = summary->findChild<QPlainTextEdit*>(u"summary"_s);
+            QVERIFY(text->hasFocus());
+            QTest::keyClicks(text, u"Syn 'Asa', szybki"_s);
+            QTest::mouseClick(summary->findChild<QPushButton*>(u"ok"_s), Qt::LeftButton);
+        });
+        QTest::mouseClick(m_list->PreviewPage(0)->findChild<QPushButton*>(u"setSummary"_s),
+                          Qt::LeftButton);
+        QCOMPARE(Text(m_list->PreviewPage(0), u"summary"_s), u"Syn 'Asa', szybki"_s);
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        QCOMPARE(reloaded.pigeons.at(m_ids[Cock]).shortDescription, u"Syn 'Asa', szybki"_s);
+    }
+
+    void familyTreePage() {
+        m_list->ShowPreviewPage(1);
+        m_list->SelectRow(Sibling);
+        auto* page = static_cast<CPanelPodgladuTab2*>(m_list->PreviewPage(1));
+        QCOMPARE(page->Tree()->Button(TreeSire)->ShownText(), u"PL   100"_s);
+        QCOMPARE(page->ChosenBird(), m_ids[Sibling]);
+        QTest::mouseClick(page->Tree()->Button(TreeDam), Qt::LeftButton);
+        QCOMPARE(page->ChosenBird(), m_ids[Hen2]);
+        QCOMPARE(page->findChild<QLabel*>(u"birdBand"_s)->text(), u"PL   102"_s);
+        // Nothing selected: the tree stays as it was.
+        m_list->SelectRow(-1);
+        QCOMPARE(page->Tree()->Button(TreeSubject)->ShownText(), u"PL   105"_s);
+        // The side panel shows on pages wider than 1000 pixels only.
+        page->resize(1000, page->height());
+        QVERIFY(!page->SidePanelShown());
+        page->resize(1100, page->height());
+        QVERIFY(page->SidePanelShown());
+    }
+
+    void partnersAndProgenyByKeys() {
+        m_list->ShowPreviewPage(2);
+        m_list->SelectRow(Cock);
+        auto* page = static_cast<CPanelPodgladuTab3*>(m_list->PreviewPage(2));
+        QCOMPARE(ShellFixture::Items(page->Partners()),
+                 (QStringList{u"PL   101"_s, u"PL   102"_s, u"PL   103"_s, u"PL   102"_s}));
+        QCOMPARE(Text(page, u"partnerCount"_s), u"4"_s);
+        QCOMPARE(Text(page, u"progenyCount"_s), u"5"_s);
+        // Without a partner: what to choose.
+        QTest::mouseClick(page->findChild<QPushButton*>(u"saveProgeny"_s), Qt::LeftButton);
+        QTest::mouseClick(page->findChild<QPushButton*>(u"familyTree"_s), Qt::LeftButton);
+        QCOMPARE(MessageBox::History(), (QStringList{u"Select partner from list."_s,
+                                                     u"You must select pigeon from list of "
+                                                     u"progeny."_s}));
+        page->Partners()->setFocus();
+        QApplication::processEvents();
+        QTest::keyClick(page->Partners(), Qt::Key_Down);
+        QCOMPARE(Column(page->Progeny(), 1),
+                 (QStringList{u"PL   104"_s, u"PL   105"_s, u"PL   106"_s}));
+        QTest::keyClick(page->Partners(), Qt::Key_Down);
+        QCOMPARE(Column(page->Progeny(), 1), QStringList{u"PL   107"_s});
+        page->Progeny()->selectRow(0);
+        QString title;
+        const auto tree = ModalDriver::OnNextModal([&title](QDialog* dialog) {
+            title = dialog->findChild<FamilyTreeView*>()->Button(TreeSubject)->ShownText();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(u"familyTree"_s), Qt::LeftButton);
+        QCOMPARE(title, u"PL   107"_s);
+        const auto card = ModalDriver::OnNextModal([](QDialog* dialog) { dialog->reject(); });
+        QTest::mouseClick(page->findChild<QPushButton*>(u"saveProgeny"_s), Qt::LeftButton);
+        QCOMPARE(card.DialogClass(), u"CDrukujKarteMiotu"_s);
+    }
+
+    void siblingsInBothModes() {
+        m_list->ShowPreviewPage(3);
+        m_list->SelectRow(Sibling);
+        auto* page = static_cast<CPanelPodgladuTab4*>(m_list->PreviewPage(3));
+        // Its clutch: the other young of the pair that raised it.
+        QCOMPARE(Column(page->Siblings(), 1), (QStringList{u"PL   104"_s, u"PL   106"_s}));
+        // Every pair of its recorded sire and dam.
+        page->ModeBox()->setFocus();
+        QTest::keyClick(page->ModeBox(), Qt::Key_Down);
+        QCOMPARE(Column(page->Siblings(), 1), (QStringList{u"PL   107"_s, u"PL   108"_s}));
+        // Back to the clutch; "Edit Pigeon" opens the bird the chosen row shows.
+        QTest::keyClick(page->ModeBox(), Qt::Key_Up);
+        page->Siblings()->selectRow(1);
+        QString title;
+        const auto editor = ModalDriver::OnNextModal([&title](QDialog* dialog) {
+            title = dialog->windowTitle();
+            dialog->reject();
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(u"editPigeon"_s), Qt::LeftButton);
+        QCOMPARE(title, u"Editing: PL   106"_s);
+        // A pigeon without recorded parents has no siblings in either mode.
+        m_list->SelectRow(Child1);
+        QCOMPARE(page->Siblings()->rowCount(), 0);
+        QTest::keyClick(page->ModeBox(), Qt::Key_Down);
+        QCOMPARE(page->Siblings()->rowCount(), 0);
+        QTest::mouseClick(page->findChild<QPushButton*>(u"familyTree"_s), Qt::LeftButton);
+        QCOMPARE(MessageBox::History().last(), u"Musisz wybrać gołębia z listy rodzeństwa."_s);
+    }
+
+    void menuPrintsOfTheCurrentPigeon_data() {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("family tree")
+            << int(CmdFamilyTree) << u"CDrzewoGenealogicznePsa"_s << u"Wybierz ptaka z listy"_s;
+        QTest::newRow("pedigree") << int(CmdPrintPedigree) << u"CDrukujRodowodGolebia"_s
+                                  << u"You must select pigeon from list to print his pedigree."_s;
+        QTest::newRow("progeny") << int(CmdPrintProgeny) << u"CEksportListyDoHTML"_s
+                                 << u"You must select pigeon from list to print his progeny."_s;
+        QTest::newRow("siblings") << int(CmdPrintSiblings) << u"CEksportListyDoHTML"_s
+                                  << u"You must select pigeon from list to print his siblings."_s;
+        QTest::newRow("racing results")
+            << int(CmdPrintRacingResults) << u"CPodgladHTML"_s
+            << u"You must select pigeon from list to print his racing results."_s;
+    }
+
+    void menuPrintsOfTheCurrentPigeon() {
+        QFETCH(int, command);
+        QFETCH(QString, window);
+        QFETCH(QString, message);
+        QAction* action = ShellFixture::MenuAction(*m_dialog, command);
+        QVERIFY(action->isEnabled());
+        {
+            ModalDriver::NoDialogGuard guard;
+            action->trigger();
+            QCOMPARE(guard.dialogsSeen(), 0);
+        }
+        QCOMPARE(MessageBox::History(), QStringList{message});
+        m_list->SelectRow(command == CmdPrintSiblings ? Sibling : Cock);
+        const auto opened = ModalDriver::OnNextModal([](QDialog* dialog) { dialog->reject(); });
+        action->trigger();
+        QCOMPARE(opened.DialogClass(), window);
+    }
+
+    void transactionReport() {
+        for (const auto& [kind, price, currency] :
+             {std::tuple{0, 12.5f, int(EUR)}, std::tuple{0, 7.5f, int(EUR)},
+              std::tuple{1, 100.0f, int(PLN)}, std::tuple{2, 9.0f, int(PLN)}}) {
+            TransactionRecord t;
+            t.idLoft = 1;
+            t.kind = kind;
+            t.price = price;
+            t.currency = currency;
+            t.otherSubject = u"Karma <premium>"_s;
+            QVERIFY(m_app->SaveTransaction(-1, t).ok());
+        }
+        const QString page = TransactionReportHtml(*m_app);
+        QVERIFY(page.startsWith(QChar(0xFEFF)));
+        QCOMPARE(page.count(u"<tr valign=top>"_s), 4);
+        QVERIFY(page.contains(u"Karma &lt;premium&gt;"_s));
+        // "Another" counts in neither total.
+        QVERIFY(page.contains(u"<tr><td>PLN</td><td>0</td><td>100</td></tr>"_s));
+        QVERIFY(page.contains(u"<tr><td>EUR</td><td>20</td><td>0</td></tr>"_s));
+
+        QString shown;
+        const auto preview = ModalDriver::OnNextModal([&shown](QDialog* dialog) {
+            shown = qobject_cast<CPodgladHTML*>(dialog)->Path();
+            dialog->reject();
+        });
+        ShellFixture::MenuAction(*m_dialog, CmdPrintReport)->trigger();
+        QCOMPARE(ReadTextFile(shown), page);
+    }
+
 private:
     int AddPigeon(const QString& band) {
-        const auto step14 = ModalDriver::OnNextModal([band](QDialog* editor) {
+        const auto step = ModalDriver::OnNextModal([band](QDialog* editor) {
             SetText(editor, u"band"_s, band);
             Click(editor, u"ok"_s);
         });
@@ -566,9 +712,9 @@ private:
     std::unique_ptr<AppData> m_app;
     std::unique_ptr<CMainDialog> m_dialog;
     CZakladkaListaPsow* m_list = nullptr;
+    std::vector<int> m_ids;
     int m_blue = 0;
     int m_red = 0;
-    QString m_caption;
 };
 
 QTEST_MAIN(TestPigeonEditor)
