@@ -119,6 +119,7 @@ private Q_SLOTS:
         QCOMPARE(CategoryList()->count(), 0);
         QCOMPARE(m_app->currentCategory, -1);
         QCOMPARE(PigeonList()->Model()->rowCount(), 0);
+        QCOMPARE(PigeonList()->ShownCategory(), -1); // the band search must not trust it
     }
 
     // The menu's loft commands; the names they refuse are the manager's test.

@@ -61,9 +61,10 @@ bool ProgressVisible() {
     });
 }
 
+// A message names files and folders as they are: a box that would read them as markup has none.
 QString Text(QDialog* dialog) {
     const auto* box = qobject_cast<QMessageBox*>(dialog);
-    return box ? box->text() : QString();
+    return box && box->textFormat() == Qt::PlainText ? box->text() : QString();
 }
 
 // Message boxes shown for real, and the progress window up from the first file on.

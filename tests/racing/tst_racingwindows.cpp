@@ -425,6 +425,12 @@ private Q_SLOTS:
             QTest::keyClick(Find<QLineEdit>(dialog, u"longitude2Degrees"_s), Qt::Key_Return);
             QCOMPARE(distance->text(), u"111.125"_s);
             QVERIFY(dialog->isVisible()); // Enter calculates, it does not close
+            // 90 degrees is the pole; beyond it there is no point to measure from.
+            Type(dialog, u"latitude1Degrees"_s, u"90"_s);
+            Click(dialog, u"calculate"_s);
+            Type(dialog, u"latitude1Minutes"_s, u"1"_s);
+            Click(dialog, u"calculate"_s);
+            QCOMPARE(distance->text(), u"10001.3"_s); // the pole's, not a wrong one
             Click(dialog, u"close"_s);
         });
         ShellFixture::MenuAction(*m_dialog, CmdDistanceCalculator)->trigger();
@@ -447,8 +453,10 @@ private Q_SLOTS:
         ShellFixture::MenuAction(*m_dialog, CmdVelocityCalculator)->trigger();
         QCOMPARE(
             MessageBox::History(),
-            (QStringList{u"Fly time (hours): please enter a whole number."_s,
-                         u"The fly time must be longer than 0 seconds to give a velocity."_s}));
+            (QStringList{
+                u"Latitude (point 1): please enter an angle from -90 to 90 degrees."_s,
+                u"Fly time (hours): please enter a whole number from -2147483648 to 2147483647."_s,
+                u"The fly time must be longer than 0 seconds to give a velocity."_s}));
     }
 
     void branchList() {

@@ -459,8 +459,8 @@ private Q_SLOTS:
                 search->setFocus();
                 QTest::keyClicks(search, u"100"_s);
                 QCOMPARE(Items(list), QStringList{u"PL 0207 2025 100"_s});
-                list->setFocus();
-                QTest::keyClick(list, Qt::Key_Down);
+                QTest::keyClick(search, Qt::Key_Down); // into the list, on its first row
+                QVERIFY(list->hasFocus());
                 QCOMPARE(chooser->findChild<QLabel*>(u"chosenBand"_s)->text(),
                          u"PL 0207 2025 100"_s);
                 QTest::keyClick(list, Qt::Key_Return);
