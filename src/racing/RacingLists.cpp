@@ -1,6 +1,7 @@
 #include "racing/RacingLists.h"
 
 #include "racing/TextTableModel.h"
+#include "ui/ColumnFitter.h"
 
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -22,8 +23,7 @@ void SetUpRacingList(QTableView* view, TextTableModel* model, const std::vector<
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setHighlightSections(false);
     view->horizontalHeader()->setStretchLastSection(false);
-    for (size_t column = 0; column < widths.size(); ++column)
-        view->setColumnWidth(static_cast<int>(column), widths[column]);
+    FitColumnsToWidth(view, widths);
     QFont font(u"Tahoma"_s);
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);

@@ -5,6 +5,7 @@
 #include "register/UstawOpis.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
+#include "ui/ColumnFitter.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
 
@@ -45,9 +46,9 @@ QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringL
     auto* list = new QTableWidget(0, int(headers.size()) + 1, parent);
     list->setObjectName(name);
     list->setHorizontalHeaderLabels(QStringList{QString()} + headers);
-    list->setColumnWidth(0, 30);
-    for (size_t i = 0; i < widths.size(); ++i)
-        list->setColumnWidth(int(i) + 1, widths[i]);
+    std::vector<int> columns{30};
+    columns.insert(columns.end(), widths.begin(), widths.end());
+    FitColumnsToWidth(list, std::move(columns));
     list->verticalHeader()->hide();
     list->verticalHeader()->setDefaultSectionSize(20);
     list->setShowGrid(true);

@@ -12,6 +12,7 @@
 #include "storage/Formatting.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
+#include "ui/ColumnFitter.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
@@ -75,8 +76,10 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     m_view->verticalHeader()->setDefaultSectionSize(20);
     m_view->horizontalHeader()->setSectionsClickable(false);
     m_view->horizontalHeader()->setHighlightSections(false);
+    std::vector<int> widths;
     for (int column = 0; column < PigeonTableModel::ColumnCount; ++column)
-        m_view->setColumnWidth(column, PigeonTableModel::ColumnWidth(column));
+        widths.push_back(PigeonTableModel::ColumnWidth(column));
+    FitColumnsToWidth(m_view, std::move(widths));
     QFont font(u"Verdana"_s);
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);

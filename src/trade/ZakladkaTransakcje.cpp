@@ -7,6 +7,7 @@
 #include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
 #include "ui/Banner.h"
+#include "ui/ColumnFitter.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 
@@ -52,8 +53,10 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     m_view->verticalHeader()->setDefaultSectionSize(20);
     m_view->horizontalHeader()->setSectionsClickable(false);
     m_view->horizontalHeader()->setHighlightSections(false);
+    std::vector<int> widths;
     for (int column = 0; column < TransactionColumnCount; ++column)
-        m_view->setColumnWidth(column, m_model->ColumnWidth(column));
+        widths.push_back(m_model->ColumnWidth(column));
+    FitColumnsToWidth(m_view, std::move(widths));
     QFont font(u"Tahoma"_s);
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);
