@@ -13,7 +13,9 @@ namespace {
 
 const int kColumns[] = {TransactionDate, TransactionClient, TransactionKind,
                         TransactionItem, TransactionPrice,  TransactionRemarks};
-const char16_t* const kWidths[] = {u"28mm", u"35mm", u"22mm", u"45mm", u"25mm", u"*"};
+// Shares of the page's width: the rich-text engine ignores millimetres, and columns sized by
+// their contents left the remarks a few letters wide.
+const char16_t* const kWidths[] = {u"13%", u"18%", u"10%", u"23%", u"12%", u"24%"};
 
 } // namespace
 
@@ -27,11 +29,11 @@ QString TransactionReportHtml(const AppData& data) {
     page += QChar(0xFEFF);
     page += PrintPageHead(PageStyle{});
     page += u"<h2>Transactions of "_s + HtmlText(loftName) + u"</h2>"_s;
-    page += MasterTableOpen();
+    page += u"<br><table width=\"100%\" border=1 cellspacing=0 cellpadding=2>"_s;
     page += u"<thead><tr>"_s;
     const QStringList headers = TransactionHeaders();
     for (size_t i = 0; i < std::size(kColumns); ++i)
-        page += u"<th style=\"width:"_s + QString::fromUtf16(kWidths[i]) + u"\">"_s +
+        page += u"<th width=\""_s + QString::fromUtf16(kWidths[i]) + u"\">"_s +
                 HtmlText(headers[kColumns[i]]) + u"</th>"_s;
     page += u"</tr></thead><tbody>"_s;
     // Totals by currency code: sales, then purchases.
