@@ -92,6 +92,25 @@ void CDodajGolebia::paintEvent(QPaintEvent*) {
     PaintBanner(painter, rect(), Heading(), 70);
 }
 
+// A band is meant to be unique, but a fancier may re-register a returned bird: ask, not refuse.
+bool CDodajGolebia::ConfirmSameBand() {
+    const PigeonRecord& p = m_working;
+    if (p.ringNumber.trimmed().isEmpty())
+        return true;
+    for (const auto& [id, other] : m_data.pigeons) {
+        if (id != p.id && id >= 1 && other.ringNumber.trimmed() == p.ringNumber.trimmed() &&
+            other.year.trimmed() == p.year.trimmed() &&
+            other.country.trimmed() == p.country.trimmed() &&
+            other.branch.trimmed() == p.branch.trimmed())
+            return MessageBox::AskYesNo(
+                this,
+                u"The band %1 is already registered in this loft. Store "
+                u"this pigeon as well?"_s.arg(BandLabel(other).simplified()),
+                {}, QMessageBox::Warning);
+    }
+    return true;
+}
+
 void CDodajGolebia::accept() {
     for (size_t i = 0; i < m_pages.size(); ++i) {
         if (const auto problem = m_pages[i]->Problem()) {
@@ -103,6 +122,8 @@ void CDodajGolebia::accept() {
     for (CEditorPage* page : m_pages)
         page->Store();
     m_working.idLoft = m_data.CurrentLoftId();
+    if (!ConfirmSameBand())
+        return;
 
     if (m_mode == Mode::Edit) {
         if (const DbResult result = m_data.SavePigeon(m_working.id, m_working); !result.ok()) {

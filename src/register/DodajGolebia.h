@@ -39,6 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool ConfirmSameBand();
     AppData& m_data;
     Mode m_mode;
     PigeonRecord m_working;

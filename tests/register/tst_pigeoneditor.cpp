@@ -239,6 +239,9 @@ private Q_SLOTS:
             band->setFocus();
             QTest::keyClicks(band, u"2"_s);
             QTest::keyClick(band, Qt::Key_Return); // "Add" is the default button
+            // The same band again is asked about: No stores nothing, Yes a second bird.
+            Click(editor, u"ok"_s);
+            MessageBox::SetNextAnswer(QMessageBox::Yes);
             Click(editor, u"ok"_s);
             QVERIFY(editor->isVisible());
             Click(editor, u"close"_s);
@@ -250,7 +253,9 @@ private Q_SLOTS:
         QCOMPARE(m_list->Model()->rowCount(), BirdCount + 3);
         QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Band), QString());
         QCOMPARE(m_list->Model()->CellText(BirdCount + 2, PigeonTableModel::Band), u"2"_s);
-        QVERIFY(MessageBox::History().isEmpty());
+        QCOMPARE(MessageBox::History().size(), 2);
+        QCOMPARE(MessageBox::History()[0],
+                 u"The band 2 is already registered in this loft. Store this pigeon as well?"_s);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM kategoria_id;"_s),
                  BirdCount + 3);
 
