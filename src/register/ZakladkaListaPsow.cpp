@@ -26,6 +26,8 @@
 #include <QPushButton>
 #include <QTableView>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -159,6 +161,14 @@ void CZakladkaListaPsow::ClearList() {
 void CZakladkaListaPsow::UpdateCategoryCount() {
     if (m_categoryCount)
         m_categoryCount->setText(u"(%1)"_s.arg(m_model->rowCount()));
+    // The loft's count follows every add and delete too; the loaded pigeons are the loft's.
+    if (m_loftCount && m_data.currentLoft >= 0 &&
+        m_data.currentLoft < static_cast<int>(m_data.lofts.size())) {
+        const auto count = std::count_if(m_data.pigeons.begin(), m_data.pigeons.end(),
+                                         [](const auto& entry) { return entry.first >= 1; });
+        m_data.lofts[size_t(m_data.currentLoft)].pigeonCount = static_cast<int>(count);
+        m_loftCount->setText(u"(%1)"_s.arg(count));
+    }
 }
 
 int CZakladkaListaPsow::SetRow(int row, const PigeonRecord& pigeon) {

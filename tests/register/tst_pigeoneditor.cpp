@@ -251,6 +251,9 @@ private Q_SLOTS:
         QVERIFY(FileDialog::Titles().isEmpty());
         QCOMPARE(treatmentRows, 0);
         QCOMPARE(m_list->Model()->rowCount(), BirdCount + 3);
+        // Both counts follow the adds: the loft holds the category's birds and no others.
+        QCOMPARE(m_dialog->findChild<QLabel*>(u"loftCount"_s)->text(),
+                 u"(%1)"_s.arg(BirdCount + 3));
         QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Band), QString());
         QCOMPARE(m_list->Model()->CellText(BirdCount + 2, PigeonTableModel::Band), u"2"_s);
         QCOMPARE(MessageBox::History().size(), 2);
