@@ -7,6 +7,7 @@
 #include "ui/Artwork.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
+#include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
@@ -54,7 +55,7 @@ CDodajGolebiaTab3::CDodajGolebiaTab3(AppData& appData, PigeonRecord& working, QW
                            : mode == 1 ? PictureBox::Mode::Centred
                                        : PictureBox::Mode::Stretched);
     });
-    connect(m_list, &QListWidget::currentRowChanged, this, &CDodajGolebiaTab3::ShowPhoto);
+    FollowSelectedRow(m_list, this, [this](int row) { ShowPhoto(row); });
     QPushButton* add = Button(this, u"addPhoto"_s, u"Add new photo"_s);
     QPushButton* remove = Button(this, u"deletePhoto"_s, u"Delete current photo"_s);
     connect(add, &QPushButton::clicked, this, &CDodajGolebiaTab3::AddPhoto);
@@ -112,10 +113,11 @@ void CDodajGolebiaTab3::AddPhoto() {
     if (PigeonRecord* loaded = Loaded(); loaded && loaded != &m_working)
         loaded->photos.push_back(photo);
     m_list->addItem(u"Photo"_s);
+    m_list->setCurrentRow(m_list->count() - 1); // the new photo is shown at once
 }
 
 void CDodajGolebiaTab3::DeleteCurrentPhoto() {
-    const int row = m_list->currentRow();
+    const int row = SelectedRow(m_list);
     if (row < 0 || row >= static_cast<int>(m_working.photos.size()))
         return;
     PhotoRecord photo = m_working.photos[size_t(row)];
@@ -138,6 +140,7 @@ CDodajGolebiaTab4::CDodajGolebiaTab4(AppData& appData, PigeonRecord& working, QW
     , m_list(new QListWidget(this)) {
     setObjectName(u"documentsPage"_s);
     m_list->setObjectName(u"documentList"_s);
+    PickRowsByKeys(m_list);
     QPushButton* add = Button(this, u"addDocument"_s, u"Add new document"_s);
     QPushButton* remove = Button(this, u"deleteDocument"_s, u"Delete current document"_s);
     QPushButton* open = Button(this, u"openDocument"_s, u"Open document"_s);
@@ -188,7 +191,7 @@ void CDodajGolebiaTab4::AddDocument() {
 }
 
 void CDodajGolebiaTab4::DeleteCurrentDocument() {
-    const int row = m_list->currentRow();
+    const int row = SelectedRow(m_list);
     if (row < 0 || row >= static_cast<int>(m_working.documents.size())) {
         MessageBox::ShowMessage(this, u"Please select document."_s);
         return;
@@ -209,7 +212,7 @@ void CDodajGolebiaTab4::DeleteCurrentDocument() {
 }
 
 void CDodajGolebiaTab4::OpenCurrentDocument() {
-    const int row = m_list->currentRow();
+    const int row = SelectedRow(m_list);
     if (row < 0 || row >= static_cast<int>(m_working.documents.size())) {
         MessageBox::ShowMessage(this, u"Please select document."_s);
         return;
@@ -235,6 +238,7 @@ CDodajGolebiaTab5::CDodajGolebiaTab5(AppData& appData, PigeonRecord& working, QW
     , m_table(new QTableWidget(0, 6, this)) {
     setObjectName(u"treatmentsPage"_s);
     m_table->setObjectName(u"treatmentList"_s);
+    PickRowsByKeys(m_table);
     m_table->setHorizontalHeaderLabels(
         {u"..."_s, u"Name"_s, u"Date"_s, u"Type of medicine"_s, u"Dose"_s, u"Notes"_s});
     const int widths[] = {30, 130, 85, 100, 100, 130};
@@ -293,7 +297,7 @@ void CDodajGolebiaTab5::AddTreatment() {
 }
 
 void CDodajGolebiaTab5::EditTreatment() {
-    const int row = m_table->currentRow();
+    const int row = SelectedRow(m_table);
     if (row < 0 || row >= static_cast<int>(m_working.treatments.size()))
         return;
     CLeczenieSuplementacjaDodajZmien dialog(m_data, m_working.treatments[size_t(row)], this);
@@ -308,7 +312,7 @@ void CDodajGolebiaTab5::EditTreatment() {
 }
 
 void CDodajGolebiaTab5::DeleteTreatment() {
-    const int row = m_table->currentRow();
+    const int row = SelectedRow(m_table);
     if (row < 0 || row >= static_cast<int>(m_working.treatments.size()))
         return;
     TreatmentRecord treatment = m_working.treatments[size_t(row)];

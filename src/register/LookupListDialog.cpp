@@ -1,5 +1,6 @@
 #include "register/LookupListDialog.h"
 
+#include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 
 #include <QGridLayout>
@@ -18,6 +19,7 @@ LookupListDialog::LookupListDialog(AppData& appData, Lookup lookup, const QStrin
     , m_name(new QLineEdit(this)) {
     setBannerTitle(heading);
     m_list->setObjectName(u"names"_s);
+    PickRowsByKeys(m_list);
     m_name->setObjectName(u"newName"_s);
     auto* add = new QPushButton(u"Add"_s, this);
     add->setObjectName(u"add"_s);
@@ -62,7 +64,7 @@ void LookupListDialog::AddName() {
 }
 
 void LookupListDialog::DeleteSelected() {
-    const int row = m_list->currentRow();
+    const int row = SelectedRow(m_list);
     if (row <= 0)
         return;
     QListWidgetItem* item = m_list->item(row);

@@ -27,9 +27,14 @@ protected:
             });
             return false;
         }
-        if (event->type() != QEvent::KeyPress || !qobject_cast<QTableView*>(m_view))
+        if (event->type() != QEvent::KeyPress)
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
+        // A key pressed before the focus's row was forgotten still starts at the first row.
+        if (SelectedRow(m_view) < 0 && m_view->selectionModel())
+            m_view->selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+        if (!qobject_cast<QTableView*>(m_view))
+            return false;
         if ((key->key() != Qt::Key_Home && key->key() != Qt::Key_End) ||
             (key->modifiers() & Qt::ControlModifier))
             return false;
@@ -57,9 +62,13 @@ int SelectedRow(const QAbstractItemView* view) {
     return cells.isEmpty() ? -1 : cells.first().row();
 }
 
+void PickRowsByKeys(QAbstractItemView* view) {
+    view->installEventFilter(new RowKeys(view));
+}
+
 void FollowSelectedRow(QAbstractItemView* view, QObject* context,
                        const std::function<void(int row)>& changed) {
-    view->installEventFilter(new RowKeys(view));
+    PickRowsByKeys(view);
     QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, context,
                      [view, changed] { changed(SelectedRow(view)); });
 }

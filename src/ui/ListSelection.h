@@ -12,5 +12,8 @@ class QObject;
 void FollowSelectedRow(QAbstractItemView* view, QObject* context,
                        const std::function<void(int row)>& changed);
 
+/// The keys of FollowSelectedRow for a list whose buttons read SelectedRow when pressed.
+void PickRowsByKeys(QAbstractItemView* view);
+
 /// The selected row of a single-selection list, -1 for none.
 int SelectedRow(const QAbstractItemView* view);

@@ -57,8 +57,10 @@ private Q_SLOTS:
         }
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(), u"SELECT count(*) FROM hodowla;"_s), 2);
 
-        // Focus made the first row current unchosen: the key goes on to the second.
+        // Focus chose nothing: the first Down chooses the first row, the next the second.
         Lofts()->setFocus();
+        QTest::keyClick(Lofts(), Qt::Key_Down);
+        QCOMPARE(m_manager->LoftIndex(), 0);
         QTest::keyClick(Lofts(), Qt::Key_Down);
         QCOMPARE(m_manager->LoftIndex(), 1);
         QCOMPARE(Items(Categories()), QStringList{u"Lotowe"_s});

@@ -284,7 +284,8 @@ private Q_SLOTS:
             QVERIFY(editor->isVisible());
             const auto choose = OnNextModal([](QDialog* chooser) {
                 auto* list = Find<QListWidget>(chooser, u"candidates"_s);
-                list->setFocus(); // the first bird is current, the next one is chosen
+                list->setFocus(); // focus chooses nothing: Down the first bird, Down the next
+                QTest::keyClick(list, Qt::Key_Down);
                 QTest::keyClick(list, Qt::Key_Down);
                 Click(chooser, u"ok"_s);
             });
