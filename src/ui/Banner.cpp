@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 QFont CaptionFont(int pixelSize, bool bold) {
@@ -18,8 +20,10 @@ void PaintBanner(QPainter& painter, const QRect& client, const QString& title, i
     painter.drawPixmap(client.topLeft(), Artwork::Banner());
     painter.setFont(CaptionFont(28));
     painter.setPen(Qt::white);
-    const QRect band(client.left() + textLeft, client.top(), client.width() - textLeft - 8, 58);
-    // A title wider than the window ends in an ellipsis rather than being cut off.
+    // White text is readable while the banner's gradient is still dark, to about x = 700.
+    const int width = std::min(client.width() - 8, 700) - textLeft;
+    const QRect band(client.left() + textLeft, client.top(), width, 58);
+    // A title wider than that ends in an ellipsis rather than fading into the white.
     painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                      painter.fontMetrics().elidedText(title, Qt::ElideRight, band.width()));
 }
