@@ -62,8 +62,8 @@ CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent)
     SetUpRowList(m_pairsView, m_pairs, pairWidths);
     SetUpRowList(m_childrenView, m_children, ChildColumnWidths());
     // A click below the last row selects nothing, as in every list of the program.
-    m_pairsView->viewport()->installEventFilter(this);
-    m_childrenView->viewport()->installEventFilter(this);
+    ClearSelectionOnEmptyClick(m_pairsView);
+    ClearSelectionOnEmptyClick(m_childrenView);
     FollowSelectedRow(m_pairsView, this, [this](int row) { PairChosen(row); });
     FollowSelectedRow(m_childrenView, this, [this](int row) { ChildChosen(row); });
     connect(m_seasons, &QComboBox::currentIndexChanged, this, &CZakladkaEdycjaPtaka::SeasonChosen);
@@ -200,23 +200,6 @@ void CZakladkaEdycjaPtaka::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
-}
-
-bool CZakladkaEdycjaPtaka::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (watched == m_pairsView->viewport() &&
-            !m_pairsView->indexAt(press->position().toPoint()).isValid()) {
-            SelectPair(-1);
-            return true;
-        }
-        if (watched == m_childrenView->viewport() &&
-            !m_childrenView->indexAt(press->position().toPoint()).isValid()) {
-            SelectChild(-1);
-            return true;
-        }
-    }
-    return CTabPage::eventFilter(watched, event);
 }
 
 void CZakladkaEdycjaPtaka::RunLink(int link) {

@@ -66,7 +66,6 @@ protected:
     void HandleCommand(PageCommand command) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void PairChosen(int row);

@@ -4,7 +4,6 @@
 #include "ui/ColumnFitter.h"
 
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QTableView>
 
 using namespace Qt::StringLiterals;
@@ -31,35 +30,4 @@ void SetUpRacingList(QTableView* view, TextTableModel* model, const std::vector<
     QPalette palette = view->palette();
     palette.setColor(QPalette::Text, QColor(0, 0, 255));
     view->setPalette(palette);
-}
-
-namespace {
-
-class EmptyClickFilter : public QObject {
-public:
-    explicit EmptyClickFilter(QTableView* view)
-        : QObject(view)
-        , m_view(view) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonPress) {
-            const auto* press = static_cast<QMouseEvent*>(event);
-            if (!m_view->indexAt(press->position().toPoint()).isValid()) {
-                m_view->clearSelection();
-                m_view->setCurrentIndex({});
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    QTableView* m_view;
-};
-
-} // namespace
-
-void ClearSelectionOnEmptyClick(QTableView* view) {
-    view->viewport()->installEventFilter(new EmptyClickFilter(view));
 }

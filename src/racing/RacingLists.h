@@ -8,6 +8,3 @@ class TextTableModel;
 /// Sets up a report-style list of the racing windows over its model: grid lines, whole rows
 /// selected one at a time, blue Tahoma 16, the given column widths, no sorting or editing.
 void SetUpRacingList(QTableView* view, TextTableModel* model, const std::vector<int>& widths);
-
-/// A click below the last row leaves the list without a selected row.
-void ClearSelectionOnEmptyClick(QTableView* view);

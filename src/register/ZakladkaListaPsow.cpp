@@ -91,7 +91,7 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     m_view->setPalette(palette);
     // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it the current
     // pigeon; a click below the last row selects none.
-    m_view->viewport()->installEventFilter(this);
+    ClearSelectionOnEmptyClick(m_view);
     FollowSelectedRow(m_view, this, [this](int row) { ShowSelected(row); });
 
     m_photo->setObjectName(u"pigeonPhoto"_s);
@@ -326,17 +326,6 @@ void CZakladkaListaPsow::mousePressEvent(QMouseEvent* event) {
     }
     if (PhotoRect().contains(point))
         OpenPhotoViewer();
-}
-
-bool CZakladkaListaPsow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (!m_view->indexAt(press->position().toPoint()).isValid()) {
-            SelectRow(-1);
-            return true;
-        }
-    }
-    return CTabPage::eventFilter(watched, event);
 }
 
 void CZakladkaListaPsow::RunLink(int link) {

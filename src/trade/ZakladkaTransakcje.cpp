@@ -64,7 +64,7 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     QPalette palette = m_view->palette();
     palette.setColor(QPalette::Text, QColor(0, 0, 255));
     m_view->setPalette(palette);
-    m_view->viewport()->installEventFilter(this);
+    ClearSelectionOnEmptyClick(m_view);
     FollowSelectedRow(m_view, this, [this](int row) { m_selectedRow = row; });
     // Return and a double click edit the selected transaction.
     connect(m_view, &QTableView::activated, this,
@@ -182,18 +182,6 @@ void CZakladkaTransakcje::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
-}
-
-bool CZakladkaTransakcje::eventFilter(QObject* watched, QEvent* event) {
-    // A click below the last row selects none.
-    if (watched == m_view->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* press = static_cast<QMouseEvent*>(event);
-        if (!m_view->indexAt(press->position().toPoint()).isValid()) {
-            SelectRow(-1);
-            return true;
-        }
-    }
-    return CTabPage::eventFilter(watched, event);
 }
 
 void CZakladkaTransakcje::RunLink(int link) {

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QTableView>
 #include <QTimer>
 
@@ -48,6 +49,27 @@ private:
     QAbstractItemView* m_view;
 };
 
+// A click below the rows chooses none, as in any list of records.
+class EmptyClickFilter : public QObject {
+public:
+    explicit EmptyClickFilter(QAbstractItemView* view)
+        : QObject(view)
+        , m_view(view) {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress ||
+            m_view->indexAt(static_cast<QMouseEvent*>(event)->position().toPoint()).isValid())
+            return false;
+        m_view->clearSelection();
+        m_view->setCurrentIndex({});
+        return true;
+    }
+
+private:
+    QAbstractItemView* m_view;
+};
+
 } // namespace
 
 int SelectedRow(const QAbstractItemView* view) {
@@ -64,6 +86,10 @@ int SelectedRow(const QAbstractItemView* view) {
 
 void PickRowsByKeys(QAbstractItemView* view) {
     view->installEventFilter(new RowKeys(view));
+}
+
+void ClearSelectionOnEmptyClick(QAbstractItemView* view) {
+    view->viewport()->installEventFilter(new EmptyClickFilter(view));
 }
 
 void FollowSelectedRow(QAbstractItemView* view, QObject* context,

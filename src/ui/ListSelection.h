@@ -15,5 +15,8 @@ void FollowSelectedRow(QAbstractItemView* view, QObject* context,
 /// The keys of FollowSelectedRow for a list whose buttons read SelectedRow when pressed.
 void PickRowsByKeys(QAbstractItemView* view);
 
+/// A click below the last row leaves the list without a selected row.
+void ClearSelectionOnEmptyClick(QAbstractItemView* view);
+
 /// The selected row of a single-selection list, -1 for none.
 int SelectedRow(const QAbstractItemView* view);
