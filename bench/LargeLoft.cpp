@@ -6,7 +6,9 @@
 #include "storage/InstallDir.h"
 #include "storage/TextFile.h"
 
+#include <QCommandLineParser>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <algorithm>
 
@@ -220,4 +222,21 @@ QString GenerateLargeLoft(const LargeLoftSize& size) {
     if (QString error = FillExtra(size); !error.isEmpty())
         return error;
     return FillNoteBodies(size);
+}
+
+void AddLoftOptions(QCommandLineParser& parser) {
+    parser.addHelpOption();
+    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
+    parser.addOption(
+        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+}
+
+LoftOptions ReadLoftOptions(const QCommandLineParser& parser, const QTemporaryDir& temporary) {
+    LoftOptions options;
+    options.dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
+    SetInstallDirOverride(options.dir);
+    options.size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    options.runs = std::max(1, parser.value(u"runs"_s).toInt());
+    return options;
 }

@@ -2,6 +2,9 @@
 
 #include <QString>
 
+class QCommandLineParser;
+class QTemporaryDir;
+
 // The size of a generated loft. The default is the large loft every speed goal is measured on.
 struct LargeLoftSize {
     int pigeons = 10'000;
@@ -26,6 +29,18 @@ struct LargeLoftSize {
     /// Every count multiplied by factor (at least one of each).
     LargeLoftSize Scaled(double factor) const;
 };
+
+/// Adds the options every large-loft benchmark takes: --dir, --scale and --runs.
+void AddLoftOptions(QCommandLineParser& parser);
+
+/// What those options say, once parsed. The program is pointed at --dir, or at the temporary
+/// folder when none is given.
+struct LoftOptions {
+    QString dir;
+    LargeLoftSize size;
+    int runs = 5;
+};
+LoftOptions ReadLoftOptions(const QCommandLineParser& parser, const QTemporaryDir& temporary);
 
 /// Fills the data folder that InstallDir() names, empty or not yet made, with a loft of the
 /// given size in one transaction per file. Deterministic: the same size gives the same files.

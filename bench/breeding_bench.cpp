@@ -26,35 +26,18 @@
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-// The work and the drawing it causes.
-double TimeMs(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    QApplication::processEvents();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Pairing tab and best pairs on a large loft."_s);
-    parser.addHelpOption();
-    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
-    parser.addOption(
-        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
-    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    AddLoftOptions(parser);
     parser.process(app);
 
     QTemporaryDir temporary;
-    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
-    SetInstallDirOverride(dir);
-    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
-    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    const LoftOptions options = ReadLoftOptions(parser, temporary);
+    const QString& dir = options.dir;
+    const int runs = options.runs;
+    LargeLoftSize size = options.size;
     size.pairsInFirstLoft = true;
     if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
         std::printf("Generating %d pairs in %s\n", size.pairs, qPrintable(dir));

@@ -29,13 +29,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-double TimeMs(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 qint64 Scan(const QString& path, const QStringList& tables) {
     DbSession session;
     qint64 rows = 0;
@@ -64,21 +57,17 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Loader benchmark on a large generated loft."_s);
-    parser.addHelpOption();
-    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
-    parser.addOption(
-        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
-    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    AddLoftOptions(parser);
     parser.addOption({u"one-category"_s, u"Put every bird of a loft into one category."_s});
     parser.addOption(
         {u"max-ratio"_s, u"Fail when loaders exceed this multiple of the floor."_s, u"r"_s});
     parser.process(app);
 
     QTemporaryDir temporary;
-    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
-    SetInstallDirOverride(dir);
-    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
-    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    const LoftOptions options = ReadLoftOptions(parser, temporary);
+    const QString& dir = options.dir;
+    const int runs = options.runs;
+    LargeLoftSize size = options.size;
     if (parser.isSet(u"one-category"_s))
         size.categoriesPerLoft = 1;
 

@@ -25,16 +25,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Selecting pigeons with each preview page shown."_s);
-    parser.addHelpOption();
-    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
-    parser.addOption(
-        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
+    AddLoftOptions(parser);
     parser.process(app);
 
     QTemporaryDir temporary;
-    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
-    SetInstallDirOverride(dir);
-    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    const LoftOptions options = ReadLoftOptions(parser, temporary);
+    const QString& dir = options.dir;
+    LargeLoftSize size = options.size;
     size.pairsInFirstLoft = true;
     if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
         std::printf("Generating %d pigeons in %s\n", size.pigeons, qPrintable(dir));

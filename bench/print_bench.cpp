@@ -39,13 +39,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-double TimeMs(const std::function<void()>& work) {
-    QElapsedTimer timer;
-    timer.start();
-    work();
-    return static_cast<double>(timer.nsecsElapsed()) / 1e6;
-}
-
 // A small photograph-sized picture, written wherever a printed pigeon's first photo belongs.
 void MakePhotoFiles(const AppData& data, const std::vector<int>& ids) {
     QImage image(320, 240, QImage::Format_RGB32);
@@ -73,19 +66,15 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Printout benchmark on a large generated loft."_s);
-    parser.addHelpOption();
-    parser.addOption({u"dir"_s, u"Data folder to use (generated when empty)."_s, u"dir"_s});
-    parser.addOption(
-        {u"scale"_s, u"Size of the loft relative to the large one."_s, u"f"_s, u"1"_s});
-    parser.addOption({u"runs"_s, u"Timed runs; medians are printed."_s, u"n"_s, u"5"_s});
+    AddLoftOptions(parser);
     parser.addOption({u"whole"_s, u"Also time the page laid out as one document, once."_s});
     parser.process(app);
 
     QTemporaryDir temporary;
-    const QString dir = parser.isSet(u"dir"_s) ? parser.value(u"dir"_s) : temporary.path();
-    SetInstallDirOverride(dir);
-    const int runs = std::max(1, parser.value(u"runs"_s).toInt());
-    LargeLoftSize size = LargeLoftSize{}.Scaled(parser.value(u"scale"_s).toDouble());
+    const LoftOptions options = ReadLoftOptions(parser, temporary);
+    const QString& dir = options.dir;
+    const int runs = options.runs;
+    LargeLoftSize size = options.size;
     size.categoriesPerLoft = 2;
     if (!QFile::exists(PigeonsDbPath()) || QFile(PigeonsDbPath()).size() == 0) {
         std::printf("Generating %d pigeons in %s\n", size.pigeons + size.otherLoftPigeons,
