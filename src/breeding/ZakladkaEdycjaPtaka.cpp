@@ -29,7 +29,6 @@ namespace {
 const char16_t* const kLinkTexts[] = {u"Add new pair",       u"Edit selected pair", u"Delete pair",
                                       u"Print Pairing Card", u"Add child",          u"Edit child",
                                       u"Delete child"};
-const QColor kLinkColour(65, 118, 221);
 const QColor kHeading(63, 172, 255);
 constexpr int kListLeft = 240;
 constexpr int kPairsTop = 34;
@@ -176,20 +175,9 @@ void CZakladkaEdycjaPtaka::paintEvent(QPaintEvent*) {
                      u"Children of the selected pair"_s);
     painter.setFont(CaptionFont(14));
     painter.drawText(QRect(kListLeft, 0, 66, 30), Qt::AlignVCenter, u"Season"_s);
-    for (int link = 0; link < LinkCount; ++link) {
-        const QRect area = LinkRect(link);
-        painter.setPen(LinkEnabled(link) ? kLinkColour : QColor(175, 185, 205));
-        painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
-                         QString::fromUtf16(kLinkTexts[link]));
-        // An etched edge along the bottom of each link.
-        painter.setPen(QColor(210, 222, 242));
-        painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
-        painter.setPen(Qt::white);
-        painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(155, 215, 155));
-        painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
-    }
+    for (int link = 0; link < LinkCount; ++link)
+        PaintPageLink(painter, LinkRect(link), QString::fromUtf16(kLinkTexts[link]),
+                      LinkEnabled(link));
 }
 
 void CZakladkaEdycjaPtaka::mousePressEvent(QMouseEvent* event) {

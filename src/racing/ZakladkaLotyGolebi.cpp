@@ -32,8 +32,6 @@ constexpr int kGroupFirst[] = {0, 4, 7};
 const char16_t* const kGroupHeadings[] = {u"Races", u"Pigeons in race", u"Rankings"};
 constexpr int kListLeft = 240;
 constexpr int kHeadingHeight = 26;
-const QColor kCaptionColour(65, 118, 221);
-const QColor kDisabledColour(175, 185, 205);
 const QColor kHeadingColour(63, 172, 255);
 
 int GroupOf(int caption) {
@@ -356,20 +354,9 @@ void CZakladkaLotyGolebi::paintEvent(QPaintEvent*) {
                          QString::fromUtf16(kGroupHeadings[group]));
     }
     painter.setFont(CaptionFont(14));
-    for (int caption = 0; caption < CaptionCount; ++caption) {
-        const QRect area = CaptionRect(caption);
-        painter.setPen(CaptionEnabled(caption) ? kCaptionColour : kDisabledColour);
-        painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
-                         QString::fromUtf16(kCaptionTexts[caption]));
-        // A thin raised edge under each caption.
-        painter.setPen(QColor(210, 222, 242));
-        painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
-        painter.setPen(Qt::white);
-        painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(CaptionEnabled(caption) ? QColor(155, 215, 155) : kDisabledColour);
-        painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
-    }
+    for (int caption = 0; caption < CaptionCount; ++caption)
+        PaintPageLink(painter, CaptionRect(caption), QString::fromUtf16(kCaptionTexts[caption]),
+                      CaptionEnabled(caption));
     painter.setFont(CaptionFont(16));
     painter.setPen(kHeadingColour);
     const QRect races = m_racesView->geometry();

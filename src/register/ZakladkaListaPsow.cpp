@@ -39,7 +39,6 @@ const char16_t* const kPreviewCaptions[] = {u"Summary", u"Family tree", u"Progen
                                             u"Race results"};
 // Right edges of the preview captions, from the page's left.
 constexpr int kPreviewRights[] = {350, 485, 610, 750, 950};
-const QColor kLinkColour(65, 118, 221);
 
 } // namespace
 
@@ -272,20 +271,9 @@ void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(63, 172, 255));
     painter.drawText(QRect(15, 15, 190, 34), Qt::AlignVCenter, u"Pigeon"_s);
     painter.setFont(CaptionFont(14));
-    for (int link = 0; link < LinkCount; ++link) {
-        const QRect area = LinkRect(link);
-        painter.setPen(LinkEnabled(link) ? kLinkColour : QColor(175, 185, 205));
-        painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
-                         QString::fromUtf16(kLinkTexts[link]));
-        // A raised edge along the bottom of each link.
-        painter.setPen(QColor(210, 222, 242));
-        painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
-        painter.setPen(Qt::white);
-        painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(155, 215, 155));
-        painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
-    }
+    for (int link = 0; link < LinkCount; ++link)
+        PaintPageLink(painter, LinkRect(link), QString::fromUtf16(kLinkTexts[link]),
+                      LinkEnabled(link));
     painter.setFont(CaptionFont(12, false));
     painter.setPen(QColor(120, 140, 175));
     painter.drawText(QRect(10, 278, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,

@@ -23,7 +23,6 @@ namespace {
 
 const char16_t* const kLinkTexts[] = {u"New Transaction", u"Edit transaction", u"Delete current",
                                       u"Add Client",      u"Manage Clients",   u"Print Report"};
-const QColor kLinkColour(65, 118, 221);
 const QString kSelectFirst = u"You must select transaction from list."_s;
 
 } // namespace
@@ -157,20 +156,9 @@ void CZakladkaTransakcje::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(63, 172, 255));
     painter.drawText(QRect(15, 15, 190, 34), Qt::AlignVCenter, u"Transactions"_s);
     painter.setFont(CaptionFont(14));
-    for (int link = 0; link < LinkCount; ++link) {
-        const QRect area = LinkRect(link);
-        painter.setPen(LinkEnabled(link) ? kLinkColour : QColor(175, 185, 205));
-        painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine,
-                         QString::fromUtf16(kLinkTexts[link]));
-        // A raised edge along the bottom of each caption.
-        painter.setPen(QColor(210, 222, 242));
-        painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
-        painter.setPen(Qt::white);
-        painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(155, 215, 155));
-        painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
-    }
+    for (int link = 0; link < LinkCount; ++link)
+        PaintPageLink(painter, LinkRect(link), QString::fromUtf16(kLinkTexts[link]),
+                      LinkEnabled(link));
 }
 
 void CZakladkaTransakcje::mousePressEvent(QMouseEvent* event) {

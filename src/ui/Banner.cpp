@@ -43,3 +43,16 @@ void BannerDialog::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     PaintBanner(painter, rect(), m_title, m_textLeft);
 }
+
+void PaintPageLink(QPainter& painter, const QRect& area, const QString& text, bool enabled) {
+    const QColor disabled(175, 185, 205);
+    painter.setPen(enabled ? QColor(65, 118, 221) : disabled);
+    painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine, text);
+    painter.setPen(QColor(210, 222, 242));
+    painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
+    painter.setPen(Qt::white);
+    painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(enabled ? QColor(155, 215, 155) : disabled);
+    painter.drawEllipse(QPoint(area.left() + 15, area.center().y()), 4, 4);
+}

@@ -10,6 +10,10 @@ class QRect;
 /// in white bold Tahoma 28 on one line, centred in the band down to y = 58, from x = textLeft.
 void PaintBanner(QPainter& painter, const QRect& client, const QString& title, int textLeft = 40);
 
+/// One link of a tab page's side panel, in the painter's font: a green dot, the text, and a
+/// raised edge along the bottom; greyed out when the command is not available.
+void PaintPageLink(QPainter& painter, const QRect& area, const QString& text, bool enabled);
+
 /// The font the painted captions use: Tahoma of pixelSize, bold or not.
 QFont CaptionFont(int pixelSize, bool bold = true);
 
