@@ -17,6 +17,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
 #include "ui/DateFields.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
@@ -38,39 +39,11 @@ using Page = CZakladkaEdycjaPtaka;
 
 namespace {
 
-template <typename T> T* Child(QObject* parent, const QString& name) {
-    T* child = parent->findChild<T*>(name);
-    if (!child)
-        QTest::qFail(qPrintable(u"No child "_s + name), __FILE__, __LINE__);
-    return child;
-}
-
-// A step on the next modal dialog that checks it is the active window and, however the step
-// ends, leaves no dialog open behind it.
-ModalDriver::Expectation OnNextWindow(std::function<void(QDialog*)> step) {
-    return ModalDriver::OnNextModal([step = std::move(step)](QDialog* dialog) {
-        const auto close = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        // Offscreen there is no window manager to activate a new window, as a desktop does.
-        dialog->activateWindow();
-        if (!QTest::qWaitForWindowExposed(dialog) ||
-            !QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
-            QTest::qFail("The dialog is not the active window", __FILE__, __LINE__);
-        step(dialog);
-    });
-}
-
-void Click(QObject* parent, const QString& name) {
-    QTest::mouseClick(Child<QWidget>(parent, name), Qt::LeftButton);
-}
-
 // Types a band number into the open pigeon chooser, picks the first match by keys and
 // presses OK.
 ModalDriver::Expectation PickInChooser(const QString& band) {
     return OnNextWindow([band](QDialog* chooser) {
-        auto* search = Child<QLineEdit>(chooser, u"band"_s);
+        auto* search = Find<QLineEdit>(chooser, u"band"_s);
         search->setFocus();
         QTest::keyClicks(search, band);
         QTest::keyClick(search, Qt::Key_Down); // into the list, on its first row
@@ -133,7 +106,7 @@ private Q_SLOTS:
             QCOMPARE(LastMessage(), u"Sire is not selected."_s);
             const auto sire = PickInChooser(u"1012"_s);
             Click(dialog, u"selectSire"_s);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"sireBand"_s)->text(), Band(12));
+            QCOMPARE(Find<ElidedLabel>(dialog, u"sireBand"_s)->text(), Band(12));
             Click(dialog, u"save"_s);
             QCOMPARE(LastMessage(), u"Dam is not selected."_s);
             static_cast<CDodajEdytujPare*>(dialog)->ShowSide(CDodajEdytujPare::Dam, 12);
@@ -141,8 +114,8 @@ private Q_SLOTS:
             QVERIFY(LastMessage().contains(u"two different birds"_s));
             const auto dam = PickInChooser(u"1015"_s);
             Click(dialog, u"selectDam"_s);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(15));
-            auto* date = Child<DateFields>(dialog, u"datePaired"_s);
+            QCOMPARE(Find<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(15));
+            auto* date = Find<DateFields>(dialog, u"datePaired"_s);
             TypeInto(date->DayEdit(), u"32"_s);
             Click(dialog, u"save"_s);
             QVERIFY(LastMessage().contains(u"from 1 to 31"_s));
@@ -152,8 +125,8 @@ private Q_SLOTS:
             TypeInto(date->YearEdit(), u"2024"_s);
 
             // The three remark slots: ">>" three times comes back to the general remarks.
-            auto* box = Child<QPlainTextEdit>(dialog, u"remarks"_s);
-            auto* heading = Child<QLabel>(dialog, u"remarksHeading"_s);
+            auto* box = Find<QPlainTextEdit>(dialog, u"remarks"_s);
+            auto* heading = Find<QLabel>(dialog, u"remarksHeading"_s);
             box->insertPlainText(u"<b>żółw</b> "_s);
             QStringList headings;
             for (const QString& text : {u"'ogolne'"_s, u"ojciec"_s, u"matka"_s}) {
@@ -190,7 +163,7 @@ private Q_SLOTS:
         QTest::keyClick(view, Qt::Key_Home);
         QTest::keyClick(view, Qt::Key_Down);
         const auto edit = OnNextWindow([](QDialog* dialog) {
-            auto* remarks = Child<QPlainTextEdit>(dialog, u"remarks"_s);
+            auto* remarks = Find<QPlainTextEdit>(dialog, u"remarks"_s);
             QCOMPARE(remarks->toPlainText(), u"Para B"_s);
             TypeInto(remarks, u"Para B po zmianie"_s);
             Click(dialog, u"save"_s);
@@ -245,8 +218,8 @@ private Q_SLOTS:
             QVERIFY(LastMessage().contains(u"own young"_s));
             const auto young = PickInChooser(u"1016"_s);
             Click(dialog, u"choosePigeon"_s);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"pigeonBand"_s)->text(), Band(16));
-            QTest::keyClicks(Child<QPlainTextEdit>(dialog, u"remarks"_s), u"obraczkowany 7 dnia"_s);
+            QCOMPARE(Find<ElidedLabel>(dialog, u"pigeonBand"_s)->text(), Band(16));
+            QTest::keyClicks(Find<QPlainTextEdit>(dialog, u"remarks"_s), u"obraczkowany 7 dnia"_s);
             Click(dialog, u"store"_s);
             QVERIFY(!dialog->isVisible());
         });
@@ -339,7 +312,7 @@ private Q_SLOTS:
         QCOMPARE(Column(pairs, 4), (QStringList{u"Para B"_s, u"Para C"_s}));
 
         const auto dialog = OnNextWindow([](QDialog* shown) {
-            auto* name = Child<QLineEdit>(shown, u"name"_s);
+            auto* name = Find<QLineEdit>(shown, u"name"_s);
             QTest::keyClicks(name, u"abc"_s);
             Click(shown, u"addSeason"_s);
             QCOMPARE(LastMessage(), u"Wprowadź nazwę sezonu"_s);
@@ -399,7 +372,7 @@ private Q_SLOTS:
             QTableView* list = window->PairsView();
             list->setFocus();
             QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(10));
+            QCOMPARE(Find<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(10));
             QCOMPARE(window->ChildrenModel()->rowCount(), 1);
             QTest::keyClick(list, Qt::Key_Down);
             QCOMPARE(window->ChildrenModel()->Text(1, 0), Band(4));
@@ -407,13 +380,13 @@ private Q_SLOTS:
             QTableView* young = window->ChildrenView();
             QTest::mouseClick(young->viewport(), Qt::LeftButton, {},
                               young->visualRect(window->ChildrenModel()->index(1, 0)).center());
-            QCOMPARE(Child<ElidedLabel>(dialog, u"childBand"_s)->text(), Band(4));
-            QCOMPARE(Child<QLabel>(dialog, u"childDescription"_s)->text(), u"Młody, szybki"_s);
+            QCOMPARE(Find<ElidedLabel>(dialog, u"childBand"_s)->text(), Band(4));
+            QCOMPARE(Find<QLabel>(dialog, u"childDescription"_s)->text(), u"Młody, szybki"_s);
             // A click beside the rows changes nothing.
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                               QPoint(20, list->viewport()->height() - 5));
             QCOMPARE(window->ShownCouple(), 1);
-            QCOMPARE(Child<ElidedLabel>(dialog, u"childBand"_s)->text(), Band(4));
+            QCOMPARE(Find<ElidedLabel>(dialog, u"childBand"_s)->text(), Band(4));
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         ShellFixture::MenuAction(*m_main, CmdBestPairs)->trigger();
@@ -493,7 +466,7 @@ private Q_SLOTS:
             CDodajPsaDoPary child(*m_app, pair, CDodajPsaDoPary::Mode::Add, {}, m_main.get());
             child.ShowPigeon(12);
             CDodajSezon season(*m_app, m_main.get());
-            Child<QLineEdit>(&season, u"name"_s)->setText(m_app->seasons.back().name);
+            Find<QLineEdit>(&season, u"name"_s)->setText(m_app->seasons.back().name);
             CNajlepszePary best(*m_app, m_main.get());
             best.PairsView()->selectRow(2); // the couple of cock 12
             for (QDialog* dialog :

@@ -25,6 +25,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
 #include "ui/FileDialog.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
@@ -55,34 +56,6 @@ QByteArray FileBytes(const QString& path) {
 
 QString FileText(const QString& path) {
     return DecodePage(FileBytes(path));
-}
-
-template <typename T> T* Child(QWidget* parent, const QString& name) {
-    T* child = parent->findChild<T*>(name);
-    if (!child)
-        QTest::qFail(qPrintable(u"No child "_s + name), __FILE__, __LINE__);
-    return child;
-}
-
-// A step on the next modal dialog that checks it is the active window and, however the step
-// ends, leaves no dialog open behind it.
-ModalDriver::Expectation OnNextWindow(std::function<void(QDialog*)> step) {
-    return ModalDriver::OnNextModal([step = std::move(step)](QDialog* dialog) {
-        const auto close = qScopeGuard([dialog] {
-            if (dialog->isVisible())
-                dialog->reject();
-        });
-        // Offscreen there is no window manager to activate a new window, as a desktop does.
-        dialog->activateWindow();
-        if (!QTest::qWaitForWindowExposed(dialog) ||
-            !QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }))
-            QTest::qFail("The dialog is not the active window", __FILE__, __LINE__);
-        step(dialog);
-    });
-}
-
-void Click(QWidget* parent, const QString& name) {
-    QTest::mouseClick(Child<QWidget>(parent, name), Qt::LeftButton);
 }
 
 } // namespace
@@ -120,18 +93,18 @@ private Q_SLOTS:
             auto* tree = static_cast<CDrzewoGenealogicznePsa*>(dialog);
             FamilyTreeView* view = tree->Tree();
             const auto band = [dialog] {
-                return Child<ElidedLabel>(dialog, u"birdBand"_s)->text();
+                return Find<ElidedLabel>(dialog, u"birdBand"_s)->text();
             };
             // The subject has two photos, its dam one.
-            QVERIFY(!Child<PictureBox>(dialog, u"portrait"_s)->ShowsPlaceholder());
-            QVERIFY(!Child<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
+            QVERIFY(!Find<PictureBox>(dialog, u"portrait"_s)->ShowsPlaceholder());
+            QVERIFY(!Find<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
             QTest::keyClick(dialog, Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), view->Button(TreeDam));
             QTest::keyClick(view->Button(TreeDam), Qt::Key_Space);
             QCOMPARE(band(), BandLabel(m_app->FindPigeon(m_family.dam())));
-            QCOMPARE(Child<ElidedLabel>(dialog, u"birdColour"_s)->text(), u"Czerwony nakrapiany"_s);
-            QVERIFY(!Child<PictureBox>(dialog, u"photo1"_s)->ShowsPlaceholder());
-            QVERIFY(Child<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
+            QCOMPARE(Find<ElidedLabel>(dialog, u"birdColour"_s)->text(), u"Czerwony nakrapiany"_s);
+            QVERIFY(!Find<PictureBox>(dialog, u"photo1"_s)->ShowsPlaceholder());
+            QVERIFY(Find<PictureBox>(dialog, u"photo2"_s)->ShowsPlaceholder());
             QTest::mouseClick(view->Button(TreeSiresSire), Qt::LeftButton);
             QCOMPARE(band(), BandLabel(m_app->FindPigeon(m_family.generations[2][0])));
             QTest::keyClick(dialog, Qt::Key_Escape);
@@ -147,22 +120,22 @@ private Q_SLOTS:
         QVERIFY(ModalDriver::ShowFocused(&tree));
         QCOMPARE(tree.Tree()->Button(TreeSubject)->text(), BandLabel(m_app->FindPigeon(oldest)));
         QCOMPARE(tree.Tree()->Button(TreeSire)->text(), u"   "_s);
-        QVERIFY(Child<PictureBox>(&tree, u"portrait"_s)->ShowsPlaceholder());
+        QVERIFY(Find<PictureBox>(&tree, u"portrait"_s)->ShowsPlaceholder());
         QTest::mouseClick(tree.Tree()->Button(TreeSire), Qt::LeftButton);
-        QCOMPARE(Child<ElidedLabel>(&tree, u"birdBand"_s)->text(), u"   "_s);
-        QVERIFY(Child<PictureBox>(&tree, u"photo1"_s)->ShowsPlaceholder());
+        QCOMPARE(Find<ElidedLabel>(&tree, u"birdBand"_s)->text(), u"   "_s);
+        QVERIFY(Find<PictureBox>(&tree, u"photo1"_s)->ShowsPlaceholder());
     }
 
     void pedigreeFromTheListLink() {
         SelectPigeon(m_family.subject());
         const auto step = OnNextWindow([this](QDialog* dialog) {
-            auto* combo = Child<QComboBox>(dialog, u"template"_s);
+            auto* combo = Find<QComboBox>(dialog, u"template"_s);
             QCOMPARE(combo->currentText(), u"Landscape A4 with pigeon photo"_s);
-            const QImage landscape = Child<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().toImage();
+            const QImage landscape = Find<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().toImage();
             combo->setFocus();
             QTest::keyClick(combo, Qt::Key_Down);
             QCOMPARE(combo->currentText(), u"Portrait A4 with parents photos"_s);
-            QVERIFY(Child<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().toImage() != landscape);
+            QVERIFY(Find<PictureBox>(dialog, u"thumbnail"_s)->Pixmap().toImage() != landscape);
             Click(dialog, u"remarks2"_s); // no second generation notes
             const auto preview = OnNextWindow([this](QDialog* shown) {
                 auto* page = static_cast<CPodgladHTML*>(shown);
@@ -204,8 +177,8 @@ private Q_SLOTS:
         m_app->pigeons[m_family.subject()].notesGeneral = u"Wraca pierwszy\nna gołębnik"_s;
         const QString saved = m_dir->path() + u"/lista"_s;
         const auto step = OnNextWindow([&saved](QDialog* dialog) {
-            auto* available = Child<QListWidget>(dialog, u"available"_s);
-            auto* chosen = Child<QListWidget>(dialog, u"chosen"_s);
+            auto* available = Find<QListWidget>(dialog, u"available"_s);
+            auto* chosen = Find<QListWidget>(dialog, u"chosen"_s);
             Click(dialog, u"toPrint"_s); // nothing picked: nothing moves
             QCOMPARE(chosen->count(), 4);
             available->setFocus();
@@ -249,11 +222,11 @@ private Q_SLOTS:
     void pairingCard() {
         CDrukujKarteMiotu dialog(*m_app, m_app->pairs.front(), u"Print Progeny"_s);
         QVERIFY(ModalDriver::ShowFocused(&dialog));
-        auto* font = Child<QLineEdit>(&dialog, u"font"_s);
+        auto* font = Find<QLineEdit>(&dialog, u"font"_s);
         font->setFocus();
         font->selectAll();
         QTest::keyClicks(font, u"Verdana"_s);
-        QTest::keyClicks(Child<QLineEdit>(&dialog, u"fontSize"_s), u"x"_s); // not a number
+        QTest::keyClicks(Find<QLineEdit>(&dialog, u"fontSize"_s), u"x"_s); // not a number
         Click(&dialog, u"childRemarks"_s);
         const auto step = OnNextWindow([](QDialog* shown) {
             QVERIFY(static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText().contains(
@@ -307,7 +280,7 @@ private Q_SLOTS:
 
         // The buttons follow the bottom edge, under the page.
         preview.resize(1000, 500);
-        const QRect button = Child<QWidget>(&preview, u"editMode"_s)->geometry();
+        const QRect button = Find<QWidget>(&preview, u"editMode"_s)->geometry();
         QVERIFY(preview.rect().contains(button));
         QVERIFY(button.top() > preview.Browser()->parentWidget()->geometry().bottom());
     }
@@ -315,9 +288,9 @@ private Q_SLOTS:
     void chooserOpensTheTreeAndThePedigree() {
         CWybierzPsaZListy chooser(*m_app, ChooseAll);
         QVERIFY(ModalDriver::ShowFocused(&chooser));
-        auto* tree = Child<QPushButton>(&chooser, u"familyTree"_s);
+        auto* tree = Find<QPushButton>(&chooser, u"familyTree"_s);
         QVERIFY(!tree->isEnabled());
-        auto* list = Child<QListWidget>(&chooser, u"candidates"_s);
+        auto* list = Find<QListWidget>(&chooser, u"candidates"_s);
         list->setFocus();
         QTest::keyClick(list, Qt::Key_End);
         const int chosen = chooser.ChosenId();

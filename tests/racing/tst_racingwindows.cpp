@@ -17,6 +17,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
 #include "ui/DateTimeFields.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
@@ -40,13 +41,6 @@ using Caption = CZakladkaLotyGolebi::Caption;
 
 namespace {
 
-template <typename T> T* Find(const QWidget* parent, const QString& name) {
-    T* child = parent->findChild<T*>(name);
-    if (!child)
-        QTest::qFail(qPrintable(u"No control named "_s + name), __FILE__, __LINE__);
-    return child;
-}
-
 // Types over a line edit's text, as a user does.
 void Type(const QWidget* parent, const QString& name, const QString& text) {
     auto* edit = Find<QLineEdit>(parent, name);
@@ -60,10 +54,6 @@ void TypeOver(QDateTimeEdit* edit, const QString& text) {
     edit->setFocus();
     edit->setSelectedSection(edit->sectionAt(0));
     ModalDriver::TypeText(edit, text);
-}
-
-void Click(const QWidget* parent, const QString& name) {
-    QTest::mouseClick(Find<QPushButton>(parent, name), Qt::LeftButton);
 }
 
 void ClickRow(QTableView* view, int row) {

@@ -18,6 +18,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
 #include "trade/TransactionReport.h"
 #include "ui/DateFields.h"
 #include "ui/ExternalPrograms.h"
@@ -53,13 +54,6 @@ QStringList Column(const QTableWidget* list, int column) {
 
 QString Text(const QWidget* page, const QString& name) {
     return page->findChild<QLabel*>(name)->text();
-}
-
-template <typename T> T* Find(QWidget* parent, const QString& name) {
-    T* child = parent->findChild<T*>(name);
-    if (!child)
-        QTest::qFail(qPrintable(u"no control "_s + name), __FILE__, __LINE__);
-    return child;
 }
 
 void SetText(QWidget* dialog, const QString& name, const QString& text) {

@@ -11,6 +11,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
 #include "trade/ContactBook.h"
 #include "trade/ContactEditor.h"
 #include "trade/ContactManager.h"
@@ -35,13 +36,6 @@ using namespace Qt::StringLiterals;
 using ShellFixture::MenuAction;
 
 namespace {
-
-template <typename T> T* Find(QWidget* parent, const QString& name) {
-    T* child = parent->findChild<T*>(name);
-    if (!child)
-        QTest::qFail(qPrintable(u"no control "_s + name), __FILE__, __LINE__);
-    return child;
-}
 
 // The first column's text of every row.
 QStringList Rows(const QAbstractItemView* view) {
