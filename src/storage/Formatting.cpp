@@ -32,7 +32,14 @@ QString CurrencyCode(int currency) {
     return currency >= 0 && currency < 5 ? QString::fromUtf16(kCodes[currency]) : QString();
 }
 
-QString PriceText(float price, int currency) {
+QString PriceNumber(double price) {
+    QString text = QString::number(price, 'f', 2);
+    if (text.endsWith(u"0"_s) && text.contains(u'.'))
+        text.chop(text.endsWith(u"00"_s) ? 3 : 1);
+    return text == u"-0"_s ? u"0"_s : text;
+}
+
+QString PriceText(double price, int currency) {
     const QString code = CurrencyCode(currency);
-    return code.isEmpty() ? FormatNumber(price) : FormatNumber(price) + u' ' + code;
+    return code.isEmpty() ? PriceNumber(price) : PriceNumber(price) + u' ' + code;
 }

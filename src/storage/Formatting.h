@@ -18,5 +18,8 @@ QString FormatNumber(double value);
 
 /// "PLN", "USD", "EUR", "FRA" or "JEN"; nothing for another code.
 QString CurrencyCode(int currency);
-/// A price followed by its currency code (" PLN", " USD", " EUR", " FRA", " JEN").
-QString PriceText(float price, int currency);
+/// A price to its cents, without trailing zeros and never with an exponent (12.5, 1234567.89,
+/// 10000000000), as the editor, the list and the report show it.
+QString PriceNumber(double price);
+/// The price's number followed by its currency code (" PLN", " USD", " EUR", " FRA", " JEN").
+QString PriceText(double price, int currency);

@@ -105,7 +105,7 @@ TransactionRecord ReadTransaction(const DbSession& s) {
     t.idLoft = s.Int(1);
     t.idPigeon = s.Int(2);
     t.idClient = s.Int(3);
-    t.price = s.Real(4);
+    t.price = s.Double(4);
     t.currency = s.Int(5);
     t.kind = s.Int(6);
     t.subject = s.Int(7);

@@ -217,7 +217,7 @@ struct TransactionRecord {
     QString note;     // not1
     qint64 date = -1;
     int currency = PLN;   // waluta
-    float price = 0.0f;   // cena
+    double price = 0.0;   // cena: a float cannot hold 1234567.89 to the cent
     int kind = 0;         // rodzajtransakcji
     int subject = 0;      // przedmiottransakcji
     QString otherSubject; // innyprzedmiottransakcji

@@ -136,7 +136,7 @@ CDodajZmienTransakcje::CDodajZmienTransakcje(AppData& appData, int editFlag,
     if (editFlag) {
         m_clientId = transaction.idClient;
         m_pigeonId = transaction.idPigeon;
-        m_price->setText(FormatNumber(transaction.price));
+        m_price->setText(PriceNumber(transaction.price));
         m_otherItem->setText(transaction.otherSubject);
         m_remarks->setPlainText(transaction.note);
     } else {
@@ -257,9 +257,14 @@ void CDodajZmienTransakcje::accept() {
         MessageBox::ShowMessage(this, *problem);
         return;
     }
-    const std::optional<float> price = ParsePrice(m_price->text());
+    // A box left as shown keeps the stored price, even one with more than cents.
+    const std::optional<double> price =
+        m_editFlag && m_price->text() == PriceNumber(m_transaction.price)
+            ? m_transaction.price
+            : ParsePrice(m_price->text());
     if (!price) {
-        MessageBox::ShowMessage(this, u"Price: please enter a number, for example 12.50."_s);
+        MessageBox::ShowMessage(
+            this, u"Price: please enter a number below 10000000000000, for example 12.50."_s);
         m_price->setFocus();
         m_price->selectAll();
         return;

@@ -75,14 +75,14 @@ QStringList TransactionItemChoices() {
     return {u"Bird"_s, u"Another transaction"_s};
 }
 
-std::optional<float> ParsePrice(const QString& text) {
+std::optional<double> ParsePrice(const QString& text) {
     QString typed = text.trimmed();
     typed.replace(u',', u'.');
     bool ok = false;
     const double value = QLocale::c().toDouble(typed, &ok);
-    if (!ok || !std::isfinite(value) || std::fabs(value) > 3.4e38)
+    if (!ok || !std::isfinite(value) || std::fabs(value) >= 1e13)
         return std::nullopt;
-    return static_cast<float>(value);
+    return std::round(value * 100.0) / 100.0;
 }
 
 QStringList ContactHeaders(bool breeders) {

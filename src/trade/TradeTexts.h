@@ -38,9 +38,9 @@ QStringList TransactionKindChoices(); // "Sale", "Purchase", " Another"
 QStringList CurrencyChoices();        // "PLN", "USD", "EUR", "FRA", "JEN"
 QStringList TransactionItemChoices(); // "Bird", "Another transaction"
 
-/// A typed price: a number with a point or a comma; nothing for any other text, or a number
-/// beyond what a price can hold.
-std::optional<float> ParsePrice(const QString& text);
+/// A typed price kept to its cents: a number with a point or a comma; nothing for any other
+/// text, or for 10000000000000 or more, where a double no longer holds every cent.
+std::optional<double> ParsePrice(const QString& text);
 
 enum ContactColumn {
     ContactCheck,

@@ -49,16 +49,16 @@ QString TransactionReportHtml(const AppData& data) {
         }
         page += u"</tr>\r\n"_s;
         if (transaction.kind == 0)
-            totals[transaction.currency].first += double(transaction.price);
+            totals[transaction.currency].first += transaction.price;
         else if (transaction.kind == 1)
-            totals[transaction.currency].second += double(transaction.price);
+            totals[transaction.currency].second += transaction.price;
     }
     page += u"</table>"_s;
     page += u"<h3>Totals</h3><table border=1 cellspacing=0 cellpadding=4><tr><th>Currency</th>"
             u"<th>Sales</th><th>Purchases</th></tr>"_s;
     for (const auto& [currency, sums] : totals) {
-        page += u"<tr><td>"_s + CurrencyCode(currency) + u"</td><td>"_s + FormatNumber(sums.first) +
-                u"</td><td>"_s + FormatNumber(sums.second) + u"</td></tr>"_s;
+        page += u"<tr><td>"_s + CurrencyCode(currency) + u"</td><td>"_s + PriceNumber(sums.first) +
+                u"</td><td>"_s + PriceNumber(sums.second) + u"</td></tr>"_s;
     }
     page += u"</table>"_s;
     return page;

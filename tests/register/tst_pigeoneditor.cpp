@@ -673,8 +673,8 @@ private Q_SLOTS:
 
     void transactionReport() {
         for (const auto& [kind, price, currency] :
-             {std::tuple{0, 12.5f, int(EUR)}, std::tuple{0, 7.5f, int(EUR)},
-              std::tuple{1, 100.0f, int(PLN)}, std::tuple{2, 9.0f, int(PLN)}}) {
+             {std::tuple{0, 12.5, int(EUR)}, std::tuple{0, 7.5, int(EUR)},
+              std::tuple{1, 100.0, int(PLN)}, std::tuple{2, 9.0, int(PLN)}}) {
             TransactionRecord t;
             t.idLoft = 1;
             t.kind = kind;

@@ -470,9 +470,9 @@ private Q_SLOTS:
 
         TransactionRecord sale;
         sale.idLoft = 1;
-        sale.price = 45.67f;
+        sale.price = 45.67;
         QVERIFY(app.SaveTransaction(-1, sale).ok());
-        QCOMPARE(app.transactions.at(sale.id).price, 45.67f);
+        QCOMPARE(app.transactions.at(sale.id).price, 45.67);
         QVERIFY(app.SaveTransaction(-2, sale).ok());
         QVERIFY(app.transactions.empty());
 
@@ -675,7 +675,7 @@ private Q_SLOTS:
         TransactionRecord changed = sale;
         changed.price = 10;
         QVERIFY(app.SaveTransaction(sale.id, changed).failed());
-        QCOMPARE(app.transactions.at(sale.id).price, 0.0f);
+        QCOMPARE(app.transactions.at(sale.id).price, 0.0);
         QVERIFY(app.SaveTransaction(-2, sale).failed());
         QCOMPARE(app.transactions.size(), 1u);
         QVERIFY(app.SavePair(-2, pair).failed());

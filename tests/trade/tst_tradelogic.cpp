@@ -4,11 +4,13 @@
 #include "notes/NoteBodies.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
+#include "storage/Formatting.h"
 #include "storage/InstallDir.h"
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
 #include "trade/ContactBook.h"
 #include "trade/TradeTexts.h"
+#include "trade/TransactionReport.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -81,25 +83,58 @@ private Q_SLOTS:
     void typedPrices_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("accepted");
-        QTest::addColumn<float>("price");
-        QTest::newRow("point") << u"12.50"_s << true << 12.5f;
-        QTest::newRow("comma") << u"12,5"_s << true << 12.5f;
-        QTest::newRow("negative") << u"-3.25"_s << true << -3.25f;
-        QTest::newRow("empty") << QString() << false << 0.0f;
-        QTest::newRow("words") << u"dużo"_s << false << 0.0f;
-        QTest::newRow("two numbers") << u"1.2.3"_s << false << 0.0f;
-        QTest::newRow("beyond a float") << u"1e39"_s << false << 0.0f;
-        QTest::newRow("not a number") << u"nan"_s << false << 0.0f;
+        QTest::addColumn<double>("price");
+        QTest::newRow("point") << u"12.50"_s << true << 12.5;
+        QTest::newRow("comma") << u"12,5"_s << true << 12.5;
+        QTest::newRow("negative") << u"-3.25"_s << true << -3.25;
+        QTest::newRow("every cent") << u"1234567.89"_s << true << 1234567.89;
+        QTest::newRow("to the cent") << u"0.125001"_s << true << 0.13;
+        QTest::newRow("empty") << QString() << false << 0.0;
+        QTest::newRow("words") << u"dużo"_s << false << 0.0;
+        QTest::newRow("two numbers") << u"1.2.3"_s << false << 0.0;
+        QTest::newRow("beyond the cents") << u"1e13"_s << false << 0.0;
+        QTest::newRow("not a number") << u"nan"_s << false << 0.0;
     }
 
     void typedPrices() {
         QFETCH(QString, typed);
         QFETCH(bool, accepted);
-        QFETCH(float, price);
-        const std::optional<float> parsed = ParsePrice(typed);
+        QFETCH(double, price);
+        const std::optional<double> parsed = ParsePrice(typed);
         QCOMPARE(parsed.has_value(), accepted);
         if (accepted)
-            QCOMPARE(*parsed, price);
+            QVERIFY2(*parsed == price, qPrintable(QString::number(*parsed, 'g', 17)));
+    }
+
+    // The list's cell and the report's row and total show the price whole, to its cents.
+    void priceTexts_data() {
+        QTest::addColumn<double>("price");
+        QTest::addColumn<int>("currency");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("cents") << 12345.67 << int(EUR) << u"12345.67 EUR"_s;
+        QTest::newRow("millions") << 1234567.89 << int(USD) << u"1234567.89 USD"_s;
+        QTest::newRow("ten billion") << 1e10 << int(PLN) << u"10000000000 PLN"_s;
+        QTest::newRow("half") << 12.5 << int(EUR) << u"12.5 EUR"_s;
+        QTest::newRow("a float's cents") << double(45.67f) << int(JEN) << u"45.67 JEN"_s;
+        QTest::newRow("a tenth of a cent") << 0.001 << int(FRA) << u"0 FRA"_s;
+        QTest::newRow("negative") << -3.1 << int(PLN) << u"-3.1 PLN"_s;
+    }
+
+    void priceTexts() {
+        QFETCH(double, price);
+        QFETCH(int, currency);
+        QFETCH(QString, shown);
+        AppData data;
+        TransactionRecord t;
+        t.price = price;
+        t.currency = currency;
+        data.transactions[1] = t;
+        QCOMPARE(TransactionCell(data, t, TransactionPrice), shown);
+        const QString report = TransactionReportHtml(data);
+        QVERIFY2(report.contains(u"<td>"_s + shown + u"</td>"_s), qPrintable(report));
+        const QString number = shown.section(u' ', 0, 0);
+        QVERIFY(report.contains(u"<tr><td>"_s + CurrencyCode(currency) + u"</td><td>"_s + number +
+                                u"</td><td>0</td></tr>"_s));
     }
 
     void contactBooksFollowTheWriters() {

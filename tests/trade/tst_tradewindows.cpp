@@ -114,7 +114,7 @@ private Q_SLOTS:
             t.idLoft = 1;
             t.idClient = m_clients[size_t(i)];
             t.idPigeon = m_pigeons[size_t(i)];
-            t.price = 100.0f * float(i + 1);
+            t.price = 100.0 * (i + 1);
             t.date = 1'750'000'000 + i;
             QVERIFY(seed.SaveTransaction(-1, t).ok());
             m_transactions.push_back(t.id);
@@ -173,7 +173,41 @@ private Q_SLOTS:
                                             u"Zapłacono w całości'"_s}}));
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
-        QCOMPARE(reloaded.transactions.at(id).price, 12.5f);
+        QCOMPARE(reloaded.transactions.at(id).price, 12.5);
+    }
+
+    // An edit that leaves the price alone stores it unchanged, to the last bit.
+    void editingKeepsThePrice_data() {
+        QTest::addColumn<double>("price");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("cents") << 12345.67 << u"12345.67"_s;
+        QTest::newRow("millions") << 1234567.89 << u"1234567.89"_s;
+        QTest::newRow("ten billion") << 1e10 << u"10000000000"_s;
+        QTest::newRow("stored as a float before") << double(12345.67f) << u"12345.67"_s;
+    }
+
+    void editingKeepsThePrice() {
+        QFETCH(double, price);
+        QFETCH(QString, shown);
+        TransactionRecord t = m_app->transactions.at(m_transactions[0]);
+        t.price = price;
+        QVERIFY(m_app->SaveTransaction(t.id, t).ok());
+        m_page->FillLoftLists();
+        ClickRow(m_page->View(), 0, TransactionPrice);
+        QString boxText;
+        const auto step = ModalDriver::OnNextModal([&boxText](QDialog* d) {
+            boxText = Find<QLineEdit>(d, u"price"_s)->text();
+            QTest::keyClicks(Find<QPlainTextEdit>(d, u"remarks"_s), u"bez zmian"_s);
+            QTest::mouseClick(Find<QPushButton>(d, u"add"_s), Qt::LeftButton);
+        });
+        MenuAction(*m_dialog, CmdEditTransaction)->trigger();
+        QCOMPARE(boxText, shown);
+        AppData reloaded;
+        QVERIFY(reloaded.SelectLoft(1).ok());
+        QCOMPARE(reloaded.transactions.at(t.id).note, u"bez zmian"_s);
+        QVERIFY2(reloaded.transactions.at(t.id).price == price,
+                 qPrintable(QString::number(reloaded.transactions.at(t.id).price, 'g', 17)));
+        QCOMPARE(m_page->Model()->CellText(0, TransactionPrice), shown + u" PLN"_s);
     }
 
     void deletingTheSecondThenEditingTheNewSecond() {
