@@ -30,6 +30,10 @@ QString Native(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
+QString Reason(const FolderCopyResult& result) {
+    return result.reason.isEmpty() ? QString() : u"(%1)\n"_s.arg(result.reason);
+}
+
 // The two database files are asked about in one question: a backup or a restore never holds
 // them from two different times.
 OverwriteAnswer AskReplace(QWidget* parent, const QStringList& files) {
@@ -158,7 +162,8 @@ void Create(QWidget* parent) {
                 ? u"The backup failed at\n%1\nand could not be undone: %2 holds some new files "
                   u"and some old ones. Make the backup again."_s.arg(Native(result.error),
                                                                      Native(destination))
-                : u"The backup failed at\n%1\n"_s.arg(Native(result.error)) + untouched,
+                : u"The backup failed at\n%1\n"_s.arg(Native(result.error)) + Reason(result) +
+                      untouched,
             {}, QMessageBox::Warning);
         return;
     }
@@ -215,7 +220,8 @@ bool Import(QWidget* parent) {
         return refuse(u"The backup cannot be restored: %1\n"_s.arg(result.error) + untouched);
     case FolderCopyResult::Status::Failed:
         if (!result.mixed)
-            return refuse(u"The restore failed at\n%1\n"_s.arg(Native(result.error)) + untouched);
+            return refuse(u"The restore failed at\n%1\n"_s.arg(Native(result.error)) +
+                          Reason(result) + untouched);
         refuse(u"The restore failed at\n%1\nand could not be undone: some files are restored "
                u"and some are not. Import the backup again."_s.arg(Native(result.error)));
         return true; // what is on disk changed: reload it

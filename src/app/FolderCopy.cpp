@@ -1,5 +1,7 @@
 #include "app/FolderCopy.h"
 
+#include "app/SingleInstance.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -40,8 +42,10 @@ bool KeepAside(const QString& file, const QString& aside) {
     return !error || QFile::copy(file, aside); // no hard links on FAT media
 }
 
+// The running copy's lock is neither backed up nor restored over.
 bool Reserved(const QString& relative) {
     return relative == kCompleteMarker || relative == kReplacedFolder ||
+           relative == QString::fromUtf16(SingleInstance::kDataLockName) ||
            relative.startsWith(kReplacedFolder + u'/');
 }
 
@@ -186,8 +190,15 @@ FolderCopyResult CopyFolder(const CopyPlan& plan, const CopyProgress& progress,
         // own as QFile::copy does; the kernel copies (several times faster on many small files).
         std::error_code error;
         std::filesystem::copy_file(FsPath(from.filePath(plan.files[i])), FsPath(copy), error);
-        if (error)
-            return fail(FolderCopyResult::Status::Failed, from.filePath(plan.files[i]));
+        if (error) {
+            // The file that could not be read, or else the one that could not be written.
+            const QString source = from.filePath(plan.files[i]);
+            fail(FolderCopyResult::Status::Failed,
+                 QFileInfo(source).isReadable() ? QDir(plan.destination).filePath(plan.files[i])
+                                                : source);
+            result.reason = QString::fromLocal8Bit(error.message());
+            return result;
+        }
         // A backup burnt on a CD comes back read-only.
         std::filesystem::permissions(FsPath(copy), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::add, error);

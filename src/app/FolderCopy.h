@@ -25,6 +25,7 @@ struct FolderCopyResult {
     Status status = Status::Done;
     int copied = 0;     // files put in place
     QString error;      // the file that failed, or why the copy was refused
+    QString reason;     // the system's word on a file that failed ("No space left on device")
     bool mixed = false; // a failure that could not be undone: the destination is part old, part new
 };
 

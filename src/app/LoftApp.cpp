@@ -7,11 +7,13 @@
 #include "app/SingleInstance.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/Schema.h"
 #include "ui/Artwork.h"
 #include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 #include <QSplashScreen>
 #include <QTimer>
 
@@ -58,10 +60,23 @@ int CLoftApp::Start(const Options& options) {
         SetInstallDirOverride(options.dataDir);
 
     SingleInstance guard;
-    if (!guard.Acquire(InstallDir())) {
+    switch (guard.Acquire(InstallDir())) {
+    case SingleInstance::Outcome::Acquired:
+    case SingleInstance::Outcome::ReadOnly: // every write fails and is reported as such
+        break;
+    case SingleInstance::Outcome::Running:
         MessageBox::ShowMessage(nullptr, u"Nie można uruchomić jednocześnie dwóch kopii programu"_s,
                                 u"Błąd uruchomienia"_s);
         return 0;
+    case SingleInstance::Outcome::Unlockable:
+        MessageBox::ShowMessage(
+            nullptr,
+            u"The lock file\n%1\ncannot be made, so another copy of the program on the same data "
+            u"could write over this one's changes. The program ends. Make the folder writable (or "
+            u"free some space on its disk) and start the program again."_s.arg(
+                QDir::toNativeSeparators(SingleInstance::DataLockPath(InstallDir()))),
+            u"Błąd uruchomienia"_s, QMessageBox::Warning);
+        return 1;
     }
 
     // Before anything opens a database file: a restore that was killed is finished or undone.
@@ -70,6 +85,18 @@ int CLoftApp::Start(const Options& options) {
         MessageBox::ShowMessage(nullptr, recovery.message, {}, QMessageBox::Warning);
         if (recovery.stop)
             return 1;
+    }
+    // Another program's database is not made a register unasked.
+    for (const auto& [path, pigeons] : {std::pair{PigeonsDbPath(), true}, {ExtraDbPath(), false}}) {
+        if (HoldsOnlyOtherTables(path, pigeons) &&
+            !MessageBox::AskYesNo(
+                nullptr,
+                u"The file\n%1\nholds no register: it is a database of another program, with "
+                u"tables of its own. Add the program's tables to it and keep the register there?"
+                u"\n\nNo ends the program and leaves the file as it is."_s.arg(
+                    QDir::toNativeSeparators(path)),
+                u"Vornel"_s, QMessageBox::Warning))
+            return 0;
     }
     PrepareInstallDir();
     InstallShippedFiles();

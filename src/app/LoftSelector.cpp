@@ -97,10 +97,11 @@ void LoftSelector::OnCategoryChosen(int index) {
 }
 
 void LoftSelector::AddLoft() {
+    // The new loft is made current, so that what is added next goes into it.
     if (const auto index = LoftEditing::AddLoft(m_data, m_parent, u"Add new loft"_s)) {
-        const int selected = m_lofts->currentIndex();
         m_lofts->addItem(m_data.lofts[size_t(*index)].name);
-        m_lofts->setCurrentIndex(selected);
+        m_lofts->setCurrentIndex(*index);
+        OnLoftChosen(*index);
     }
 }
 

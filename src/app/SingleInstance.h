@@ -7,15 +7,21 @@
 
 // Only one copy of the program may work on the data at a time. Two lock files guard it: one in
 // the user's runtime folder, named after the program's fixed identifier, and one in the data
-// folder, so that copies started with different runtime folders (other users, other sessions)
-// on the same data refuse each other too. The lock of a copy that died is taken over.
+// folder's db/, where the data is written, so that copies started with different runtime
+// folders (other users, other sessions) on the same data refuse each other too. The lock of a
+// copy that died, and an empty or damaged lock that no process holds, is taken over at once.
 class SingleInstance {
 public:
     static constexpr char16_t kId[] = u"7E1B9C40-5D2A-4F83-B6E1-0A93D4C2F517";
+    static constexpr char16_t kDataLockName[] = u".vornel.lock";
 
-    /// True when no other copy runs here nor on this data folder; the locks are held until
-    /// destruction. A data folder where no lock file can be made (read-only) is not refused.
-    bool Acquire(const QString& dataFolder);
+    enum class Outcome {
+        Acquired,  // the locks are held until destruction
+        ReadOnly,  // no lock can be made, and nothing in the data folder can be written either
+        Running,   // another copy runs here or on this data folder
+        Unlockable // no lock can be made in a data folder that could be written to
+    };
+    Outcome Acquire(const QString& dataFolder);
     QString LockPath() const;
     static QString DataLockPath(const QString& dataFolder);
 

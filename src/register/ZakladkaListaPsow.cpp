@@ -155,6 +155,9 @@ void CZakladkaListaPsow::ClearList() {
     m_shownCategory = -1;
     m_model->Clear();
     SelectRow(-1);
+    // A loft without categories shows no count, not the one of the category shown before.
+    if (m_categoryCount)
+        m_categoryCount->clear();
 }
 
 void CZakladkaListaPsow::UpdateCategoryCount() {

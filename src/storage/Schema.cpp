@@ -3,8 +3,12 @@
 #include "storage/DbSession.h"
 #include "storage/InstallDir.h"
 
+#include <QFileInfo>
 #include <QScopeGuard>
 #include <QStringList>
+
+#include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -184,16 +188,31 @@ QString CreateTableSql(QStringView table) {
 
 namespace {
 
-DbResult CreateMissing(DbSession& session, std::initializer_list<QStringView> tables) {
-    QStringList existing;
+constexpr QStringView kPigeonTables[] = {u"pigeons",   u"pary",           u"dzieci",
+                                         u"loty",      u"lotniki",        u"zdjecia",
+                                         u"dokumenty", u"lekisuplementy", u"transakcje"};
+constexpr QStringView kLoftTables[] = {u"kategoria_id", u"hodowla", u"kategoria"};
+constexpr QStringView kExtraTables[] = {u"kolory",      u"ild",    u"sezonylegowe", u"notatki",
+                                        u"gatunekrasa", u"linia",  u"koloroka",     u"statusy",
+                                        u"klienci",     u"hodowcy"};
+
+std::optional<QStringList> TableNames(DbSession& session) {
+    QStringList names;
     if (!session.Query(u"SELECT name FROM sqlite_master WHERE type = 'table';"_s))
-        return ResultOfFailure(session);
+        return std::nullopt;
     for (; session.HasRow(); session.Next())
-        existing.append(session.Text(0));
+        names.append(session.Text(0));
     if (session.LastErrorCode() != 0)
+        return std::nullopt;
+    return names;
+}
+
+DbResult CreateMissing(DbSession& session, std::span<const QStringView> tables) {
+    const std::optional<QStringList> existing = TableNames(session);
+    if (!existing)
         return ResultOfFailure(session);
     for (QStringView table : tables) {
-        if (existing.contains(table))
+        if (existing->contains(table))
             continue;
         if (DbResult result = session.Run(CreateTableSql(table)); !result.ok())
             return result;
@@ -204,17 +223,34 @@ DbResult CreateMissing(DbSession& session, std::initializer_list<QStringView> ta
 } // namespace
 
 DbResult CreateTablesPigeons(DbSession& session) {
-    return CreateMissing(session, {u"pigeons", u"pary", u"dzieci", u"loty", u"lotniki", u"zdjecia",
-                                   u"dokumenty", u"lekisuplementy", u"transakcje"});
+    return CreateMissing(session, kPigeonTables);
 }
 
 DbResult CreateTablesLofts(DbSession& session) {
-    return CreateMissing(session, {u"kategoria_id", u"hodowla", u"kategoria"});
+    return CreateMissing(session, kLoftTables);
 }
 
 DbResult CreateTablesExtra(DbSession& session) {
-    return CreateMissing(session, {u"kolory", u"ild", u"sezonylegowe", u"notatki", u"gatunekrasa",
-                                   u"linia", u"koloroka", u"statusy", u"klienci", u"hodowcy"});
+    return CreateMissing(session, kExtraTables);
+}
+
+bool HoldsOnlyOtherTables(const QString& path, bool pigeonsFile) {
+    const QFileInfo file(path);
+    if (!file.isFile() || file.size() == 0)
+        return false;
+    DbSession session;
+    const std::optional<QStringList> names =
+        session.Open(path) ? TableNames(session) : std::nullopt;
+    if (!names)
+        return false; // not a database: the loaders say so
+    const auto ours = [&names](std::span<const QStringView> tables) {
+        return std::any_of(tables.begin(), tables.end(),
+                           [&names](QStringView table) { return names->contains(table); });
+    };
+    const bool known = pigeonsFile ? ours(kPigeonTables) || ours(kLoftTables) : ours(kExtraTables);
+    return !known && std::any_of(names->begin(), names->end(), [](const QString& name) {
+        return !name.startsWith(u"sqlite_"_s);
+    });
 }
 
 DbResult PrepareDatabases() {

@@ -24,6 +24,11 @@ DbResult CreateTablesPigeons(DbSession& session);
 DbResult CreateTablesLofts(DbSession& session);
 DbResult CreateTablesExtra(DbSession& session);
 
+/// True when the file is a database with tables of its own and none of those the program keeps
+/// in it (pigeons.db's when pigeonsFile, else dodatkowe_informacje.db's): another program's file.
+/// A missing or empty file is a new one.
+bool HoldsOnlyOtherTables(const QString& path, bool pigeonsFile);
+
 /// Creates both database files with every table they lack, so that each window finds its
 /// tables from the first start on. A failure names the file.
 DbResult PrepareDatabases();

@@ -12,8 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
 
 using namespace Qt::StringLiterals;
 
@@ -90,6 +93,9 @@ private Q_SLOTS:
         Write(m_to + u"/pigeons.db"_s, "old P");
         Write(m_to + u"/dodatkowe_informacje.db"_s, "old D");
         Write(m_to + u"/notes/7.html"_s, "old N");
+        // The running copy's lock is neither carried nor replaced, nor asked about.
+        Write(m_from + u"/.vornel.lock"_s, "theirs");
+        Write(m_to + u"/.vornel.lock"_s, "ours");
         QList<QStringList> asked;
         CopyPlan plan = PlanFolderCopy(m_from, m_to);
         const bool go =
@@ -108,6 +114,7 @@ private Q_SLOTS:
                  databases);
         QCOMPARE(Read(m_to + u"/notes/7.html"_s), note);
         QCOMPARE(Read(m_to + u"/images/1000.jpg"_s), go ? QByteArray("I") : "<missing>");
+        QCOMPARE(Read(m_to + u"/.vornel.lock"_s), QByteArray("ours"));
     }
 
     // A file that cannot be put in place takes back the ones already put there.
@@ -121,6 +128,24 @@ private Q_SLOTS:
         QVERIFY(!QFileInfo::exists(m_to + u"/images/1000.jpg"_s));
         QVERIFY(!QFileInfo::exists(m_to + u"/notes/7.html"_s));
         QVERIFY(!QFileInfo::exists(StagingFolder(m_to)));
+    }
+
+    // A disk that takes no more (here a limit on file sizes) is named where it was written to.
+    void fullDestinationIsNamed() {
+        Write(m_from + u"/images/big.jpg"_s, QByteArray(64 * 1024, 'x'));
+        rlimit old{};
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = old;
+        small.rlim_cur = 16 * 1024;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        const FolderCopyResult result = CopyFolder(PlanFolderCopy(m_from, m_to));
+        setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, signal);
+        QCOMPARE(int(result.status), int(Status::Failed));
+        QCOMPARE(result.error, m_to + u"/images/big.jpg"_s);
+        QVERIFY(!result.reason.isEmpty());
+        QVERIFY(!QFileInfo::exists(m_to + u"/pigeons.db"_s));
     }
 
     // The copy runs in a child process that dies at a given step, as a killed program would;
@@ -177,7 +202,9 @@ private Q_SLOTS:
         QTest::newRow("damaged page") << u"pigeons.db"_s << u"page"_s << u"damaged"_s;
         QTest::newRow("cut short") << u"pigeons.db"_s << u"cut"_s << u"damaged"_s;
         QTest::newRow("the other file")
-            << u"dodatkowe_informacje.db"_s << u"swap"_s << u"has no table"_s;
+            << u"dodatkowe_informacje.db"_s << u"swap"_s << u"holds none of the program's"_s;
+        // Made at the next start, as for any older file.
+        QTest::newRow("a whole table missing") << u"pigeons.db"_s << u"table"_s << QString();
         QTest::newRow("a table short of columns")
             << u"pigeons.db"_s << u"columns"_s << u"hodowla with 2 columns instead of 7"_s;
     }
@@ -200,6 +227,9 @@ private Q_SLOTS:
                 bytes[i] = '\xff';
         } else if (damage == u"cut"_s) {
             bytes.truncate(bytes.size() / 2);
+        } else if (damage == u"table"_s) {
+            QVERIFY(DbSession::Execute(path, u"DROP TABLE transakcje;"_s).ok());
+            bytes = Read(path);
         } else if (damage == u"columns"_s) {
             QVERIFY(DbSession::Execute(path, u"DROP TABLE hodowla;"_s).ok());
             QVERIFY(DbSession::Execute(path, u"CREATE TABLE hodowla(id INTEGER, x TEXT);"_s).ok());
@@ -208,7 +238,8 @@ private Q_SLOTS:
         QVERIFY(QFile::remove(path));
         Write(path, bytes);
         const QString verdict = BackupChecks::CheckDatabaseFile(path, name);
-        QVERIFY2(verdict.contains(refusal), qPrintable(verdict));
+        QVERIFY2(refusal.isEmpty() ? verdict.isEmpty() : verdict.contains(refusal),
+                 qPrintable(verdict));
         QCOMPARE(Read(path), bytes); // looking does not change the file
     }
 

@@ -110,6 +110,10 @@ private Q_SLOTS:
         Choose(CategoryList(), 1);
         QCOMPARE(m_app->currentCategory, 1);
         QCOMPARE(PigeonList()->ShownCategory(), 1);
+        QCOMPARE(CategoryCount()->text(), u"(0)"_s);
+        // A loft without categories shows no category count, not the last one shown.
+        Choose(LoftList(), 0);
+        QCOMPARE(CategoryCount()->text(), QString());
 
         const auto manager = ModalDriver::OnNextModal([](QDialog* dialog) { dialog->reject(); });
         Trigger(CmdManageLofts);
@@ -135,19 +139,23 @@ private Q_SLOTS:
             Trigger(CmdAddNewLoft);
         }
         QCOMPARE(Items(LoftList()), (QStringList{u"Abcd"_s, u" Ab "_s}));
-        QCOMPARE(m_app->currentLoft, -1); // adding selects nothing
-        {
-            ModalDriver::NoDialogGuard guard; // nothing to edit or delete, nothing to add to
-            for (int id : {CmdEditLoft, CmdDeleteLoft, CmdAddCategory})
-                Trigger(id);
-            QCOMPARE(guard.dialogsSeen(), 0);
-        }
+        // The loft just added is current, with its (empty) lists shown.
+        QCOMPARE(m_app->currentLoft, 1);
+        QCOMPARE(LoftList()->currentIndex(), 1);
+        QCOMPARE(LoftCount()->text(), u"(0)"_s);
+        QCOMPARE(CategoryList()->count(), 0);
         Choose(LoftList(), 0);
         const auto edit = ModalDriver::AnswerNameDialog(u"Abcd zmieniony"_s, u"opis"_s);
         Trigger(CmdEditLoft);
         QCOMPARE(Items(LoftList()), (QStringList{u"Abcd zmieniony"_s, u" Ab "_s}));
         QCOMPARE(LoftList()->currentIndex(), -1); // after an edit no loft is current
         QCOMPARE(m_app->currentLoft, -1);
+        {
+            ModalDriver::NoDialogGuard guard; // nothing to edit or delete, nothing to add to
+            for (int id : {CmdEditLoft, CmdDeleteLoft, CmdAddCategory})
+                Trigger(id);
+            QCOMPARE(guard.dialogsSeen(), 0);
+        }
 
         Choose(LoftList(), 1);
         MessageBox::SetNextAnswer(QMessageBox::No);
@@ -321,6 +329,7 @@ private:
     QComboBox* LoftList() const { return m_dialog->findChild<QComboBox*>(u"loftList"_s); }
     QComboBox* CategoryList() const { return m_dialog->findChild<QComboBox*>(u"categoryList"_s); }
     QLabel* LoftCount() const { return m_dialog->findChild<QLabel*>(u"loftCount"_s); }
+    QLabel* CategoryCount() const { return m_dialog->findChild<QLabel*>(u"categoryCount"_s); }
     CZakladkaListaPsow* PigeonList() const {
         return static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
     }

@@ -36,7 +36,10 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 using ModalDriver::WindowScript;
@@ -322,7 +325,7 @@ private Q_SLOTS:
     void secondCopyIsRefused() {
         QFETCH(bool, otherRuntimeFolder);
         SingleInstance first;
-        QVERIFY(first.Acquire(InstallDir()));
+        QCOMPARE(int(first.Acquire(InstallDir())), int(SingleInstance::Outcome::Acquired));
         QTemporaryDir otherRuntime;
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         const auto restore = qScopeGuard([runtime] {
@@ -350,6 +353,75 @@ private Q_SLOTS:
         QCOMPARE(program.exitCode(), 0);
         QVERIFY(QFile::exists(otherData.path() + u"/db/dodatkowe_informacje.db"_s));
         QVERIFY(QFile::exists(otherData.path() + u"/html/help/help.html"_s));
+    }
+
+    // The data folder's lock lives in db/, where the data is written; a second copy started
+    // from another runtime folder meets it.
+    void dataFolderLock_data() {
+        const QString twoCopies = u"Nie można uruchomić jednocześnie dwóch kopii programu"_s;
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QString>("said"); // what the second start says; nothing when it runs
+        QTest::newRow("read-only root, writable db/") << u"root"_s << twoCopies;
+        QTest::newRow("a running copy's lock emptied") << u"emptied"_s << twoCopies;
+        QTest::newRow("an empty lock, no copy running") << u"empty"_s << QString();
+        QTest::newRow("db/ read-only, the folder writable") << u"db"_s << u"cannot be made"_s;
+    }
+
+    void dataFolderLock() {
+        QFETCH(QString, setup);
+        QFETCH(QString, said);
+        const QString root = InstallDir();
+        const QString lock = SingleInstance::DataLockPath(root);
+        const bool asNobody = geteuid() == 0 && (setup == u"root"_s || setup == u"db"_s);
+        QTemporaryDir otherRuntime; // the read-only cases run as nobody, who must own it
+        QVERIFY(!asNobody ||
+                chown(QFile::encodeName(otherRuntime.path()).constData(), 65534, gid_t(-1)) == 0);
+        const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+        const auto restore = qScopeGuard([runtime] { qputenv("XDG_RUNTIME_DIR", runtime); });
+        std::optional<ReadOnlyFiles> readOnly;
+        if (setup == u"root"_s || setup == u"db"_s)
+            QVERIFY(readOnly.emplace(QStringList{setup == u"root"_s ? root : root + u"/db"_s})
+                        .isReadOnly());
+        SingleInstance first;
+        if (setup == u"root"_s || setup == u"emptied"_s)
+            QCOMPARE(int(first.Acquire(root)), int(SingleInstance::Outcome::Acquired));
+        if (setup == u"emptied"_s || setup == u"empty"_s)
+            Write(lock, {});
+        qputenv("XDG_RUNTIME_DIR", otherRuntime.path().toLocal8Bit());
+        MessageBox::History().clear();
+        Start();
+        QCOMPARE(MessageBox::History().size(), said.isEmpty() ? 0 : 1);
+        if (!said.isEmpty())
+            QVERIFY2(MessageBox::History()[0].contains(said), qPrintable(MessageBox::History()[0]));
+    }
+
+    // Another program's database is not made a register unasked; an empty file is a new one.
+    void anotherProgramsDatabase_data() {
+        QTest::addColumn<bool>("foreign");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("another program's file, No") << true << false;
+        QTest::newRow("another program's file, Yes") << true << true;
+        QTest::newRow("a zero-length file") << false << true;
+    }
+
+    void anotherProgramsDatabase() {
+        QFETCH(bool, foreign);
+        QFETCH(bool, yes);
+        const QString file = m_data->pigeonsDb();
+        Write(file, {});
+        if (foreign)
+            QVERIFY(DbProbe::Exec(file, u"CREATE TABLE faktury(id INTEGER, kwota REAL);"_s));
+        const QByteArray before = Read(file);
+        if (foreign)
+            MessageBox::SetNextAnswer(yes ? QMessageBox::Yes : QMessageBox::No);
+        QCOMPARE(Start(), 0);
+        QCOMPARE(MessageBox::History().size(), foreign ? 1 : 0);
+        if (foreign)
+            QVERIFY(MessageBox::History()[0].contains(u"holds no register"_s));
+        const QString tables = u"SELECT count(*) FROM sqlite_master WHERE type = 'table';"_s;
+        QCOMPARE(DbProbe::Number(file, tables), yes ? 12 + qint64(foreign) : 1);
+        if (!yes)
+            QCOMPARE(Read(file), before);
     }
 
     // What a restore killed halfway left is dealt with before anything opens the data.
