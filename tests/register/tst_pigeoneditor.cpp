@@ -575,6 +575,7 @@ private Q_SLOTS:
         QCOMPARE(page->ChosenBird(), m_ids[Sibling]);
         // The "&" of a name is no mnemonic: Alt+C chooses no bird.
         QTest::keyClick(page->Tree()->Button(TreeSire), Qt::Key_C, Qt::AltModifier);
+        QTest::qWait(300); // a mnemonic clicks after 100 ms
         QCOMPARE(page->ChosenBird(), m_ids[Sibling]);
         QTest::mouseClick(page->Tree()->Button(TreeDam), Qt::LeftButton);
         QCOMPARE(page->ChosenBird(), m_ids[Hen2]);
