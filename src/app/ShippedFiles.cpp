@@ -38,7 +38,7 @@ bool InstallShippedFiles() {
                 continue;
             }
             // Files copied out of the resources are read-only; the user may edit them.
-            ok = QFile::copy(file, destination) &&
+            ok = CopyFileChecked(file, destination) &&
                  QFile::setPermissions(destination,
                                        QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                            QFileDevice::ReadGroup | QFileDevice::ReadOther) &&

@@ -20,6 +20,7 @@
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -65,7 +66,8 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
     , m_list(new QListWidget(this))
     , m_editor(new QTextEdit(this))
-    , m_toolbar(new QWidget(this)) {
+    , m_toolbar(new QWidget(this))
+    , m_autoSave(new QTimer(this)) {
     setObjectName(u"notepadPage"_s);
     setAutoFillBackground(true);
     QPalette page = palette();
@@ -150,7 +152,25 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     toolbar->addStretch();
 
     FollowSelectedRow(m_list, this, [this](int row) { OnRowSelected(row); });
+    m_list->viewport()->installEventFilter(this);
+    connect(m_list, &QListWidget::clicked, this,
+            [this](const QModelIndex& index) { OnRowClicked(index.row()); });
+    // Typed text reaches the file soon after typing stops, whatever ends the program.
+    m_autoSave->setSingleShot(true);
+    m_autoSave->setInterval(kAutoSaveDelay);
+    connect(m_autoSave, &QTimer::timeout, this, &CZakladkaNotatnik::AutoSave);
+    connect(m_editor, &QTextEdit::textChanged, this, [this] {
+        if (m_editor->document()->isModified())
+            m_autoSave->start();
+    });
     CloseNote();
+}
+
+bool CZakladkaNotatnik::eventFilter(QObject* watched, QEvent* event) {
+    // The open row before the press: a click on it opens that note again.
+    if (watched == m_list->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowAtPress = m_current;
+    return CTabPage::eventFilter(watched, event);
 }
 
 bool CZakladkaNotatnik::Handles(PageCommand command) const {
@@ -214,15 +234,38 @@ bool CZakladkaNotatnik::SavePendingEdits() {
     return SaveCurrent();
 }
 
-bool CZakladkaNotatnik::SaveCurrent() {
+DbResult CZakladkaNotatnik::WriteOpenNote() {
+    m_autoSave->stop();
     if (m_openId < 1 || !m_readable || !m_editor->document()->isModified())
-        return true;
-    if (const DbResult result = WriteNoteBody(m_openId, BodyHtml(m_editor)); !result.ok()) {
+        return DbResult::Done();
+    const DbResult result = WriteNoteBody(m_openId, BodyHtml(m_editor));
+    if (result.ok()) {
+        m_editor->document()->setModified(false);
+        m_autoSaveReported = false;
+    }
+    return result;
+}
+
+bool CZakladkaNotatnik::SaveCurrent() {
+    if (const DbResult result = WriteOpenNote(); !result.ok()) {
         MessageBox::ShowFailure(this, result);
         return false;
     }
-    m_editor->document()->setModified(false);
     return true;
+}
+
+void CZakladkaNotatnik::AutoSave() {
+    // A write that keeps failing is reported once, not every time typing rests; leaving the
+    // note still reports it.
+    if (const DbResult result = WriteOpenNote(); !result.ok() && !m_autoSaveReported) {
+        m_autoSaveReported = true;
+        MessageBox::ShowFailure(this, result);
+    }
+}
+
+void CZakladkaNotatnik::OnRowClicked(int row) {
+    if (row >= 0 && row == m_current && row == m_rowAtPress && SaveCurrent())
+        OpenNote(row);
 }
 
 void CZakladkaNotatnik::SelectNote(int row) {
@@ -264,6 +307,8 @@ void CZakladkaNotatnik::OpenNote(int row) {
     m_readable = body.ok;
     m_editor->setHtml(body.html);
     m_editor->document()->setModified(false);
+    m_autoSave->stop();
+    m_autoSaveReported = false;
     m_editor->moveCursor(QTextCursor::End);
     EnableEditing(body.ok);
     if (!body.ok)
@@ -278,6 +323,7 @@ void CZakladkaNotatnik::CloseNote() {
     m_readable = false;
     m_editor->clear();
     m_editor->document()->setModified(false);
+    m_autoSave->stop();
     EnableEditing(false);
 }
 

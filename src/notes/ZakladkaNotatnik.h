@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/DbSession.h"
 #include "ui/TabPage.h"
 
 #include <array>
@@ -7,11 +8,12 @@
 class QListWidget;
 class QPushButton;
 class QTextEdit;
+class QTimer;
 
 // The notepad tab: the current loft's notes on the left, the open note's body on the right,
 // edited as HTML with bold, italic, underline, five sizes and a horizontal line. The body is
 // written back whenever the note is left: another note, another tab, New Note, Delete Note, a
-// loft change and the end of the program.
+// loft change and the end of the program, and two seconds after typing stops.
 class CZakladkaNotatnik : public CTabPage {
     Q_OBJECT
 
@@ -39,10 +41,17 @@ public:
     QTextEdit* Editor() const { return m_editor; }
     QPushButton* Button(const QString& objectName) const;
 
+    /// How long typing must rest before the note is written, in milliseconds.
+    static constexpr int kAutoSaveDelay = 2000;
+
 protected:
     void HandleCommand(PageCommand command) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    DbResult WriteOpenNote();
+    void AutoSave();
+    void OnRowClicked(int row);
     void OnRowSelected(int row);
     void OpenNote(int row);
     void CloseNote();
@@ -60,6 +69,9 @@ private:
     QWidget* m_toolbar;
     std::array<QPushButton*, 11> m_formatButtons{};
     QPushButton* m_delete = nullptr;
+    QTimer* m_autoSave;
+    bool m_autoSaveReported = false; // a failed write made by the timer was reported already
+    int m_rowAtPress = -1;
     int m_current = -1;
     int m_openId = 0; // the open note's id: the notes may be reloaded before it is saved
     QString m_openName;

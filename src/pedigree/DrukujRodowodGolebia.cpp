@@ -154,7 +154,7 @@ void CDrukujRodowodGolebia::Save() {
     const PedigreeTemplate& kind = PedigreeTemplates()[size_t(index)];
     // Saved elsewhere, the page finds the blank photo by its full path.
     PedigreeOptions options = Options();
-    options.blankImage = QUrl::fromLocalFile(PedigreeBlankImagePath()).toString();
+    options.blankImage = ImageSource(PedigreeBlankImagePath());
     const QString page = FillPedigree(ReadTextFile(PedigreeTemplatePath(kind)),
                                       CollectAncestors(m_data, m_pigeon), m_data, options);
     bool saved = false;

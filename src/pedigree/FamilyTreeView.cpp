@@ -32,7 +32,8 @@ ElidedButton::ElidedButton(QWidget* parent)
 }
 
 void ElidedButton::SetFullText(const QString& text) {
-    setText(text);
+    m_fullText = text;
+    setText(QString(text).replace(u'&', u"&&"_s));
     setToolTip(text.trimmed().isEmpty() ? QString() : text);
     update();
 }
@@ -40,7 +41,7 @@ void ElidedButton::SetFullText(const QString& text) {
 QString ElidedButton::ShownText() const {
     const QFontMetrics metrics = fontMetrics();
     const int room = std::max(0, width() - 14);
-    const QString full = text();
+    const QString& full = m_fullText;
     if (metrics.horizontalAdvance(full) <= room || height() < 2 * metrics.height() + 6)
         return metrics.elidedText(full, Qt::ElideRight, room);
     // Two lines where they fit: the break goes at the last blank that lets the first line fit.
@@ -64,7 +65,7 @@ void ElidedButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    option.text = ShownText();
+    option.text = ShownText().replace(u'&', u"&&"_s);
     painter.drawControl(QStyle::CE_PushButton, option);
 }
 

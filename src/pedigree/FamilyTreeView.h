@@ -8,7 +8,7 @@
 #include <array>
 
 // A push button that shows its text on one line, cut with an ellipsis when it is too long,
-// and the whole text in its tooltip.
+// and the whole text in its tooltip. The text is shown as typed: an '&' is no mnemonic.
 class ElidedButton : public QPushButton {
     Q_OBJECT
 
@@ -22,6 +22,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_fullText;
 };
 
 // The three generations of a family tree: the subject at the top, its dam and sire below it,

@@ -76,7 +76,7 @@ QString Cell(const AppData& data, const PigeonRecord& p, int row, int code,
         if (p.photos.empty())
             return {};
         PhotoRecord photo = p.photos.front();
-        return u"<img src='"_s + HtmlText(PhotoPathEscaped(photo)) + u"' width=125 height=125>"_s;
+        return ImageTag(PhotoPath(photo), u"width=125 height=125"_s);
     }
     default:
         return {};

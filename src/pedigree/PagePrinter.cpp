@@ -123,6 +123,14 @@ void PrintPages(const QTextDocument& document, QPrinter& printer) {
     }
 }
 
+// QPrinter says nothing of a write that failed (a full disk): a whole PDF ends in "%%EOF".
+bool IsWholePdf(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() < 16 || !file.seek(file.size() - 16))
+        return false;
+    return file.read(16).contains("%%EOF");
+}
+
 } // namespace
 
 void Print(const QTextDocument& document, QPrinter& printer, bool onePage) {
@@ -152,7 +160,7 @@ bool PrintToPdf(const QTextDocument& document, const QString& path,
         printer.setDocName(QFileInfo(path).completeBaseName());
         Print(document, printer, onePage);
     }
-    if (QFileInfo(part.fileName()).size() == 0)
+    if (!IsWholePdf(part.fileName()))
         return false;
     part.setAutoRemove(false);
     QFile::setPermissions(part.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |

@@ -3,8 +3,10 @@
 #include "storage/AppData.h"
 #include "storage/TextFile.h"
 
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <QUrl>
 
 #include <algorithm>
 #include <optional>
@@ -74,6 +76,15 @@ QString HtmlText(const QString& value, bool keepLines) {
         }
     }
     return text;
+}
+
+QString ImageSource(const QString& path) {
+    return u"file://"_s +
+           QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(path).absoluteFilePath(), "/"));
+}
+
+QString ImageTag(const QString& path, const QString& attributes) {
+    return u"<img src=\""_s + ImageSource(path) + u"\" "_s + attributes + u'>';
 }
 
 QString ColourName(const AppData& data, int colourId) {

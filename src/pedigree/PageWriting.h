@@ -28,6 +28,14 @@ QString MasterTableOpen();
 /// as typed. Line breaks become <br> when keepLines is set.
 QString HtmlText(const QString& value, bool keepLines = false);
 
+/// A picture file as a page's image source: a file URL with every character but letters,
+/// digits, "-._~/" percent-encoded, so that no blank, apostrophe, quote, '#' or '%' of the path
+/// ends the attribute or the path.
+QString ImageSource(const QString& path);
+
+/// <img src="..." attributes>: the one way a page shows a picture file.
+QString ImageTag(const QString& path, const QString& attributes);
+
 /// The colour name of a colour id: a single blank for 0, empty for an id not in the list.
 QString ColourName(const AppData& data, int colourId);
 

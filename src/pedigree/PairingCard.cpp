@@ -8,18 +8,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The image of the bird's first photo, empty without one.
 QString FirstPhoto(const PigeonRecord& pigeon) {
     if (pigeon.photos.empty())
         return {};
     PhotoRecord photo = pigeon.photos.front();
-    return HtmlText(PhotoPathEscaped(photo));
+    return ImageTag(PhotoPath(photo), u"width=125 height=125"_s);
 }
 
 QString ParentCells(const AppData& data, int id, bool photos, const QString& photoCellOpen) {
     const PigeonRecord& pigeon = data.FindPigeon(id);
     QString cells;
     if (const QString photo = FirstPhoto(pigeon); photos && !photo.isEmpty())
-        cells += photoCellOpen + u"<img src='"_s + photo + u"' width=125 height=125></td>"_s;
+        cells += photoCellOpen + photo + u"</td>"_s;
     cells += u"<td><b>"_s + HtmlText(BandLabel(pigeon)) + u"</b><br>"_s +
              HtmlText(pigeon.shortDescription, true) + u"</b><br>"_s +
              HtmlText(ColourName(data, pigeon.idColour)) + u"</td>"_s;
@@ -72,11 +73,7 @@ QString PairingCardHtml(const AppData& data, const PairRecord& pair,
                 u"<td style=\"width: 45mm\">&nbsp;"_s + HtmlText(child.remarks, true) + u"</td>"_s;
         if (settings.childPhotos) {
             // A child without photos keeps its cell, so that the row is as long as the head.
-            const QString photo = FirstPhoto(pigeon);
-            page += u"<td style=\"width: 125\">&nbsp;"_s;
-            if (!photo.isEmpty())
-                page += u"<img src='"_s + photo + u"' width=125 height=125>"_s;
-            page += u"</td>"_s;
+            page += u"<td style=\"width: 125\">&nbsp;"_s + FirstPhoto(pigeon) + u"</td>"_s;
         }
         page += u"</tr>\r\n"_s;
     }

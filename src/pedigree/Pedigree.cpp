@@ -10,6 +10,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 PedigreeBirds CollectAncestors(const AppData& data, const PigeonRecord& pigeon) {
@@ -42,12 +44,40 @@ QString Image(const PigeonRecord& bird, const QString& blank) {
     if (bird.photos.empty())
         return blank;
     PhotoRecord photo = bird.photos.front();
-    return HtmlText(PhotoPathEscaped(photo).replace(u'\\', u"//"_s));
+    return ImageSource(PhotoPath(photo));
+}
+
+// Every placeholder with its value; a longer one comes before the shorter one it begins with
+// ("_POZIOM4_10" before "_POZIOM4_1", "_KOLOR_1_0" before "_KOLOR_").
+using Placeholders = std::vector<std::pair<QString, QString>>;
+
+// One pass over the template: a value, once in, is never searched for placeholders again.
+QString ReplacePlaceholders(const QString& page, Placeholders placeholders) {
+    std::stable_sort(placeholders.begin(), placeholders.end(),
+                     [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+    QString text;
+    text.reserve(page.size() * 2);
+    qsizetype done = 0;
+    for (qsizetype at = page.indexOf(u'_'); at >= 0; at = page.indexOf(u'_', at)) {
+        const QStringView rest = QStringView(page).mid(at);
+        const auto found = std::find_if(placeholders.begin(), placeholders.end(),
+                                        [rest](const auto& p) { return rest.startsWith(p.first); });
+        if (found == placeholders.end()) {
+            ++at;
+            continue;
+        }
+        text += QStringView(page).mid(done, at - done);
+        text += found->second;
+        at += found->first.size();
+        done = at;
+    }
+    text += QStringView(page).mid(done);
+    return text;
 }
 
 } // namespace
 
-QString FillPedigree(QString page, const PedigreeBirds& birds, const AppData& data,
+QString FillPedigree(const QString& page, const PedigreeBirds& birds, const AppData& data,
                      const PedigreeOptions& options) {
     const auto band = [&](int n, int k) {
         return HtmlText(BandLabel(birds.At(n, k)));
@@ -61,37 +91,26 @@ QString FillPedigree(QString page, const PedigreeBirds& birds, const AppData& da
     const auto image = [&](int n, int k) {
         return Image(birds.At(n, k), options.blankImage);
     };
-    const auto put = [&page](const QString& placeholder, const QString& value) {
-        page.replace(placeholder, value);
-    };
     const int sex = birds.At(0, 0).sex;
 
-    put(u"_GOLAB_"_s, band(0, 0));
-    put(u"_KOLOR_1_0"_s, colour(1, 0));
-    put(u"_KOLOR_1_1"_s, colour(1, 1));
-    put(u"_KOLOR_"_s, colour(0, 0));
-    put(u"_PLEC_"_s, sex == 1 ? u"Cock"_s : sex == 2 ? u"Hen"_s : u" "_s);
-    put(u"_NOTATKI0"_s, note(0, 0));
-    put(u"_IMG0"_s, image(0, 0));
+    Placeholders values{{u"_GOLAB_"_s, band(0, 0)},
+                        {u"_KOLOR_1_0"_s, colour(1, 0)},
+                        {u"_KOLOR_1_1"_s, colour(1, 1)},
+                        {u"_KOLOR_"_s, colour(0, 0)},
+                        {u"_PLEC_"_s, sex == 1   ? u"Cock"_s
+                                      : sex == 2 ? u"Hen"_s
+                                                 : u" "_s},
+                        {u"_NOTATKI0"_s, note(0, 0)},
+                        {u"_IMG0"_s, image(0, 0)}};
     for (int k = 0; k < 2; ++k)
-        put(u"_POZIOM1_%1"_s.arg(k), band(1, k));
-    for (int k = 0; k < 2; ++k)
-        put(u"_NOTATKI1_%1"_s.arg(k), note(1, k));
-    for (int k = 0; k < 2; ++k)
-        put(u"_IMG1_%1"_s.arg(k), image(1, k));
-    for (int n = 2; n <= 3; ++n) {
-        for (int k = 0; k < (1 << n); ++k)
-            put(u"_POZIOM%1_%2"_s.arg(n).arg(k), band(n, k));
-        for (int k = 0; k < (1 << n); ++k)
-            put(u"_NOTATKI%1_%2"_s.arg(n).arg(k), note(n, k));
+        values.emplace_back(u"_IMG1_%1"_s.arg(k), image(1, k));
+    for (int n = 1; n < PedigreeBirds::kGenerations; ++n) {
+        for (int k = 0; k < (1 << n); ++k) {
+            values.emplace_back(u"_POZIOM%1_%2"_s.arg(n).arg(k), band(n, k));
+            values.emplace_back(u"_NOTATKI%1_%2"_s.arg(n).arg(k), note(n, k));
+        }
     }
-    // "_POZIOM4_1" begins "_POZIOM4_10" to "_POZIOM4_15": the two-digit ones go first.
-    const int lastGeneration[] = {10, 11, 12, 13, 14, 15, 0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-    for (int k : lastGeneration)
-        put(u"_POZIOM4_%1"_s.arg(k), band(4, k));
-    for (int k : lastGeneration)
-        put(u"_NOTATKI4_%1"_s.arg(k), note(4, k));
-    return page;
+    return ReplacePlaceholders(page, std::move(values));
 }
 
 const std::vector<PedigreeTemplate>& PedigreeTemplates() {

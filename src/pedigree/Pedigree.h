@@ -30,10 +30,11 @@ struct PedigreeOptions {
     QString blankImage = QStringLiteral("img//blank.jpg");
 };
 
-/// Replaces every placeholder of a pedigree template, longer placeholders before the shorter
-/// ones they begin with. Band texts and colours enter as text; notes enter as markup, with
-/// their line breaks kept.
-QString FillPedigree(QString page, const PedigreeBirds& birds, const AppData& data,
+/// Replaces every placeholder of a pedigree template in one pass over the template (a longer
+/// placeholder before a shorter one it begins with), so that a placeholder's name inside a value
+/// stays as typed. Band texts and colours enter as text; notes enter as markup, with their line
+/// breaks kept; photos as file URLs.
+QString FillPedigree(const QString& page, const PedigreeBirds& birds, const AppData& data,
                      const PedigreeOptions& options = {});
 
 // The shipped templates, in the order the pedigree dialog offers them.

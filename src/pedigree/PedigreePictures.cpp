@@ -6,6 +6,7 @@
 #include "storage/TextFile.h"
 #include "ui/Artwork.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QPainter>
@@ -25,6 +26,15 @@ constexpr qreal kLongSide = 297.0;
 constexpr qreal kShortSide = 210.0;
 constexpr qreal kMargin = 10.0;
 constexpr qreal kScreenPixelsPerMm = 96.0 / 25.4;
+
+// A JPEG written through the checked writer, so that a picture cut short never takes the place
+// of a whole one.
+bool SaveJpeg(const QImage& image, const QString& path, int quality) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    return buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "JPG", quality) &&
+           WriteFileBytes(path, bytes);
+}
 
 // An example pedigree: four generations, every bird named and noted.
 PedigreeBirds ExampleBirds() {
@@ -75,7 +85,7 @@ bool EnsureBlankImage() {
     painter.drawText(QRectF(0, 130, 240, 30), Qt::AlignCenter, u"no photo"_s);
     painter.end();
     QDir().mkpath(QFileInfo(path).absolutePath());
-    return image.save(path, "JPG", 92);
+    return SaveJpeg(image, path, 92);
 }
 
 QImage RenderSheet(const QString& html, const QUrl& baseUrl, QPageLayout::Orientation orientation,
@@ -110,7 +120,7 @@ bool EnsureThumbnail(const PedigreeTemplate& kind) {
         RenderSheet(html, QUrl::fromLocalFile(page.absolutePath() + u'/'),
                     kind.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, 600);
     QDir().mkpath(thumbnail.absolutePath());
-    return image.save(thumbnail.filePath(), "JPG", 90);
+    return SaveJpeg(image, thumbnail.filePath(), 90);
 }
 
 } // namespace PedigreePictures

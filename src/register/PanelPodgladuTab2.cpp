@@ -44,6 +44,7 @@ CPanelPodgladuTab2::CPanelPodgladuTab2(AppData& appData, QWidget* parent)
     m_band->setFont(CaptionFont(18));
     m_colour->setFont(CaptionFont(16, false));
     LetLabelWrapAnywhere(m_description);
+    m_description->setTextFormat(Qt::PlainText);
     m_description->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_panel = {m_photo1, m_photo2, m_band, m_colour, m_description, m_edit};
     connect(m_tree, &FamilyTreeView::birdClicked, this, &CPanelPodgladuTab2::ShowBird);

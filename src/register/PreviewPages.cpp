@@ -160,6 +160,7 @@ CPanelPodgladuTab1::CPanelPodgladuTab1(AppData& appData, QWidget* parent)
     , m_setSummary(new QPushButton(u"..."_s, this)) {
     setObjectName(u"previewSummary"_s);
     LetLabelWrapAnywhere(m_summary);
+    m_summary->setTextFormat(Qt::PlainText);
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_setSummary->setObjectName(u"setSummary"_s);
     m_setSummary->setToolTip(u"Set summary...."_s);
@@ -196,18 +197,17 @@ void CPanelPodgladuTab1::Refresh() {
 void CPanelPodgladuTab1::SetSummary() {
     if (m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId).id < 1)
         return;
-    CUstawOpis dialog(m_data.FindPigeon(m_pigeonId).shortDescription, this);
+    const int id = m_pigeonId;
+    CUstawOpis dialog(
+        m_data.FindPigeon(id).shortDescription,
+        [this, id](const QString& text) { return m_data.SetPigeonShortDescription(id, text); },
+        this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const QString text = dialog.Summary();
     // The screen shows the new text only once it is stored.
-    if (const DbResult result = m_data.SetPigeonShortDescription(m_pigeonId, text); !result.ok()) {
-        MessageBox::ShowFailure(this, result);
-        return;
-    }
-    m_data.pigeons[m_pigeonId].shortDescription = text;
-    m_summary->setText(text);
-    Q_EMIT pigeonEdited(m_pigeonId);
+    m_data.pigeons[id].shortDescription = dialog.Summary();
+    m_summary->setText(dialog.Summary());
+    Q_EMIT pigeonEdited(id);
 }
 
 void CPanelPodgladuTab1::resizeEvent(QResizeEvent*) {

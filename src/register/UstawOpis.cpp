@@ -10,9 +10,10 @@
 
 using namespace Qt::StringLiterals;
 
-CUstawOpis::CUstawOpis(const QString& summary, QWidget* parent)
+CUstawOpis::CUstawOpis(const QString& summary, Store store, QWidget* parent)
     : BannerDialog(parent)
-    , m_text(new QPlainTextEdit(summary, this)) {
+    , m_text(new QPlainTextEdit(summary, this))
+    , m_store(std::move(store)) {
     setObjectName(u"summaryDialog"_s);
     setWindowTitle(u"Set summary...."_s);
     setBannerTitle(u"Set summary...."_s);
@@ -46,4 +47,14 @@ CUstawOpis::CUstawOpis(const QString& summary, QWidget* parent)
 
 QString CUstawOpis::Summary() const {
     return m_text->toPlainText();
+}
+
+void CUstawOpis::accept() {
+    if (m_store) {
+        if (const DbResult result = m_store(Summary()); !result.ok()) {
+            MessageBox::ShowFailure(this, result);
+            return;
+        }
+    }
+    BannerDialog::accept();
 }

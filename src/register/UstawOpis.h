@@ -1,17 +1,24 @@
 #pragma once
 
+#include "storage/DbSession.h"
 #include "ui/Banner.h"
+
+#include <functional>
 
 class QPlainTextEdit;
 
-// "Set summary....": the short description of a pigeon, shown wherever birds are chosen.
+// "Set summary....": the short description of a pigeon, shown wherever birds are chosen. OK
+// stores the text; a failure is reported and the dialog stays open with what was typed.
 class CUstawOpis : public BannerDialog {
     Q_OBJECT
 
 public:
-    explicit CUstawOpis(const QString& summary, QWidget* parent = nullptr);
+    using Store = std::function<DbResult(const QString& summary)>;
+    CUstawOpis(const QString& summary, Store store, QWidget* parent = nullptr);
     QString Summary() const;
+    void accept() override;
 
 private:
     QPlainTextEdit* m_text;
+    Store m_store;
 };

@@ -2,6 +2,7 @@
 
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,16 +43,13 @@ bool NameTakenByOtherRow(DbSession& session, const QString& table, int ownId,
     return false;
 }
 
-// Copies source to destination, replacing a leftover file of that name; a partial copy is
-// removed.
+// Copies source to destination, replacing a leftover file of that name; a copy that is not
+// whole never takes its place.
 bool CopyIntoStore(const QString& source, const QString& destination) {
     QDir().mkpath(QFileInfo(destination).absolutePath());
     if (QFileInfo::exists(destination) && !QFile::remove(destination))
         return false;
-    if (QFile::copy(source, destination))
-        return true;
-    QFile::remove(destination);
-    return false;
+    return CopyFileChecked(source, destination);
 }
 
 // The insert and the copy succeed together or not at all: the row is rolled back when the file

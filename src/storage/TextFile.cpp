@@ -41,17 +41,59 @@ QString ReadTextFile(const QString& path) {
     return utf8.decode(data);
 }
 
-bool WriteTextFile(const QString& path, const QString& text) {
+namespace {
+
+bool Replaceable(const QString& path) {
     // The file is replaced by a rename, which a read-only file would not stop: respect it.
-    if (const QFileInfo existing(path); existing.exists() && !existing.isWritable())
+    const QFileInfo existing(path);
+    return !existing.exists() || existing.isWritable();
+}
+
+// The new file goes; the old one stays as it was.
+bool Discard(QSaveFile& file) {
+    file.cancelWriting();
+    file.commit();
+    return false;
+}
+
+// QSaveFile::commit() of Qt 6.4 puts the new file in place even when its last flush failed (a
+// full disk): the flush and the device's error are checked first.
+bool Commit(QSaveFile& file) {
+    if (!file.flush() || file.error() != QFileDevice::NoError)
+        return Discard(file);
+    return file.commit();
+}
+
+} // namespace
+
+bool WriteFileBytes(const QString& path, const QByteArray& bytes) {
+    if (!Replaceable(path))
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    return file.write(bytes) == bytes.size() ? Commit(file) : Discard(file);
+}
+
+bool CopyFileChecked(const QString& source, const QString& destination) {
+    QFile in(source);
+    if (!Replaceable(destination) || !in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(destination);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    bool ok = true;
+    while (ok && !in.atEnd()) {
+        const QByteArray block = in.read(1 << 20);
+        ok = !block.isEmpty() && out.write(block) == block.size();
+    }
+    return ok && in.error() == QFileDevice::NoError ? Commit(out) : Discard(out);
+}
+
+bool WriteTextFile(const QString& path, const QString& text) {
     QString body = text;
     if (!body.startsWith(QChar(0xFEFF)))
         body.prepend(QChar(0xFEFF));
     QStringEncoder encoder(QStringConverter::Utf16LE);
-    const QByteArray bytes = encoder.encode(body);
-    return file.write(bytes) == bytes.size() && file.commit();
+    return WriteFileBytes(path, encoder.encode(body));
 }

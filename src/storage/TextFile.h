@@ -7,6 +7,13 @@
 /// "Error" when the file cannot be opened.
 QString ReadTextFile(const QString& path);
 
-/// Writes text as UTF-16LE with the mark FF FE, replacing the file only once the whole text is
-/// written; a read-only file is left alone (false).
+/// Writes text as UTF-16LE with the mark FF FE, through WriteFileBytes.
 bool WriteTextFile(const QString& path, const QString& text);
+
+/// Replaces a file with bytes only once every one of them is written and flushed; false, with
+/// the old file whole, when any step fails (a full disk, a file too large) or the file is
+/// read-only. Every file the program writes goes through this check.
+bool WriteFileBytes(const QString& path, const QByteArray& bytes);
+
+/// Copies a file (a Qt resource too) through the same check.
+bool CopyFileChecked(const QString& source, const QString& destination);

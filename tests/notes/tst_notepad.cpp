@@ -8,7 +8,9 @@
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/InstallDir.h"
+#include "storage/TextFile.h"
 #include "support/DbProbe.h"
+#include "support/FileSizeLimit.h"
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
@@ -16,13 +18,17 @@
 #include "ui/MessageBox.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProcess>
 #include <QPushButton>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+
+#include <cstdio>
 
 using namespace Qt::StringLiterals;
 
@@ -232,15 +238,29 @@ private Q_SLOTS:
         QCOMPARE(step.DialogClass(), u"QPrintDialog"_s);
     }
 
+    void aBodyThatCannotBeWrittenKeepsTheNoteOpen_data() {
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("a read-only file") << false;
+        QTest::newRow("a full disk") << true;
+    }
+
     void aBodyThatCannotBeWrittenKeepsTheNoteOpen() {
-        auto readOnly = std::make_unique<ReadOnlyFiles>(QStringList{NotePath(m_notes[0])});
-        QVERIFY(readOnly->isReadOnly());
+        QFETCH(bool, fullDisk);
+        const QString before = Body(m_notes[0]);
+        std::unique_ptr<ReadOnlyFiles> readOnly;
+        std::unique_ptr<FileSizeLimit> full;
+        if (fullDisk)
+            full = std::make_unique<FileSizeLimit>(512); // far less than the body Qt writes
+        else
+            readOnly = std::make_unique<ReadOnlyFiles>(QStringList{NotePath(m_notes[0])});
+        QVERIFY(fullDisk ? full->isSet() : readOnly->isReadOnly());
         m_page->Editor()->insertPlainText(u"nie zgubić"_s);
         m_page->SelectNote(2);
         QCOMPARE(MessageBox::History().size(), 1);
         QVERIFY(MessageBox::History()[0].contains(NotePath(m_notes[0])));
         QCOMPARE(m_page->List()->currentRow(), 0);
         QVERIFY(m_page->Editor()->toPlainText().contains(u"nie zgubić"_s));
+        QCOMPARE(Body(m_notes[0]), before);
         // Delete and New Note wait as well, and closing the program asks first.
         ModalDriver::NoDialogGuard guard;
         QTest::mouseClick(m_page->Button(u"deleteNote"_s), Qt::LeftButton);
@@ -258,8 +278,68 @@ private Q_SLOTS:
         QVERIFY(m_page->Editor()->toPlainText().contains(u"nie zgubić"_s));
         QVERIFY(m_page->Editor()->isEnabled());
         readOnly.reset();
+        full.reset();
         QVERIFY(m_page->SavePendingEdits());
         QVERIFY(Body(m_notes[0]).contains(u"nie zgubić"_s));
+    }
+
+    void clickingTheOpenNoteSavesAndOpensItAgain() {
+        m_page->Editor()->insertPlainText(u" zapisane"_s);
+        const QListWidget* list = m_page->List();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0)).center());
+        QVERIFY(Body(m_notes[0]).contains(u"treść: Plan zapisane"_s));
+        QCOMPARE(m_page->CurrentNote(), 0);
+        QCOMPARE(m_page->Editor()->toPlainText(), u"treść: Plan zapisane"_s);
+        QVERIFY(!m_page->Editor()->document()->isModified());
+    }
+
+    // Typing that rests is written; a write that keeps failing is reported once.
+    void typingThatRestsIsWritten() {
+        auto readOnly = std::make_unique<ReadOnlyFiles>(QStringList{NotePath(m_notes[0])});
+        QTextEdit* editor = m_page->Editor();
+        editor->setFocus();
+        for (const QString& text : {u" raz"_s, u" dwa"_s}) {
+            QTest::keyClicks(editor, text);
+            QTest::qWait(CZakladkaNotatnik::kAutoSaveDelay + 300);
+        }
+        QCOMPARE(MessageBox::History().size(), 1);
+        QVERIFY(MessageBox::History()[0].contains(NotePath(m_notes[0])));
+        readOnly.reset();
+        QTest::keyClicks(editor, u" trzy"_s);
+        QTRY_VERIFY_WITH_TIMEOUT(Body(m_notes[0]).contains(u"Plan raz dwa trzy"_s),
+                                 CZakladkaNotatnik::kAutoSaveDelay + 1000);
+        QCOMPARE(MessageBox::History().size(), 1);
+    }
+
+    // A program killed two seconds after typing stops has written what was typed. The test
+    // runs itself as the child that types (with VORNEL_TYPING_CHILD set).
+    void typedTextOutlivesAKill() {
+        if (qEnvironmentVariableIsSet("VORNEL_TYPING_CHILD")) {
+            QTextEdit* editor = m_page->Editor();
+            editor->setFocus();
+            QTest::keyClicks(editor, u" przed awaria"_s);
+            std::printf("typed %s\n", qPrintable(NotePath(m_notes[0])));
+            std::fflush(stdout);
+            QTest::qWait(60000); // until killed
+            return;
+        }
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"VORNEL_TYPING_CHILD"_s, u"1"_s);
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(), {u"typedTextOutlivesAKill"_s});
+        QByteArray output;
+        QTRY_VERIFY_WITH_TIMEOUT((output += child.readAllStandardOutput()).contains("\ntyped "),
+                                 8000);
+        const qsizetype at = output.indexOf("\ntyped ") + 7;
+        const QString path = QString::fromLocal8Bit(output.mid(at, output.indexOf('\n', at) - at));
+        QTest::qWait(CZakladkaNotatnik::kAutoSaveDelay + 500);
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        const QString body = ReadTextFile(path);
+        QDir(QDir::cleanPath(path + u"/../../.."_s)).removeRecursively(); // the child's folder
+        QVERIFY2(body.contains(u"treść: Plan przed awaria"_s), qPrintable(body));
     }
 
 private:

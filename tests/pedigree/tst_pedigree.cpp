@@ -11,8 +11,10 @@
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/TextFile.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestDataDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringEncoder>
@@ -123,7 +125,7 @@ private Q_SLOTS:
         PigeonRecord second = Bird(14, u"126"_s, {}, 1, 0);
         for (PigeonRecord* p : {&kometa, &hen, &young, &second})
             m_data->pigeons[p->id] = *p;
-        m_images = m_dir->path() + u"/db/images/"_s;
+        m_images = u"file://"_s + m_dir->path() + u"/db/images/"_s;
     }
 
     void ancestorsStandSireFirst() {
@@ -152,8 +154,8 @@ private Q_SLOTS:
             << u"PL 0207 2024 8: note3 of 8 / PL 0207 2024 2: note1 of 2"_s << -1 << 1;
         QTest::newRow("sex, note and images, the sire's a photo")
             << u"_PLEC_|_NOTATKI0|_IMG0|_IMG1_0|_IMG1_1"_s
-            << u"Cock|note0 of 1|img//blank.jpg|{DIR}/db/images/3120.jpg|img//blank.jpg"_s << -1
-            << 1;
+            << u"Cock|note0 of 1|img//blank.jpg|file://{DIR}/db/images/3120.jpg|img//blank.jpg"_s
+            << -1 << 1;
         QTest::newRow("an unchecked box leaves its generation's notes out")
             << u"_NOTATKI0|_NOTATKI1_1|_NOTATKI2_0|_NOTATKI3_0"_s
             << u"note0 of 1|note1 of 3||note3 of 8"_s << 2 << 1;
@@ -177,14 +179,45 @@ private Q_SLOTS:
 
     void notesAreMarkupAndTextIsText() {
         PigeonRecord& p = m_tree->pigeons[1];
-        p.name = u"Kometa <2019> & 'Grom'"_s;
-        p.pedigreeNote0 = u"<b>1st</b> Gniezno\nace _POZIOM1_0"_s;
+        p.name = u"Kometa <2019> & 'Grom' _POZIOM1_0 _KOLOR_"_s;
+        p.pedigreeNote0 = u"<b>1st</b> Gniezno\nace _POZIOM1_0 _IMG1_0"_s;
         m_tree->pigeons[2].name = u"Ąś"_s;
         const QString page =
-            FillPedigree(u"_GOLAB_|_NOTATKI0"_s, CollectAncestors(*m_tree, p), *m_tree);
-        // The note's placeholder takes the sire's band text, since the note went in first.
-        QCOMPARE(page, u"PL 0207 2024 1 [Kometa &lt;2019&gt; &amp; &#39;Grom&#39;]|<b>1st</b> "
-                       u"Gniezno<br>ace PL 0207 2024 2 [Ąś]"_s);
+            FillPedigree(u"_GOLAB_|_NOTATKI0|_POZIOM1_0"_s, CollectAncestors(*m_tree, p), *m_tree);
+        // Placeholder names inside values stay as typed.
+        QCOMPARE(page,
+                 u"PL 0207 2024 1 [Kometa &lt;2019&gt; &amp; &#39;Grom&#39; _POZIOM1_0 "
+                 u"_KOLOR_]|<b>1st</b> Gniezno<br>ace _POZIOM1_0 _IMG1_0|PL 0207 2024 2 [Ąś]"_s);
+    }
+
+    // A write cut short (a full disk) fails and leaves the earlier file whole, with no leftover.
+    void aWriteCutShortKeepsTheOldFile_data() {
+        QTest::addColumn<QString>("what");
+        QTest::newRow("a page") << u"page"_s;
+        QTest::newRow("a pedigree") << u"pedigree"_s;
+        QTest::newRow("a copied file") << u"copy"_s;
+    }
+
+    void aWriteCutShortKeepsTheOldFile() {
+        QFETCH(QString, what);
+        const QString big = m_dir->makeFile(u"big.html"_s, QByteArray(4000, 'x'));
+        const QString target = m_dir->makeFile(u"target.html"_s, "earlier");
+        const auto write = [&] {
+            if (what == u"page"_s)
+                return WritePage(target, ListPageHtml(*m_data, {11, 12, 13}, {}));
+            if (what == u"pedigree"_s)
+                return WritePedigree(*m_tree, m_tree->pigeons[1], big, target);
+            return CopyFileChecked(big, target);
+        };
+        {
+            FileSizeLimit full(1024);
+            QVERIFY(full.isSet());
+            QVERIFY(!write());
+        }
+        QCOMPARE(FileBytes(target), QByteArray("earlier"));
+        QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files).size(), 2);
+        QVERIFY(write());
+        QVERIFY(FileBytes(target).size() > 1024);
     }
 
     void writtenFiles_data() {
@@ -259,7 +292,7 @@ private Q_SLOTS:
                    u"<thead><tr><th style=\"width:15mm\">NR.</th><th style=\"width:45mm\">Band</th>"
                    u"<th style=\"width:*\">Color</th><th style=\"width:*\">Photo</th></tr></thead>"
                    u"<tbody><tr valign=top>\r\n<td>1</td><td>PL 0207 2024 123 [Kometa]</td>"
-                   u"<td>Niebieski</td><td><img src='{IMAGES}5000.jpg' width=125 "
+                   u"<td>Niebieski</td><td><img src=\"{IMAGES}5000.jpg\" width=125 "
                    u"height=125></td></tr>\r\n<tr valign=top>\r\n<td>2</td>"
                    u"<td>PL 0207 2024 124</td><td> </td><td>&nbsp;</td></tr>\r\n</table>"_s;
 
@@ -316,13 +349,13 @@ private Q_SLOTS:
         QTest::newRow("default")
             << PairingCardSettings{}
             << Head(kCardHead, u"Tahoma"_s, u"12"_s, u"950"_s) + parents +
-                   u"<td width=125><img src='{IMAGES}5000.jpg' width=125 height=125></td>"_s +
+                   u"<td width=125><img src=\"{IMAGES}5000.jpg\" width=125 height=125></td>"_s +
                    sire + dam + u"</table>"_s + kMasterTable +
                    u"<thead><tr><th style=\"width: 15mm\">LP</th><th style=\"width: 45mm\">Imię "
                    u"psa</th><th style=\"width: 45mm\">Maść</th><th style=\"width: 45mm\">Zdjęcia"
                    u"</th></tr></thead><tbody><tr valign=top>\r\n<td>1</td><td>&nbsp;PL 0207 2024 "
                    u"125 [Mały &#39;Grom&#39;]</td><td>&nbsp;Niebieski&nbsp;</td><td style=\"width:"
-                   u" 125\">&nbsp;<img src='{IMAGES}7000.jpg' width=125 "
+                   u" 125\">&nbsp;<img src=\"{IMAGES}7000.jpg\" width=125 "
                    u"height=125></td></tr>\r\n<tr valign=top>\r\n<td>2</td><td>"
                    u"&nbsp;PL 0207 2024 126</td><td>&nbsp; &nbsp;</td><td style=\"width: 125\">"
                    u"&nbsp;</td></tr>\r\n</table>"_s;

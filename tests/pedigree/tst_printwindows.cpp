@@ -11,7 +11,9 @@
 #include "pedigree/FamilyTreeView.h"
 #include "pedigree/ListPage.h"
 #include "pedigree/LongPageView.h"
+#include "pedigree/PagePrinter.h"
 #include "pedigree/PageWriting.h"
+#include "pedigree/PairingCard.h"
 #include "pedigree/Pedigree.h"
 #include "pedigree/PodgladHTML.h"
 #include "register/ChooserCandidates.h"
@@ -19,9 +21,11 @@
 #include "register/WybierzPsaZListy.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
+#include "storage/FileStore.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
 #include "support/FamilyFixture.h"
+#include "support/FileSizeLimit.h"
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
@@ -38,12 +42,15 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 using namespace Qt::StringLiterals;
 
@@ -207,16 +214,79 @@ private Q_SLOTS:
         QCOMPARE(FileBytes(saved + u".html"_s), FileBytes(ListPagePath()));
     }
 
-    void listThatCannotBeWritten() {
-        QVERIFY(QDir().mkpath(ListPagePath())); // a folder where the page would go
-        CEksportListyDoHTML dialog(*m_app, {m_family.subject()});
-        QVERIFY(ModalDriver::ShowFocused(&dialog));
+    void pageThatCannotBeWritten_data() {
+        QTest::addColumn<bool>("pedigree");
+        QTest::addColumn<bool>("fullDisk");
+        QTest::newRow("list, a folder in the way") << false << false;
+        QTest::newRow("list, a full disk") << false << true;
+        QTest::newRow("pedigree, a full disk") << true << true;
+    }
+
+    // No preview opens on a page that was not written whole, and the user is told.
+    void pageThatCannotBeWritten() {
+        QFETCH(bool, pedigree);
+        QFETCH(bool, fullDisk);
+        std::unique_ptr<QDialog> dialog;
+        if (pedigree)
+            dialog = std::make_unique<CDrukujRodowodGolebia>(*m_app,
+                                                             m_app->FindPigeon(m_family.subject()));
+        else
+            dialog =
+                std::make_unique<CEksportListyDoHTML>(*m_app, std::vector<int>{m_family.subject()});
+        QVERIFY(ModalDriver::ShowFocused(dialog.get()));
+        if (!fullDisk)
+            QVERIFY(QDir().mkpath(ListPagePath())); // a folder where the page would go
+        auto full = std::make_unique<FileSizeLimit>(fullDisk ? 256 : RLIM_INFINITY);
         ModalDriver::NoDialogGuard noPreview;
-        Click(&dialog, u"print"_s);
+        Click(dialog.get(), u"print"_s);
         QTest::qWait(50);
+        full.reset();
         QCOMPARE(noPreview.dialogsSeen(), 0);
         QCOMPARE(MessageBox::History().size(), 1);
         QVERIFY(MessageBox::History()[0].contains(u"could not be written"_s));
+    }
+
+    void photosLoadFromAnyFolderName_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("list page") << u"list"_s;
+        QTest::newRow("pairing card") << u"card"_s;
+        QTest::newRow("pedigree") << u"pedigree"_s;
+    }
+
+    // A data folder named with an apostrophe, a blank, '#' and '%': every page shows the photo.
+    void photosLoadFromAnyFolderName() {
+        QFETCH(QString, page);
+        const QString folder = m_dir->path() + u"/o'q dir #1 100%"_s;
+        qputenv("VORNEL_HOME", folder.toLocal8Bit());
+        const auto back =
+            qScopeGuard([this] { qputenv("VORNEL_HOME", m_dir->path().toLocal8Bit()); });
+        AppData data;
+        PhotoRecord photo;
+        photo.id = 5;
+        photo.extension = u"png"_s;
+        data.pigeons[1].id = 1;
+        data.pigeons[1].photos = {photo};
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QVERIFY(QDir().mkpath(folder + u"/db/images"_s) && picture.save(PhotoPath(photo)));
+        PairRecord pair;
+        pair.idCock = 1;
+        const QString html = page == u"list"_s ? ListPageHtml(data, {1}, {})
+                             : page == u"card"_s
+                                 ? PairingCardHtml(data, pair, {})
+                                 : FillPedigree(u"<img src=\"_IMG0\">"_s,
+                                                CollectAncestors(data, data.pigeons[1]), data);
+        std::unique_ptr<QTextDocument> document(PagePrinter::NewDocument(
+            ForRichText(html), QUrl::fromLocalFile(folder + u'/'), nullptr));
+        QStringList images;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+            for (auto it = block.begin(); !it.atEnd(); ++it)
+                if (const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+                    image.isValid())
+                    images << image.name();
+        QCOMPARE(images.size(), 1);
+        const QVariant shown = document->resource(QTextDocument::ImageResource, QUrl(images[0]));
+        QCOMPARE(shown.value<QPixmap>().size(), QSize(8, 8));
     }
 
     void pairingCard() {

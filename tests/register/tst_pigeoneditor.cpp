@@ -538,31 +538,51 @@ private Q_SLOTS:
 
     void summaryWithAnApostropheIsStored() {
         m_list->SelectRow(Cock);
-        const auto dialog = ModalDriver::OnNextModal([](QDialog* summary) {
+        const QString typed = u"<b>Syn</b> 'Asa', szybki"_s;
+        auto readOnly = std::make_unique<ReadOnlyFiles>(QStringList{m_data->pigeonsDb()});
+        const auto dialog = ModalDriver::OnNextModal([&](QDialog* summary) {
             QCOMPARE(QApplication::activeWindow(), summary);
             QCOMPARE(summary->windowTitle(), u"Set summary...."_s);
             auto* text = summary->findChild<QPlainTextEdit*>(u"summary"_s);
             QVERIFY(text->hasFocus());
-            QTest::keyClicks(text, u"Syn 'Asa', szybki"_s);
+            QTest::keyClicks(text, typed);
+            // A summary that cannot be stored is reported; the dialog stays with the text.
+            QTest::mouseClick(summary->findChild<QPushButton*>(u"ok"_s), Qt::LeftButton);
+            QCOMPARE(MessageBox::History().size(), 1);
+            QVERIFY(summary->isVisible());
+            QCOMPARE(text->toPlainText(), typed);
+            readOnly.reset();
             QTest::mouseClick(summary->findChild<QPushButton*>(u"ok"_s), Qt::LeftButton);
         });
         QTest::mouseClick(m_list->PreviewPage(0)->findChild<QPushButton*>(u"setSummary"_s),
                           Qt::LeftButton);
-        QCOMPARE(Text(m_list->PreviewPage(0), u"summary"_s), u"Syn 'Asa', szybki"_s);
+        // Shown as typed: a "<b>" is no markup.
+        const QLabel* label = m_list->PreviewPage(0)->findChild<QLabel*>(u"summary"_s);
+        QCOMPARE(label->text(), typed);
+        QCOMPARE(label->textFormat(), Qt::PlainText);
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
-        QCOMPARE(reloaded.pigeons.at(m_ids[Cock]).shortDescription, u"Syn 'Asa', szybki"_s);
+        QCOMPARE(reloaded.pigeons.at(m_ids[Cock]).shortDescription, typed);
     }
 
     void familyTreePage() {
+        m_app->pigeons[m_ids[Hen2]].name = u"Dama &Co"_s;
+        m_app->pigeons[m_ids[Hen2]].shortDescription = u"<b>szybka</b>"_s;
         m_list->ShowPreviewPage(1);
         m_list->SelectRow(Sibling);
         auto* page = static_cast<CPanelPodgladuTab2*>(m_list->PreviewPage(1));
         QCOMPARE(page->Tree()->Button(TreeSire)->ShownText(), u"PL   100"_s);
         QCOMPARE(page->ChosenBird(), m_ids[Sibling]);
+        // The "&" of a name is no mnemonic: Alt+C chooses no bird.
+        QTest::keyClick(page->Tree()->Button(TreeSire), Qt::Key_C, Qt::AltModifier);
+        QTest::qWait(300); // a mnemonic clicks after 100 ms
+        QCOMPARE(page->ChosenBird(), m_ids[Sibling]);
         QTest::mouseClick(page->Tree()->Button(TreeDam), Qt::LeftButton);
         QCOMPARE(page->ChosenBird(), m_ids[Hen2]);
-        QCOMPARE(page->findChild<QLabel*>(u"birdBand"_s)->text(), u"PL   102"_s);
+        QCOMPARE(page->findChild<QLabel*>(u"birdBand"_s)->text(), u"PL   102 [Dama &Co]"_s);
+        const QLabel* description = page->findChild<QLabel*>(u"birdDescription"_s);
+        QCOMPARE(description->text(), u"<b>szybka</b>"_s);
+        QCOMPARE(description->textFormat(), Qt::PlainText);
         // Nothing selected: the tree stays as it was.
         m_list->SelectRow(-1);
         QCOMPARE(page->Tree()->Button(TreeSubject)->ShownText(), u"PL   105"_s);
