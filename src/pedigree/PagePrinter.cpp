@@ -1,5 +1,7 @@
 #include "pedigree/PagePrinter.h"
 
+#include "pedigree/PagedPrintout.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
 #include <QFileInfo>
@@ -80,48 +82,44 @@ void PaintOnePage(const QTextDocument& document, QPainter& painter, const QRectF
 
 namespace {
 
-// The page laid out in screen pixels on sheets the size of the printer's page (so that a
-// width given in millimetres prints at that width), table heads repeated on every sheet, and
-// the sheet's number at its foot.
-void PrintPages(const QTextDocument& document, QPrinter& printer) {
-    std::unique_ptr<QTextDocument> copy(document.clone());
-    copy->setBaseUrl(document.baseUrl());
-    copy->setMetaInformation(QTextDocument::DocumentUrl,
-                             document.metaInformation(QTextDocument::DocumentUrl));
-    copy->setUseDesignMetrics(true);
-    const qreal toDevice = printer.resolution() / 96.0;
-    const QSizeF paper = printer.pageRect(QPrinter::DevicePixel).size() / toDevice;
-    constexpr qreal kFoot = 22;
-    const QSizeF body(paper.width(), paper.height() - kFoot);
-    copy->setPageSize(body);
-    QAbstractTextDocumentLayout* layout = copy->documentLayout();
-    const int pages = std::max(1, copy->pageCount());
-    QPainter painter(&printer);
-    QFont footFont(u"Tahoma"_s);
-    footFont.setPixelSize(11);
-    for (int page = 0; page < pages; ++page) {
-        if (page > 0)
-            printer.newPage();
+constexpr qreal kFoot = 22;
+
+} // namespace
+
+QSizeF PaperSize(const QPrinter& printer) {
+    return printer.pageRect(QPrinter::DevicePixel).size() / (printer.resolution() / 96.0);
+}
+
+QSizeF BodySize(const QSizeF& paper) {
+    return {paper.width(), paper.height() - kFoot};
+}
+
+// Sheets the size of the printer's page in screen pixels, so that a width given in
+// millimetres prints at that width.
+void PaintSheet(QPainter& painter, const QTextDocument& document, int pageOfDocument,
+                const QSizeF& paper, int number, int total) {
+    const QSizeF body = BodySize(paper);
+    painter.save();
+    painter.setClipRect(QRectF(QPointF(0, 0), body), Qt::IntersectClip);
+    painter.translate(0, -pageOfDocument * body.height());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(QPointF(0, pageOfDocument * body.height()), body);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    document.documentLayout()->draw(&painter, context);
+    painter.restore();
+    if (total > 1) {
+        QFont footFont(u"Tahoma"_s);
+        footFont.setPixelSize(11);
         painter.save();
-        painter.scale(toDevice, toDevice);
-        painter.save();
-        painter.setClipRect(QRectF(QPointF(0, 0), body));
-        painter.translate(0, -page * body.height());
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = QRectF(QPointF(0, page * body.height()), body);
-        context.palette.setColor(QPalette::Text, Qt::black);
-        layout->draw(&painter, context);
-        painter.restore();
-        if (pages > 1) {
-            painter.setFont(footFont);
-            painter.setPen(Qt::darkGray);
-            painter.drawText(QRectF(0, body.height(), paper.width(), kFoot),
-                             Qt::AlignRight | Qt::AlignBottom,
-                             u"%1 / %2"_s.arg(page + 1).arg(pages));
-        }
+        painter.setFont(footFont);
+        painter.setPen(Qt::darkGray);
+        painter.drawText(QRectF(0, body.height(), paper.width(), kFoot),
+                         Qt::AlignRight | Qt::AlignBottom, u"%1 / %2"_s.arg(number).arg(total));
         painter.restore();
     }
 }
+
+namespace {
 
 // QPrinter says nothing of a write that failed (a full disk): a whole PDF ends in "%%EOF".
 bool IsWholePdf(const QString& path) {
@@ -134,15 +132,7 @@ bool IsWholePdf(const QString& path) {
 } // namespace
 
 void Print(const QTextDocument& document, QPrinter& printer, bool onePage) {
-    if (onePage) {
-        QPainter painter(&printer);
-        // The page is laid out at the sheet's width in screen pixels, as it looks on screen.
-        PaintOnePage(document, painter,
-                     QRectF(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size()),
-                     printer.resolution() / 96.0);
-    } else {
-        PrintPages(document, printer);
-    }
+    PagedPrintout(document, PaperSize(printer), onePage).Print(printer);
 }
 
 bool PrintToPdf(const QTextDocument& document, const QString& path,

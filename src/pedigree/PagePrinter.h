@@ -6,6 +6,7 @@
 class QPainter;
 class QPrinter;
 class QRectF;
+class QSizeF;
 class QTextDocument;
 class QUrl;
 
@@ -26,6 +27,17 @@ void PreparePrinter(QPrinter& printer, QPageLayout::Orientation orientation);
 /// is pixelsPerScreenPixel device pixels, and scaled down where it would run over.
 void PaintOnePage(const QTextDocument& document, QPainter& painter, const QRectF& sheet,
                   qreal pixelsPerScreenPixel);
+
+/// The printable part of the printer's sheet in screen pixels (the unit pages are laid out in).
+QSizeF PaperSize(const QPrinter& printer);
+
+/// The part of a sheet the page flows over: the sheet less the strip that holds its number.
+QSizeF BodySize(const QSizeF& paper);
+
+/// Paints one sheet, in screen pixels from the painter's origin, of a document laid out on
+/// pages of BodySize(paper); the foot reads "number / total" when total is more than one.
+void PaintSheet(QPainter& painter, const QTextDocument& document, int pageOfDocument,
+                const QSizeF& paper, int number, int total);
 
 /// Prints a document: over as many sheets as it needs (table heads repeated, page numbers at
 /// the foot), or with onePage scaled down where needed to fill exactly one sheet.

@@ -3,13 +3,14 @@
 #include "pedigree/LongPageView.h"
 #include "pedigree/PagePrinter.h"
 #include "pedigree/PageWriting.h"
+#include "pedigree/PagedPrintout.h"
+#include "pedigree/PrintPreview.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -117,19 +118,25 @@ bool CPodgladHTML::ShowsInParts() const {
     return m_stack->currentWidget() == m_long;
 }
 
-const QTextDocument& CPodgladHTML::Document() {
-    if (!ShowsInParts())
-        return *m_browser->document();
-    // A page shown in parts prints from one document of the whole page.
-    if (!m_printable) {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_printable = PagePrinter::NewDocument(m_page, FolderUrl(m_path), this);
-        QApplication::restoreOverrideCursor();
-    }
-    return *m_printable;
+const QTextDocument& CPodgladHTML::Document() const {
+    return *m_browser->document();
+}
+
+std::unique_ptr<PagedPrintout> CPodgladHTML::NewPrintout(const QSizeF& paper) {
+    // A page shown in parts is printed from its text, a part at a time; a page shown whole,
+    // perhaps edited, from its document.
+    if (ShowsInParts())
+        return std::make_unique<PagedPrintout>(m_page, FolderUrl(m_path), paper, m_onePage);
+    return std::make_unique<PagedPrintout>(*m_browser->document(), paper, m_onePage);
 }
 
 void CPodgladHTML::Print() {
+    QPrinter printer(QPrinter::HighResolution);
+    PagePrinter::PreparePrinter(printer, m_orientation);
+    PrintOn(*NewPrintout(PagePrinter::PaperSize(printer)));
+}
+
+bool CPodgladHTML::PrintOn(PagedPrintout& printout) {
     QPrinter printer(QPrinter::HighResolution);
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (!defaultPrinter.isNull()) {
@@ -140,25 +147,25 @@ void CPodgladHTML::Print() {
         PagePrinter::PreparePrinter(printer, m_orientation);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(m_pdfName);
-        QPrintDialog dialog(&printer, this);
+        QPrintDialog dialog(&printer, QApplication::activeWindow());
         dialog.setObjectName(u"printDialog"_s);
         if (dialog.exec() != QDialog::Accepted)
-            return;
+            return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    PagePrinter::Print(Document(), printer, m_onePage);
+    printout.Print(printer);
     QApplication::restoreOverrideCursor();
+    return true;
 }
 
 void CPodgladHTML::PrintPreview() {
     QPrinter printer(QPrinter::HighResolution);
     PagePrinter::PreparePrinter(printer, m_orientation);
-    const QTextDocument& document = Document();
-    QPrintPreviewDialog dialog(&printer, this);
-    dialog.setObjectName(u"printPreviewDialog"_s);
-    connect(
-        &dialog, &QPrintPreviewDialog::paintRequested, this,
-        [this, &document](QPrinter* target) { PagePrinter::Print(document, *target, m_onePage); });
+    CPrintPreview dialog(NewPrintout(PagePrinter::PaperSize(printer)), this);
+    connect(&dialog, &CPrintPreview::printRequested, this, [this, &dialog] {
+        if (PrintOn(dialog.Printout()))
+            dialog.accept();
+    });
     dialog.resize(size());
     dialog.exec();
 }

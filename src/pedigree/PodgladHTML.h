@@ -4,9 +4,13 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <memory>
+
 class LongPageView;
+class PagedPrintout;
 class QPrinter;
 class QPushButton;
+class QSizeF;
 class QStackedWidget;
 class QTextBrowser;
 class QTextDocument;
@@ -43,11 +47,13 @@ public:
     bool ShowsInParts() const;
     bool EditMode() const { return m_editing; }
 
-    /// The page as it prints now, edits included.
-    const QTextDocument& Document();
+    /// The page shown whole, edits included (a page shown in parts prints from its text).
+    const QTextDocument& Document() const;
 
     void Print();
     void PrintPreview();
+    /// The page laid out on sheets of this size, as it prints now.
+    std::unique_ptr<PagedPrintout> NewPrintout(const QSizeF& paper);
     void SetEditMode(bool on);
 
 protected:
@@ -56,6 +62,7 @@ protected:
 private:
     void Load();
     void ShowWhole();
+    bool PrintOn(PagedPrintout& printout);
 
     QString m_path;
     QString m_pdfName;
@@ -69,5 +76,4 @@ private:
     QPushButton* m_print;
     QPushButton* m_preview;
     QPushButton* m_edit;
-    QTextDocument* m_printable = nullptr;
 };

@@ -13,9 +13,12 @@
 #include "pedigree/LongPageView.h"
 #include "pedigree/PagePrinter.h"
 #include "pedigree/PageWriting.h"
+#include "pedigree/PagedPrintout.h"
 #include "pedigree/PairingCard.h"
 #include "pedigree/Pedigree.h"
 #include "pedigree/PodgladHTML.h"
+#include "pedigree/PrintPreview.h"
+#include "pedigree/SheetView.h"
 #include "register/ChooserCandidates.h"
 #include "register/PigeonTableModel.h"
 #include "register/WybierzPsaZListy.h"
@@ -40,13 +43,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QPixmap>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -334,8 +340,8 @@ private Q_SLOTS:
         });
         Click(&preview, u"print"_s);
         QVERIFY(FileBytes(pdf).startsWith("%PDF"));
-        const auto previewDialog = OnNextWindow(
-            [](QDialog* dialog) { QVERIFY(qobject_cast<QPrintPreviewDialog*>(dialog)); });
+        const auto previewDialog =
+            OnNextWindow([](QDialog* dialog) { QVERIFY(qobject_cast<CPrintPreview*>(dialog)); });
         Click(&preview, u"printPreview"_s);
 
         const QByteArray before = FileBytes(ListPagePath());
@@ -353,6 +359,120 @@ private Q_SLOTS:
         const QRect button = Find<QWidget>(&preview, u"editMode"_s)->geometry();
         QVERIFY(preview.rect().contains(button));
         QVERIFY(button.top() > preview.Browser()->parentWidget()->geometry().bottom());
+    }
+
+    // A long list's Print Preview opens on its first sheets while the rest is laid out behind,
+    // draws only the sheets in view, pages and zooms by keys and buttons, and prints them all.
+    void printPreviewByKeys() {
+        WritePage(ListPagePath(),
+                  ListPageHtml(*m_app, std::vector<int>(600, m_family.sire()), ListPageSettings{}));
+        CPodgladHTML page(ListPagePath());
+        QVERIFY(ModalDriver::ShowFocused(&page));
+        const QString pdf = m_dir->path() + u"/podglad.pdf"_s;
+        page.SetPdfFileName(pdf);
+        int pages = 0;
+        const auto step = OnNextWindow([&](QDialog* dialog) {
+            auto* preview = qobject_cast<CPrintPreview*>(dialog);
+            QVERIFY(preview);
+            SheetView* view = preview->View();
+            QCOMPARE(QApplication::focusWidget(), view);
+            QVERIFY(!preview->Printout().Complete());
+            QTRY_VERIFY(!view->PaintedPages().isEmpty());
+            QVERIFY(view->PaintedPages().size() <= 2);
+            QVERIFY(Find<QLabel>(preview, u"pageCount"_s)->text().startsWith(u"of about"_s));
+            auto* number = Find<QSpinBox>(preview, u"pageNumber"_s);
+            QTest::keyClick(view, Qt::Key_PageDown);
+            QCOMPARE(number->value(), 2);
+            Click(preview, u"nextPage"_s);
+            QCOMPARE(number->value(), 3);
+            QTest::keyClick(view, Qt::Key_PageUp);
+            QCOMPARE(number->value(), 2);
+            QTest::keyClick(view, Qt::Key_End);
+            QTRY_VERIFY_WITH_TIMEOUT(preview->Printout().Complete(), 20000);
+            pages = preview->Printout().PageCount();
+            QTRY_COMPARE(number->value(), pages);
+            QCOMPARE(Find<QLabel>(preview, u"pageCount"_s)->text(), u"of %1"_s.arg(pages));
+            QTRY_VERIFY(view->PaintedPages().contains(pages - 1));
+            QVERIFY(!view->PaintedPages().contains(0));
+            QTest::keyClick(view, Qt::Key_Home);
+            QCOMPARE(number->value(), 1);
+            const qreal zoom = view->Zoom();
+            QTest::keyClick(view, Qt::Key_Plus);
+            QVERIFY(view->Zoom() > zoom);
+            QCOMPARE(Find<QLabel>(preview, u"zoom"_s)->text(),
+                     u"%1%"_s.arg(qRound(view->Zoom() * 100)));
+            QTest::keyClick(view, Qt::Key_Minus);
+            QCOMPARE(view->Zoom(), zoom);
+            // No printer here: the print dialog offers the PDF file; printing closes the preview.
+            const auto print = OnNextWindow([](QDialog* printDialog) {
+                QVERIFY(qobject_cast<QPrintDialog*>(printDialog));
+                printDialog->accept();
+            });
+            Click(preview, u"print"_s);
+            QVERIFY(!preview->isVisible());
+        });
+        Click(&page, u"printPreview"_s);
+        QVERIFY(pages > 20);
+        // Every sheet is in the file.
+        const QByteArray file = FileBytes(pdf);
+        QCOMPARE(file.count("/Type /Page\n") + file.count("/Type /Page\r") +
+                     file.count("/Type /Page/") + file.count("/Type /Page "),
+                 qsizetype(pages));
+    }
+
+    // A table laid out in parts gives the sheets one document of the whole page gives: as many,
+    // the same rows on each (a row split over a sheet's edge included), the head on every one.
+    void partsPrintAsOneDocument_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<bool>("landscape");
+        QTest::newRow("portrait") << 450 << false;
+        QTest::newRow("landscape") << 260 << true;
+    }
+    void partsPrintAsOneDocument() {
+        QFETCH(int, rows);
+        QFETCH(bool, landscape);
+        WritePage(ListPagePath(),
+                  ListPageHtml(*m_app, std::vector<int>(size_t(rows), m_family.sire()),
+                               ListPageSettings{}));
+        CPodgladHTML page(ListPagePath(), nullptr,
+                          landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+        QVERIFY(page.ShowsInParts());
+        QPrinter printer(QPrinter::HighResolution);
+        PagePrinter::PreparePrinter(printer, page.Orientation());
+        const QSizeF paper = PagePrinter::PaperSize(printer);
+        std::unique_ptr<PagedPrintout> parts = page.NewPrintout(paper);
+        page.SetEditMode(true); // shown whole: printed from one document
+        std::unique_ptr<PagedPrintout> whole = page.NewPrintout(paper);
+        parts->LayOutAll();
+        whole->LayOutAll();
+        QVERIFY(parts->PartCount() > 2);
+        QCOMPARE(whole->PartCount(), 1);
+        QCOMPARE(parts->PageCount(), whole->PageCount());
+        for (int sheet = 0; sheet < parts->PageCount(); ++sheet) {
+            QImage a(paper.toSize(), QImage::Format_Grayscale8);
+            QImage b(paper.toSize(), QImage::Format_Grayscale8);
+            a.fill(Qt::white);
+            b.fill(Qt::white);
+            {
+                QPainter pa(&a);
+                parts->PaintPage(pa, sheet);
+                QPainter pb(&b);
+                whole->PaintPage(pb, sheet);
+            }
+            // Equal but for lines a fraction of a pixel apart, drawn a pixel higher or lower.
+            int differing = 0;
+            for (int y = 1; y + 1 < a.height(); ++y) {
+                const uchar* row = a.constScanLine(y);
+                for (int x = 0; x < a.width(); ++x) {
+                    bool near = false;
+                    for (int dy = -1; dy <= 1 && !near; ++dy)
+                        near = std::abs(row[x] - b.constScanLine(y + dy)[x]) <= 96;
+                    differing += !near;
+                }
+            }
+            QVERIFY2(differing < 100,
+                     qPrintable(u"sheet %1: %2 pixels"_s.arg(sheet).arg(differing)));
+        }
     }
 
     void chooserOpensTheTreeAndThePedigree() {
