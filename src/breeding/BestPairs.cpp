@@ -1,5 +1,6 @@
 #include "breeding/BestPairs.h"
 
+#include "racing/RaceEditing.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 
@@ -31,12 +32,17 @@ std::vector<RankedCouple> RankBestPairs(const AppData& data) {
                 couple.pair.children.push_back(child);
     }
     for (RankedCouple& couple : couples) {
-        if (!couple.HasRacedChild())
-            continue;
         qint64 sum = 0;
+        qint64 placed = 0;
         for (const ChildRecord& child : couple.pair.children)
-            sum += data.FindPigeon(child.idPigeon).averagePosition;
-        couple.score = static_cast<int>(sum / static_cast<qint64>(couple.pair.children.size()));
+            if (const int average = data.FindPigeon(child.idPigeon).averagePosition;
+                IsPlaced(average)) {
+                sum += average;
+                ++placed;
+            }
+        couple.placedChild = placed > 0;
+        if (couple.placedChild)
+            couple.score = static_cast<int>(sum / placed);
     }
     // The raced flag first, so that a couple averaging 50000 or more still ranks above those
     // whose young never raced.
@@ -44,6 +50,8 @@ std::vector<RankedCouple> RankBestPairs(const AppData& data) {
                      [](const RankedCouple& a, const RankedCouple& b) {
                          if (a.HasRacedChild() != b.HasRacedChild())
                              return a.HasRacedChild();
+                         if (a.placedChild != b.placedChild)
+                             return a.placedChild;
                          return a.score < b.score;
                      });
     return couples;

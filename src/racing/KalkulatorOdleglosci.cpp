@@ -75,16 +75,24 @@ void CKalkulatorOdleglosci::Calculate() {
             const double minutes = numbers.Real(f[size_t(row * 3 + 1)], label);
             const double seconds = numbers.Real(f[size_t(row * 3 + 2)], label);
             radians[point][row] = AngleInRadians(degrees, minutes, seconds);
+            // The degrees carry the sign of the whole angle: -86 40 12 is west of -86.
+            for (int part = 1; part < 3; ++part)
+                if (std::signbit(part == 1 ? minutes : seconds))
+                    numbers.Refuse(f[size_t(row * 3 + part)],
+                                   u"%1: minutes and seconds take no sign; put it before the "
+                                   u"degrees."_s.arg(label));
             // Beyond the poles or the date line the formula still answers, with a wrong distance.
             const double limit = row == 0 ? 90.0 : 180.0;
-            if (std::abs(degrees + minutes / 60 + seconds / 3600) > limit + 1e-9)
+            if (std::abs(AngleInDegrees(degrees, minutes, seconds)) > limit + 1e-9)
                 numbers.Refuse(
                     f[size_t(row * 3)],
                     u"%1: please enter an angle from -%2 to %2 degrees."_s.arg(label).arg(limit));
         }
     }
-    if (numbers.Refused())
+    if (numbers.Refused()) {
+        m_distance->clear(); // the last answer is not this input's
         return;
+    }
     m_distance->setText(FormatNumber(
         GreatCircleDistance(radians[0][0], radians[0][1], radians[1][0], radians[1][1], u'K')));
 }

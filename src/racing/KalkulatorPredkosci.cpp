@@ -17,6 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Ten times round the Earth: the calculator's answer stays a finite number.
+constexpr int kMaxDistanceKm = 400000;
+
 QLineEdit* Field(const QString& name, QWidget* parent, bool readOnly = false) {
     auto* edit = new QLineEdit(readOnly ? QString() : u"0"_s, parent);
     edit->setObjectName(name);
@@ -69,14 +72,18 @@ void CKalkulatorPredkosci::Calculate() {
     const int hours = numbers.Whole(m_hours, u"Fly time (hours)"_s);
     const int minutes = numbers.Whole(m_minutes, u"Fly time (minutes)"_s);
     const int seconds = numbers.Whole(m_seconds, u"Fly time (seconds)"_s);
-    const auto distance = static_cast<float>(numbers.Real(m_distance, u"Distance(km)"_s));
+    const double distance = numbers.Real(m_distance, u"Distance(km)"_s);
+    // A float holds no more than about 3e38: beyond, the answer would read "inf".
+    if (distance < 0 || distance > kMaxDistanceKm)
+        numbers.Refuse(m_distance, u"Distance(km): please enter a distance from 0 to %1 km."_s.arg(
+                                       kMaxDistanceKm));
+    m_metresPerSecond->clear(); // no earlier answer stands beside this input
+    m_kilometresPerHour->clear();
     if (numbers.Refused())
         return;
     const std::optional<FlightVelocity> velocity =
-        VelocityOfFlight(hours, minutes, seconds, distance);
+        VelocityOfFlight(hours, minutes, seconds, static_cast<float>(distance));
     if (!velocity) {
-        m_metresPerSecond->clear();
-        m_kilometresPerHour->clear();
         MessageBox::ShowMessage(this,
                                 u"The fly time must be longer than 0 seconds to give a velocity."_s,
                                 {}, QMessageBox::Warning);

@@ -78,8 +78,9 @@ CNowyLot::CNowyLot(AppData& appData, int editFlag, int loftId, const RaceRecord&
         m_race.kategoria2 = -1;
         const qint64 now = NowToTheMinute();
         m_race.czasodlotu = now;
-        m_race.czas_pierwszego_w_konk = now;
-        m_race.czas_ostatniego_w_konk = now;
+        // Left as shown (the release), the first and last arrivals stay unknown.
+        m_race.czas_pierwszego_w_konk = -1;
+        m_race.czas_ostatniego_w_konk = -1;
     }
     m_race.id_hodowli = loftId;
     const RaceRecord& r = m_race;

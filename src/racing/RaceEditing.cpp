@@ -28,16 +28,23 @@ void CountAll(AppData& data, const RaceRecord& race, int sign) {
 void CountInTotals(PigeonRecord& pigeon, const RaceRecord& race, const FlyerRecord& flyer,
                    int sign) {
     pigeon.raceEntries += sign;
-    pigeon.positionSum += sign * flyer.nr_konkursu;
+    if (IsPlaced(flyer.nr_konkursu)) {
+        pigeon.placedEntries += sign;
+        pigeon.positionSum += sign * flyer.nr_konkursu;
+    }
     if (const std::optional<float> velocity = RaceVelocity(race, flyer))
         pigeon.velocitySum += static_cast<float>(sign) * *velocity;
     if (pigeon.raceEntries <= 0) {
         // Nothing left to average; no rounding residue survives either.
         pigeon.raceEntries = 0;
-        pigeon.positionSum = 0;
         pigeon.velocitySum = 0.0f;
     }
-    pigeon.averagePosition = pigeon.raceEntries > 0 ? pigeon.positionSum / pigeon.raceEntries : 0;
+    if (pigeon.placedEntries <= 0 || pigeon.raceEntries == 0) {
+        pigeon.placedEntries = 0;
+        pigeon.positionSum = 0;
+    }
+    pigeon.averagePosition =
+        pigeon.placedEntries > 0 ? pigeon.positionSum / pigeon.placedEntries : 0;
 }
 
 int RaceIndexOf(const AppData& data, int raceId) {

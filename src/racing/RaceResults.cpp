@@ -1,5 +1,6 @@
 #include "racing/RaceResults.h"
 
+#include "racing/RaceEditing.h"
 #include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
@@ -61,6 +62,7 @@ QString Cell(const QString& value) {
 PigeonRaceResults CollectRaceResults(const AppData& data, int pigeonId) {
     PigeonRaceResults results;
     int best = kNoBest;
+    int placed = 0;
     for (const RaceRecord& race : data.races) {
         for (const FlyerRecord& flyer : race.flyers) {
             if (flyer.id_golebia != pigeonId)
@@ -70,16 +72,17 @@ PigeonRaceResults CollectRaceResults(const AppData& data, int pigeonId) {
             row.position = flyer.nr_konkursu;
             row.arrival = flyer.DataCzasPrzylotu;
             row.velocity = RaceVelocity(race, flyer);
-            results.positionSum += row.position;
-            if (row.position >= 1 && row.position < best)
-                best = row.position;
+            if (IsPlaced(row.position)) {
+                results.positionSum += row.position;
+                ++placed;
+                best = std::min(best, row.position);
+            }
             if (row.velocity && (!results.maxVelocity || *row.velocity > *results.maxVelocity))
                 results.maxVelocity = row.velocity;
             results.rows.push_back(std::move(row));
         }
     }
-    const int count = static_cast<int>(results.rows.size());
-    results.averagePosition = count > 0 ? results.positionSum / count : 0;
+    results.averagePosition = placed > 0 ? results.positionSum / placed : 0;
     results.bestPosition = best == kNoBest ? 0 : best;
     return results;
 }
@@ -94,7 +97,10 @@ std::vector<int> RankBestPigeons(const AppData& data) {
     for (const auto& [id, pigeon] : data.pigeons)
         if (pigeon.raceEntries > 10)
             taken.push_back(&pigeon);
+    // A bird that never placed (average 0) comes after every bird that did.
     std::stable_sort(taken.begin(), taken.end(), [](const PigeonRecord* a, const PigeonRecord* b) {
+        if (IsPlaced(a->averagePosition) != IsPlaced(b->averagePosition))
+            return IsPlaced(a->averagePosition);
         return a->averagePosition < b->averagePosition;
     });
     std::vector<int> ids;

@@ -22,8 +22,9 @@ struct RaceResultRow {
 // Every race a pigeon flew, in race order, with the figures drawn from them.
 struct PigeonRaceResults {
     std::vector<RaceResultRow> rows;
+    /// The sum of the placed positions (1 and above); unplaced entries (0) count in neither.
     int positionSum = 0;
-    /// positionSum / rows, whole-number division; 0 without rows.
+    /// positionSum / placed rows, whole-number division; 0 when none is placed.
     int averagePosition = 0;
     /// The smallest position from 1 to 9999; 0 when there is none.
     int bestPosition = 0;
@@ -38,7 +39,7 @@ PigeonRaceResults CollectRaceResults(const AppData& data, int pigeonId);
 QStringList ResultRowTexts(const RaceResultRow& row);
 
 /// The pigeons of the loaded loft with more than ten entries, by average union position,
-/// smallest first; equal averages keep ascending id order.
+/// smallest first, those never placed last; equal averages keep ascending id order.
 std::vector<int> RankBestPigeons(const AppData& data);
 
 /// The head every printed racing page starts with: styles for the given font and size, and a

@@ -58,9 +58,15 @@ void CPanelPodgladuTab2::Refresh() {
     // Without a pigeon the page keeps the tree it shows.
     if (m_pigeonId < 1)
         return;
+    const int chosen = Refilling() ? m_chosen : 0;
     m_birds = CollectFamilyTree(m_data, m_pigeonId);
     m_tree->SetBirds(m_birds);
-    ShowBird(TreeSubject);
+    // Filled again for the same bird (after an edit), the bird clicked stays in the side panel.
+    int slot = TreeSubject;
+    for (int i = TreeSlotCount - 1; i >= 0; --i)
+        if (chosen >= 1 && m_birds[size_t(i)].id == chosen)
+            slot = i;
+    ShowBird(slot);
 }
 
 void CPanelPodgladuTab2::ShowBird(int slot) {

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 CPanelPodgladuTab3::CPanelPodgladuTab3(AppData& appData, QWidget* parent)
@@ -43,8 +45,14 @@ CPanelPodgladuTab3::CPanelPodgladuTab3(AppData& appData, QWidget* parent)
 }
 
 void CPanelPodgladuTab3::Refresh() {
+    // Filled again for the same bird (after an edit), the chosen partner and young stay chosen.
+    const int pairId = Refilling() ? m_pairId : 0;
+    const int child = Refilling() ? ChosenChild() : 0;
+    const int childRow = SelectedRow(m_progeny);
     m_pairs = PairsOfPigeon(m_data, m_pigeonId);
     m_partner = -1;
+    m_pairId = 0;
+    m_children.clear();
     {
         const QSignalBlocker blocker(m_partners->selectionModel());
         m_partners->clear();
@@ -60,23 +68,36 @@ void CPanelPodgladuTab3::Refresh() {
         m_partnerCount->setText(QString::number(m_pairs.size()));
     }
     FillPanelList(m_progeny, {});
+    const auto pair = std::find_if(m_pairs.begin(), m_pairs.end(), [this, pairId](size_t i) {
+        return pairId >= 1 && m_data.pairs[i].id == pairId;
+    });
+    if (pair == m_pairs.end())
+        return;
+    const int row = static_cast<int>(pair - m_pairs.begin());
+    {
+        const QSignalBlocker blocker(m_partners->selectionModel());
+        m_partners->setCurrentRow(row);
+    }
+    ChoosePartner(row);
+    ReselectPanelRow(m_progeny, m_children, child, childRow);
 }
 
 void CPanelPodgladuTab3::ChoosePartner(int row) {
     m_partner = row >= 0 && row < static_cast<int>(m_pairs.size()) ? row : -1;
+    m_pairId = m_partner >= 0 ? m_data.pairs[m_pairs[size_t(m_partner)]].id : 0;
+    m_children.clear();
     std::vector<QStringList> rows;
     if (m_partner >= 0)
-        for (const ChildRecord& child : m_data.pairs[m_pairs[size_t(m_partner)]].children)
+        for (const ChildRecord& child : m_data.pairs[m_pairs[size_t(m_partner)]].children) {
+            m_children.push_back(child.idPigeon);
             rows.push_back(RelativeRowTexts(m_data, child.idPigeon));
+        }
     FillPanelList(m_progeny, rows);
 }
 
 int CPanelPodgladuTab3::ChosenChild() const {
     const int row = SelectedRow(m_progeny);
-    if (m_partner < 0 || row < 0)
-        return 0;
-    const auto& children = m_data.pairs[m_pairs[size_t(m_partner)]].children;
-    return row < static_cast<int>(children.size()) ? children[size_t(row)].idPigeon : 0;
+    return row >= 0 && row < static_cast<int>(m_children.size()) ? m_children[size_t(row)] : 0;
 }
 
 void CPanelPodgladuTab3::FamilyTree() {

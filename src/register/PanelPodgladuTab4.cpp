@@ -40,9 +40,14 @@ CPanelPodgladuTab4::CPanelPodgladuTab4(AppData& appData, QWidget* parent)
 }
 
 void CPanelPodgladuTab4::Refresh() {
+    // Filled again for the same bird (after an edit), the choice and the sibling stay chosen.
+    const int mode = Refilling() ? m_mode->currentIndex() : SameClutch;
+    const int sibling = Refilling() ? ChosenSibling() : 0;
+    const int row = SelectedRow(m_list);
     m_sources = FindSiblingSources(m_data, m_pigeonId);
-    m_mode->setCurrentIndex(SameClutch);
-    ShowMode(SameClutch);
+    m_mode->setCurrentIndex(mode);
+    ShowMode(mode);
+    ReselectPanelRow(m_list, m_ids, sibling, row);
 }
 
 void CPanelPodgladuTab4::ShowMode(int mode) {

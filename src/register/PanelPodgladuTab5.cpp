@@ -1,8 +1,8 @@
+#include "pedigree/PageStyleFields.h"
 #include "pedigree/PrintWindows.h"
 #include "register/PreviewPages.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
-#include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
 #include <QLabel>
@@ -83,13 +83,9 @@ void CPanelPodgladuTab5::Save() {
     const PigeonRecord& pigeon = m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId);
     if (pigeon.id < 1)
         return;
-    QString path = FileDialog::ChooseSaveFile(this, u"Save races"_s, u"gx_wyniki.html"_s,
-                                              u"HTML pages (*.html *.htm)"_s);
+    const QString path = ChooseListFile(this, u"Save races"_s);
     if (path.isEmpty())
         return;
-    if (!path.endsWith(u".html"_s, Qt::CaseInsensitive) &&
-        !path.endsWith(u".htm"_s, Qt::CaseInsensitive))
-        path += u".html"_s;
     if (!WriteResultsPage(path, m_results.rows, pigeon))
         MessageBox::ShowMessage(this, u"The page could not be written to\n%1"_s.arg(path), {},
                                 QMessageBox::Warning);

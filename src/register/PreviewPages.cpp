@@ -16,6 +16,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -67,6 +69,8 @@ QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringL
 void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows) {
     const QSignalBlocker blocker(list->selectionModel());
     list->clearSelection();
+    // A row left current would be taken up again by the focus, naming another bird.
+    list->selectionModel()->clearCurrentIndex();
     list->setRowCount(int(rows.size()));
     for (int row = 0; row < int(rows.size()); ++row) {
         list->setItem(row, 0, new QTableWidgetItem(u" "_s));
@@ -79,23 +83,36 @@ void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows) {
     }
 }
 
+void ReselectPanelRow(QTableWidget* list, const std::vector<int>& ids, int id, int row) {
+    if (id < 1)
+        return;
+    if (row < 0 || row >= int(ids.size()) || ids[size_t(row)] != id)
+        row = int(std::find(ids.begin(), ids.end(), id) - ids.begin());
+    if (row < int(ids.size()))
+        list->selectRow(row);
+}
+
 CPreviewPage::CPreviewPage(AppData& appData, QWidget* parent)
     : QWidget(parent)
     , m_data(appData) {}
 
 void CPreviewPage::Show(int pigeonId) {
+    if (pigeonId != m_pigeonId)
+        m_filledFor = -2; // another bird, even if the page has not been filled for it yet
     m_pigeonId = pigeonId;
-    m_stale = !isVisible();
-    if (!m_stale)
-        Refresh();
+    if (isVisible())
+        Fill();
 }
 
 void CPreviewPage::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_stale) {
-        m_stale = false;
-        Refresh();
-    }
+    // Races, pairs and birds change in other tabs while this one is out of sight.
+    Fill();
+}
+
+void CPreviewPage::Fill() {
+    Refresh();
+    m_filledFor = m_pigeonId;
 }
 
 void CPreviewPage::paintEvent(QPaintEvent*) {

@@ -22,15 +22,19 @@ class QTableWidget;
 /// title, 30 pixels wide, holding a single blank; headers and widths are those of the others.
 QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringList& headers,
                             const std::vector<int>& widths);
-/// Replaces the rows of a panel list (the blank first cell is added).
+/// Replaces the rows of a panel list (the blank first cell is added); no row is left selected
+/// or current.
 void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows);
+/// Selects the row that shows the id (the given row when it does), as a click would.
+void ReselectPanelRow(QTableWidget* list, const std::vector<int>& ids, int id, int row);
 
 /// Writes a pigeon's race results page and shows it in the preview.
 void PrintRacingResults(const AppData& data, int pigeonId, QWidget* parent);
 
 // A page of the preview panel under the pigeon list; it is told the selected pigeon's id, or
-// -1 when none is selected. A hidden page only keeps the id and brings itself up to date when
-// it is shown, so that moving through the list stays quick.
+// -1 when none is selected. A hidden page only keeps the id; a page fills itself again whenever
+// it is shown (itself or its tab), so that it follows whatever changed out of sight and moving
+// through the list stays quick.
 class CPreviewPage : public QWidget {
     Q_OBJECT
 
@@ -44,8 +48,10 @@ Q_SIGNALS:
     void pigeonEdited(int pigeonId);
 
 protected:
-    /// Fills the page for m_pigeonId.
+    /// Fills the page for m_pigeonId; when Refilling(), it keeps what the user chose on it.
     virtual void Refresh() = 0;
+    /// True while the page is filled again for the pigeon it showed already.
+    bool Refilling() const { return m_filledFor == m_pigeonId; }
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     /// Opens the pigeon editor on a bird of the loft; tells the list once it was stored.
@@ -62,7 +68,9 @@ protected:
     int m_pigeonId = -1;
 
 private:
-    bool m_stale = false;
+    void Fill();
+
+    int m_filledFor = -2;
 };
 
 // Page 1: the selected pigeon's summary, with "..." to set its short description.
@@ -142,6 +150,8 @@ private:
 
     std::vector<size_t> m_pairs;
     int m_partner = -1;
+    int m_pairId = 0;            // of the chosen partner
+    std::vector<int> m_children; // the progeny rows' ids
     QListWidget* m_partners;
     QTableWidget* m_progeny;
     QLabel* m_progenyCount;

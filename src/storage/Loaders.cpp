@@ -1,7 +1,7 @@
 // The three loaders. Each reads every table once with SELECT * and sorts rows into place in
 // memory: a query per pair or per race costs seconds on a large loft.
 
-#include "racing/Velocity.h"
+#include "racing/RaceEditing.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
@@ -390,13 +390,8 @@ DbResult AppData::LoadPigeons(int loftId) {
     for (size_t i = 0; i < races.size(); ++i) {
         RaceRecord& race = races[i];
         for (FlyerRecord& flyer : entries[i]) {
-            if (PigeonRecord* pigeon = pigeonOf(flyer.id_golebia)) {
-                ++pigeon->raceEntries;
-                pigeon->positionSum += flyer.nr_konkursu;
-                if (const std::optional<float> velocity = RaceVelocity(race, flyer))
-                    pigeon->velocitySum += *velocity;
-                pigeon->averagePosition = pigeon->positionSum / pigeon->raceEntries;
-            }
+            if (PigeonRecord* pigeon = pigeonOf(flyer.id_golebia))
+                CountInTotals(*pigeon, race, flyer, 1);
             if (flyer.id_hodowli == loftId)
                 race.flyers.push_back(std::move(flyer));
         }

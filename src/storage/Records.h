@@ -53,8 +53,9 @@ struct PigeonRecord {
 
     // Racing totals over the loaded race entries of this pigeon.
     int raceEntries = 0;
-    int positionSum = 0;     // sum of nr_konkursu
-    int averagePosition = 0; // positionSum / raceEntries, whole-number division
+    int placedEntries = 0;   // entries with a union position (nr_konkursu) of 1 or more
+    int positionSum = 0;     // sum of those positions
+    int averagePosition = 0; // positionSum / placedEntries, whole-number division; 0 if none
     float velocitySum = 0.0f;
 
     int id = 0;

@@ -18,6 +18,7 @@ struct TestState {
     bool on = false;
     std::deque<QString> names;
     QStringList titles;
+    QStringList filters;
 };
 
 TestState& State() {
@@ -25,11 +26,12 @@ TestState& State() {
     return state;
 }
 
-std::optional<QString> TestAnswer(const QString& title) {
+std::optional<QString> TestAnswer(const QString& title, const QString& filter = {}) {
     TestState& state = State();
     if (!state.on)
         return std::nullopt;
     state.titles.append(title);
+    state.filters.append(filter);
     if (state.names.empty())
         return QString();
     QString name = state.names.front();
@@ -70,6 +72,10 @@ QStringList& FileDialog::Titles() {
     return State().titles;
 }
 
+QStringList& FileDialog::Filters() {
+    return State().filters;
+}
+
 QString FileDialog::ChooseFolder(QWidget* parent, const QString& title) {
     if (auto answer = TestAnswer(title))
         return *answer;
@@ -105,14 +111,14 @@ QString FileDialog::ChooseFolder(QWidget* parent, const QString& title) {
 }
 
 QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter) {
-    if (auto answer = TestAnswer(title))
+    if (auto answer = TestAnswer(title, filter))
         return *answer;
     return QFileDialog::getOpenFileName(parent, title, {}, filter);
 }
 
 QString FileDialog::ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
                                    const QString& filter) {
-    if (auto answer = TestAnswer(title))
+    if (auto answer = TestAnswer(title, filter))
         return *answer;
     return QFileDialog::getSaveFileName(parent, title, fileName, filter);
 }

@@ -24,4 +24,6 @@ public:
     static void SetTestMode(bool on);
     static void SetNextName(const QString& name);
     static QStringList& Titles();
+    /// The filters the dialogs asked with, one per title (empty for a folder).
+    static QStringList& Filters();
 };

@@ -128,12 +128,18 @@ private Q_SLOTS:
         QTest::newRow("3 and 6 score 4, before 5")
             << std::vector<PairRecord>{Pair(1, 11, 21, {33}), Pair(2, 10, 20, {31, 32, 35})}
             << QList<int>{2, 1} << QList<int>{4, 5} << QList<int>{2, 1};
-        QTest::newRow("average position 0 counts as 0")
+        // Average 0 is "never placed": averaged in no score, after every couple with one.
+        QTest::newRow("young never placed count in no score")
             << std::vector<PairRecord>{Pair(1, 10, 20, {31}), Pair(2, 11, 21, {34, 31})}
-            << QList<int>{2, 1} << QList<int>{1, 3} << QList<int>{2, 1};
+            << QList<int>{1, 2} << QList<int>{3, 3} << QList<int>{1, 2};
+        QTest::newRow("young never placed after placed, before never raced")
+            << std::vector<PairRecord>{Pair(1, 12, 22, {35}), Pair(2, 11, 21, {34}),
+                                       Pair(3, 10, 20, {36})}
+            << QList<int>{3, 2, 1} << QList<int>{60000, kNoRacedChild, kNoRacedChild}
+            << QList<int>{1, 1, 0};
         QTest::newRow("equal scores keep the order of the pairs")
-            << std::vector<PairRecord>{Pair(1, 11, 21, {34}), Pair(2, 10, 20, {34})}
-            << QList<int>{1, 2} << QList<int>{0, 0} << QList<int>{1, 1};
+            << std::vector<PairRecord>{Pair(1, 11, 21, {33}), Pair(2, 10, 20, {33})}
+            << QList<int>{1, 2} << QList<int>{5, 5} << QList<int>{1, 1};
         QTest::newRow("a bird linked twice counts once")
             << std::vector<PairRecord>{Pair(1, 10, 20, {31, 31}), Pair(2, 10, 20, {32, 31})}
             << QList<int>{1} << QList<int>{4} << QList<int>{2};

@@ -125,6 +125,12 @@ private Q_SLOTS:
             << 250.0 << 0 << qint64(2000) << qint64(1000) << QString();
         QTest::newRow("no arrival") << 250.0 << 0 << qint64(1000) << qint64(-1) << QString();
         QTest::newRow("no release") << 250.0 << 0 << qint64(-1) << qint64(1000) << QString();
+        // Nor without a distance (a file not written by the program may hold any).
+        QTest::newRow("negative distance")
+            << -250.0 << 500 << qint64(25200) << qint64(37800) << QString();
+        QTest::newRow("no distance") << 0.0 << 0 << qint64(25200) << qint64(37800) << QString();
+        QTest::newRow("beyond a float")
+            << 1e300 << 0 << qint64(25200) << qint64(37800) << QString();
         // The first and the last of ten birds of one fancier from a 612.347 km race released at
         // 07:15:00 (all ten typed in through the windows by hand), the velocities worked out
         // apart as 612347 m / flight seconds * 60.
@@ -144,9 +150,12 @@ private Q_SLOTS:
         QFETCH(qint64, arrival);
         QFETCH(QString, cell);
         const AppData data;
-        QCOMPARE(
-            FlyerCellText(data, Race(1, km, m, release), Flyer(1, 1, 1, arrival, 1), FlyerVelocity),
-            cell);
+        const RaceRecord race = Race(1, km, m, release);
+        const FlyerRecord flyer = Flyer(1, 1, 1, arrival, 1);
+        QCOMPARE(FlyerCellText(data, race, flyer, FlyerVelocity), cell);
+        PigeonRecord pigeon; // what no cell shows adds nothing to the totals either
+        CountInTotals(pigeon, race, flyer, 1);
+        QCOMPARE(FormatNumber(pigeon.velocitySum) + u' ', cell.isEmpty() ? u"0 "_s : cell);
     }
 
     void raceCells_data() {
@@ -173,9 +182,11 @@ private Q_SLOTS:
         QTest::addColumn<std::vector<int>>("positions");
         QTest::addColumn<int>("average");
         QTest::addColumn<int>("best");
-        QTest::newRow("unplaced count in the average") << std::vector<int>{3, 0, 0} << 1 << 3;
+        // Position 0 is "not placed": neither averaged nor the best.
+        QTest::newRow("unplaced count in neither") << std::vector<int>{3, 0, 0} << 3 << 3;
+        QTest::newRow("never placed") << std::vector<int>{0, 0} << 0 << 0;
         QTest::newRow("10000 and above never best")
-            << std::vector<int>{10000, 12000, 0} << 7333 << 0;
+            << std::vector<int>{10000, 12000, 0} << 11000 << 0;
         QTest::newRow("9999 can be best") << std::vector<int>{10000, 9999} << 9999 << 9999;
         QTest::newRow("smallest of many") << std::vector<int>{40, 7, 19, 7} << 18 << 7;
         QTest::newRow("no entries") << std::vector<int>{} << 0 << 0;
@@ -194,6 +205,10 @@ private Q_SLOTS:
         const PigeonRaceResults results = CollectRaceResults(data, 1);
         QCOMPARE(results.rows.size(), positions.size());
         QCOMPARE(results.averagePosition, average);
+        for (const RaceRecord& race : data.races) // the totals that rank the bird, alike
+            if (race.flyers[0].id_golebia == 1)
+                CountInTotals(data.pigeons[1], race, race.flyers[0], 1);
+        QCOMPARE(data.pigeons[1].averagePosition, average);
         QCOMPARE(results.bestPosition, best);
         QCOMPARE(results.maxVelocity.has_value(), !positions.empty());
         if (!positions.empty()) {
@@ -205,15 +220,15 @@ private Q_SLOTS:
 
     void bestPigeonRanking() {
         AppData data;
-        // Entries 11, 10, 11 and 12 with averages 5, 1, 5 and 2.
-        const std::pair<int, int> birds[] = {{11, 5}, {10, 1}, {11, 5}, {12, 2}};
-        for (int i = 0; i < 4; ++i) {
+        // Entries 11, 10, 11, 12 and 11 with averages 5, 1, 5, 2 and 0 (never placed).
+        const std::pair<int, int> birds[] = {{11, 5}, {10, 1}, {11, 5}, {12, 2}, {11, 0}};
+        for (int i = 0; i < 5; ++i) {
             PigeonRecord pigeon = Pigeon(i + 1, QString::number(i + 1));
             pigeon.raceEntries = birds[i].first;
             pigeon.averagePosition = birds[i].second;
             data.pigeons[pigeon.id] = pigeon;
         }
-        QCOMPARE(RankBestPigeons(data), (std::vector<int>{4, 1, 3}));
+        QCOMPARE(RankBestPigeons(data), (std::vector<int>{4, 1, 3, 5}));
     }
 
     void resultsPageIsTheFixedText() {
@@ -268,28 +283,34 @@ private Q_SLOTS:
 
     void distanceCalculator_data() {
         QTest::addColumn<QList<double>>("points"); // lat1 d m s, lon1 d m s, lat2..., lon2...
-        QTest::addColumn<double>("kilometres");
-        const double arc = 0.0174532925239284 * 6367.0;
+        QTest::addColumn<QString>("kilometres");
         QTest::newRow("equal points")
-            << QList<double>{52, 13, 5, 21, 0, 40, 52, 13, 5, 21, 0, 40} << 0.0;
+            << QList<double>{52, 13, 5, 21, 0, 40, 52, 13, 5, 21, 0, 40} << u"0"_s;
+        QTest::newRow("180 and -180 degrees are one")
+            << QList<double>{52, 0, 0, 180, 0, 0, 52, 0, 0, -180, 0, 0} << u"0"_s;
         QTest::newRow("a degree along the equator")
-            << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0} << arc;
+            << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0} << u"111.125"_s;
         QTest::newRow("a degree along a meridian")
-            << QList<double>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << arc;
+            << QList<double>{1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << u"111.125"_s;
         QTest::newRow("minutes above 59 add up")
-            << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 60, 0} << arc;
+            << QList<double>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 60, 0} << u"111.125"_s;
+        // The sign of the degrees is the whole angle's, -0 too.
+        QTest::newRow("-0 30 0 to 0 30 0")
+            << QList<double>{0, 0, 0, -0.0, 30, 0, 0, 0, 0, 0, 30, 0} << u"111.125"_s;
+        QTest::newRow("west of Greenwich, as in decimals")
+            << QList<double>{36, 7, 12, -86, 40, 12, 33, 56, 24, -118, 24, 0} << u"2884.63"_s;
+        QTest::newRow("the same in decimals")
+            << QList<double>{36.12, 0, 0, -86.67, 0, 0, 33.94, 0, 0, -118.4, 0, 0} << u"2884.63"_s;
     }
 
     void distanceCalculator() {
         QFETCH(QList<double>, points);
-        QFETCH(double, kilometres);
+        QFETCH(QString, kilometres);
         const auto angle = [&points](int i) {
             return AngleInRadians(points[i], points[i + 1], points[i + 2]);
         };
-        const double distance = GreatCircleDistance(angle(0), angle(3), angle(6), angle(9));
-        QVERIFY2(std::abs(distance - kilometres) < 1e-6, qPrintable(QString::number(distance)));
-        if (kilometres > 0)
-            QCOMPARE(FormatNumber(distance), u"111.125"_s); // "about 111.1 km"
+        QCOMPARE(FormatNumber(GreatCircleDistance(angle(0), angle(3), angle(6), angle(9))),
+                 kilometres);
     }
 
     void velocityCalculator() {

@@ -188,9 +188,12 @@ private Q_SLOTS:
             cells.append(model->CellText(2, column));
         QCOMPARE(cells, (QStringList{u"Gotha 'Süd'"_s, listed, u"612 km"_s, u"0 %   (20 / 0)"_s}));
         const QString p = m_data->pigeonsDb();
-        QCOMPARE(DbProbe::Rows(p, u"SELECT czasodlotu, odlegloscm, kategoria FROM loty "
+        // The first and last arrivals, left as shown, stay unknown.
+        QCOMPARE(DbProbe::Rows(p, u"SELECT czasodlotu, odlegloscm, kategoria, "
+                                  u"czas_pierwszego_w_konk, czas_ostatniego_w_konk FROM loty "
                                   u"WHERE id = 3;"_s),
-                 (std::vector<QStringList>{{QString::number(stored), u"347"_s, u"-1"_s}}));
+                 (std::vector<QStringList>{
+                     {QString::number(stored), u"347"_s, u"-1"_s, u"-1"_s, u"-1"_s}}));
 
         // Edit it from its caption; type, categories and position come back after a reload.
         ClickRow(m_tab->RacesView(), 2);
@@ -419,9 +422,13 @@ private Q_SLOTS:
             // 90 degrees is the pole; beyond it there is no point to measure from.
             Type(dialog, u"latitude1Degrees"_s, u"90"_s);
             Click(dialog, u"calculate"_s);
-            Type(dialog, u"latitude1Minutes"_s, u"1"_s);
-            Click(dialog, u"calculate"_s);
-            QCOMPARE(distance->text(), u"10001.3"_s); // the pole's, not a wrong one
+            QCOMPARE(distance->text(), u"10001.3"_s);
+            // Refused (beyond the pole, a minus on the minutes), no earlier answer stays.
+            for (const QString& minutes : {u"1"_s, u"-1"_s}) {
+                Type(dialog, u"latitude1Minutes"_s, minutes);
+                Click(dialog, u"calculate"_s);
+                QCOMPARE(distance->text(), QString());
+            }
             Click(dialog, u"close"_s);
         });
         ShellFixture::MenuAction(*m_dialog, CmdDistanceCalculator)->trigger();
@@ -435,6 +442,12 @@ private Q_SLOTS:
             Click(dialog, u"calculate"_s);
             QCOMPARE(Find<QLineEdit>(dialog, u"metresPerSecond"_s)->text(), u"20"_s);
             QCOMPARE(Find<QLineEdit>(dialog, u"kilometresPerHour"_s)->text(), u"72"_s);
+            for (const QString& refused : {u"1e40"_s, u"-72"_s}) {
+                Type(dialog, u"distance"_s, refused);
+                Click(dialog, u"calculate"_s);
+                QCOMPARE(Find<QLineEdit>(dialog, u"metresPerSecond"_s)->text(), QString());
+            }
+            Type(dialog, u"distance"_s, u"72"_s);
             // A fly time of 0 gives a message and no number, not even the last one.
             Type(dialog, u"hours"_s, u"0"_s);
             QTest::keyClick(Find<QLineEdit>(dialog, u"hours"_s), Qt::Key_Enter);
@@ -446,7 +459,11 @@ private Q_SLOTS:
             MessageBox::History(),
             (QStringList{
                 u"Latitude (point 1): please enter an angle from -90 to 90 degrees."_s,
+                u"Latitude (point 1): minutes and seconds take no sign; put it before the "
+                u"degrees."_s,
                 u"Fly time (hours): please enter a whole number from -2147483648 to 2147483647."_s,
+                u"Distance(km): please enter a distance from 0 to 400000 km."_s,
+                u"Distance(km): please enter a distance from 0 to 400000 km."_s,
                 u"The fly time must be longer than 0 seconds to give a velocity."_s}));
     }
 

@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "pedigree/FamilyTreeView.h"
 #include "pedigree/PodgladHTML.h"
+#include "racing/ZakladkaLotyGolebi.h"
 #include "register/PigeonTableModel.h"
 #include "register/PreviewPages.h"
 #include "register/ZakladkaListaPsow.h"
@@ -526,7 +527,7 @@ private Q_SLOTS:
         page = m_list->PreviewPage(4);
         QCOMPARE(static_cast<CPanelPodgladuTab5*>(page)->Races()->rowCount(), 3);
         QCOMPARE(Text(page, u"qualifications"_s), u"3"_s);
-        QCOMPARE(Text(page, u"averagePosition"_s), u"2"_s); // (0 + 5 + 2) / 3
+        QCOMPARE(Text(page, u"averagePosition"_s), u"3"_s); // (5 + 2) / 2: 0 is not placed
         QCOMPARE(Text(page, u"bestPosition"_s), u"2"_s);    // position 0 is no position
         QCOMPARE(Text(page, u"averageVelocity"_s), u"1241.99"_s);
         QCOMPARE(Text(page, u"maximumVelocity"_s), u"1250"_s);
@@ -640,13 +641,7 @@ private Q_SLOTS:
         // Back to the clutch; "Edit Pigeon" opens the bird the chosen row shows.
         QTest::keyClick(page->ModeBox(), Qt::Key_Up);
         page->Siblings()->selectRow(1);
-        QString title;
-        const auto editor = ModalDriver::OnNextModal([&title](QDialog* dialog) {
-            title = dialog->windowTitle();
-            dialog->reject();
-        });
-        QTest::mouseClick(page->findChild<QPushButton*>(u"editPigeon"_s), Qt::LeftButton);
-        QCOMPARE(title, u"Editing: PL   106"_s);
+        QCOMPARE(EditorTitle(page), u"Editing: PL   106"_s);
         // A pigeon without recorded parents has no siblings in either mode.
         m_list->SelectRow(Child1);
         QCOMPARE(page->Siblings()->rowCount(), 0);
@@ -654,6 +649,62 @@ private Q_SLOTS:
         QCOMPARE(page->Siblings()->rowCount(), 0);
         QTest::mouseClick(page->findChild<QPushButton*>(u"familyTree"_s), Qt::LeftButton);
         QCOMPARE(MessageBox::History().last(), u"Musisz wybrać gołębia z listy rodzeństwa."_s);
+    }
+
+    // A page keeps the choice it shows and the bird chosen on it through the editor.
+    void editFromAPageKeepsItsChoice() {
+        m_list->ShowPreviewPage(3);
+        m_list->SelectRow(Sibling);
+        auto* siblings = static_cast<CPanelPodgladuTab4*>(m_list->PreviewPage(3));
+        siblings->ModeBox()->setFocus();
+        QTest::keyClick(siblings->ModeBox(), Qt::Key_Down); // all siblings: 107, 108
+        ClickRow(siblings->Siblings(), 1);
+        QCOMPARE(EditorTitle(siblings), u"Editing: PL   108"_s);
+        QCOMPARE(siblings->ModeBox()->currentIndex(), int(CPanelPodgladuTab4::AllSiblings));
+        QCOMPARE(EditorTitle(siblings), u"Editing: PL   108"_s);
+
+        m_list->ShowPreviewPage(2);
+        m_list->SelectRow(Cock);
+        auto* progeny = static_cast<CPanelPodgladuTab3*>(m_list->PreviewPage(2));
+        QListWidget* partners = progeny->Partners();
+        QTest::mouseClick(partners->viewport(), Qt::LeftButton, {},
+                          partners->visualItemRect(partners->item(1)).center());
+        ClickRow(progeny->Progeny(), 0);
+        QCOMPARE(EditorTitle(progeny), u"Editing: PL   107"_s);
+        QCOMPARE(EditorTitle(progeny), u"Editing: PL   107"_s);
+        const auto card = ModalDriver::OnNextModal([](QDialog* dialog) { dialog->reject(); });
+        QTest::mouseClick(progeny->findChild<QPushButton*>(u"saveProgeny"_s), Qt::LeftButton);
+        QCOMPARE(card.DialogClass(), u"CDrukujKarteMiotu"_s);
+        QVERIFY(MessageBox::History().isEmpty());
+    }
+
+    // The pages follow what another tab changed while they were out of sight.
+    void pagesFollowChangesMadeElsewhere() {
+        m_list->ShowPreviewPage(4);
+        m_list->SelectRow(Cock);
+        QWidget* races = m_list->PreviewPage(4);
+        QCOMPARE(Text(races, u"qualifications"_s), u"3"_s);
+        m_dialog->SetActiveTab(CMainDialog::TabRaces);
+        auto* tab = static_cast<CZakladkaLotyGolebi*>(m_dialog->Page(CMainDialog::TabRaces));
+        tab->SelectRace(1); // the cock's 5th place
+        tab->SelectFlyer(0);
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        ShellFixture::MenuAction(*m_dialog, CmdDeleteFlyer)->trigger();
+        m_dialog->SetActiveTab(CMainDialog::TabPigeons);
+        QCOMPARE(static_cast<CPanelPodgladuTab5*>(races)->Races()->rowCount(), 2);
+        QCOMPARE(Text(races, u"averagePosition"_s), u"2"_s);
+        QCOMPARE(Text(races, u"bestPosition"_s), u"2"_s);
+        m_list->ShowPreviewPage(0);
+        QCOMPARE(Text(m_list->PreviewPage(0), u"qualifications"_s), u"Qualifications: 2"_s);
+
+        // Saved where the user chooses, as a list page is.
+        const QString path = m_data->path() + u"/wyniki"_s;
+        FileDialog::SetNextName(path);
+        FileDialog::Filters().clear();
+        m_list->ShowPreviewPage(4);
+        QTest::mouseClick(races->findChild<QPushButton*>(u"saveRaces"_s), Qt::LeftButton);
+        QCOMPARE(FileDialog::Filters(), QStringList{u"Plik HTML (*.html)"_s});
+        QCOMPARE(ReadTextFile(path + u".html"_s).count(u"<tr valign=top>"_s), 2);
     }
 
     void menuPrintsOfTheCurrentPigeon_data() {
@@ -721,6 +772,22 @@ private Q_SLOTS:
     }
 
 private:
+    static void ClickRow(QTableWidget* list, int row) {
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(row, 1)).center());
+    }
+
+    // Opens the editor with the page's "Edit Pigeon", reads its title and closes it.
+    static QString EditorTitle(QWidget* page) {
+        QString title;
+        const auto editor = ModalDriver::OnNextModal([&title](QDialog* dialog) {
+            title = dialog->windowTitle();
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QTest::mouseClick(page->findChild<QPushButton*>(u"editPigeon"_s), Qt::LeftButton);
+        return title;
+    }
+
     int AddPigeon(const QString& band) {
         const auto step = ModalDriver::OnNextModal([band](QDialog* editor) {
             SetText(editor, u"band"_s, band);
