@@ -37,7 +37,10 @@ QString TransactionItemText(const AppData& data, const TransactionRecord& transa
     if (transaction.idPigeon == 0)
         return transaction.otherSubject;
     const auto pigeon = data.pigeons.find(transaction.idPigeon);
-    return pigeon == data.pigeons.end() ? QString() : pigeon->second.BandLabel;
+    if (pigeon != data.pigeons.end())
+        return pigeon->second.BandLabel;
+    // A deleted bird's sale or purchase keeps the band it was deleted with.
+    return transaction.idPigeon >= 1 ? transaction.otherSubject : QString();
 }
 
 QString TransactionCell(const AppData& data, const TransactionRecord& transaction, int column) {
