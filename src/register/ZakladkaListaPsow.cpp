@@ -551,6 +551,8 @@ void CZakladkaListaPsow::DeleteCurrent() {
         return;
     }
     m_model->RemoveRow(row);
+    // Rows of its young lose it as sire or dam.
+    m_view->viewport()->update();
     SelectRow(-1);
     UpdateCategoryCount();
 }
