@@ -149,7 +149,8 @@ DbResult RemovePigeonLinks(DbSession& db, int pigeonId, const QString& bandText)
         {u"DELETE FROM kategoria_id WHERE id_golebia = ?;", {pigeonId}},
         {u"UPDATE pigeons SET id_ojca = 0 WHERE id_ojca = ?;", {pigeonId}},
         {u"UPDATE pigeons SET id_matki = 0 WHERE id_matki = ?;", {pigeonId}},
-        {u"UPDATE transakcje SET innyprzedmiottransakcji = ? WHERE id_golebia = ?;",
+        {u"UPDATE transakcje SET przedmiottransakcji = 1, id_golebia = 0, "
+         u"innyprzedmiottransakcji = ? WHERE id_golebia = ?;",
          {bandText, pigeonId}},
     };
     for (const auto& [sql, values] : statements)
@@ -175,7 +176,11 @@ void ForgetPigeonLinks(AppData& data, int pigeonId, const QString& bandText) {
         std::erase_if(race.flyers, [pigeonId](const FlyerRecord& flyer) {
             return flyer.id_golebia == pigeonId;
         });
-    for (auto& [id, transaction] : data.transactions)
-        if (transaction.idPigeon == pigeonId)
-            transaction.otherSubject = bandText;
+    for (auto& [id, transaction] : data.transactions) {
+        if (transaction.idPigeon != pigeonId)
+            continue;
+        transaction.idPigeon = 0;
+        transaction.subject = 1;
+        transaction.otherSubject = bandText;
+    }
 }

@@ -29,8 +29,8 @@ QString PigeonLinksText(const PigeonLinks& links);
 
 /// Inside a delete's transaction on pigeons.db: removes the pigeon's child rows, race entries,
 /// category links and the pairs it is the cock or hen of with their child rows; other pigeons'
-/// sire and dam fields naming it become 0; its transactions keep their row and take bandText as
-/// their item text.
+/// sire and dam fields naming it become 0; its sales and purchases keep their row and become
+/// "another item" transactions whose item text is bandText.
 DbResult RemovePigeonLinks(DbSession& pigeonsDb, int pigeonId, const QString& bandText);
 
 /// The same in memory, once the delete is committed.

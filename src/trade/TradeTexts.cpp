@@ -37,10 +37,7 @@ QString TransactionItemText(const AppData& data, const TransactionRecord& transa
     if (transaction.idPigeon == 0)
         return transaction.otherSubject;
     const auto pigeon = data.pigeons.find(transaction.idPigeon);
-    if (pigeon != data.pigeons.end())
-        return pigeon->second.BandLabel;
-    // A deleted bird's sale or purchase keeps the band it was deleted with.
-    return transaction.idPigeon >= 1 ? transaction.otherSubject : QString();
+    return pigeon == data.pigeons.end() ? QString() : pigeon->second.BandLabel;
 }
 
 QString TransactionCell(const AppData& data, const TransactionRecord& transaction, int column) {

@@ -20,6 +20,7 @@
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "support/WidgetSteps.h"
+#include "trade/TradeTexts.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
@@ -272,7 +273,8 @@ private Q_SLOTS:
         // Its young show no dam, its pair is gone, its sale shows the band it had.
         QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Dam), u"   "_s);
         QVERIFY(m_app->pairs.empty());
-        QCOMPARE(m_app->transactions.at(sale.id).otherSubject, u"PL 0207 2025 101 [Perła]"_s);
+        QCOMPARE(TransactionCell(*m_app, m_app->transactions.at(sale.id), TransactionItem),
+                 u"PL 0207 2025 101 [Perła]"_s);
 
         // A deleted pigeon leaves every category it was in.
         m_list->SelectRow(3); // 104, also in the second category

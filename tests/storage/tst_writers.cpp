@@ -191,7 +191,8 @@ QString MemoryOf(const AppData& app, const QString& kind) {
         for (const FlyerRecord& flyer : race.flyers)
             add(u"entries", QString::number(flyer.id));
     for (const auto& [id, t] : app.transactions)
-        add(u"transactions", u"%1,%2,%3"_s.arg(id).arg(t.idPigeon).arg(t.otherSubject));
+        add(u"transactions",
+            u"%1,%2,%3,%4"_s.arg(id).arg(t.idPigeon).arg(t.subject).arg(t.otherSubject));
     return out.join(u' ');
 }
 
@@ -756,9 +757,10 @@ private Q_SLOTS:
         add("pairs", u"SELECT id FROM pary", u"11"_s, u"11"_s);
         add("children", u"SELECT id FROM dzieci", u"22"_s, u"22"_s);
         add("entries", u"SELECT id FROM lotniki", u"41"_s, u"41"_s);
-        const QString kept = u"50,1,PL 0207 2020 5 [Kometa] 51,2,"_s;
-        add("transactions", u"SELECT id, id_golebia, innyprzedmiottransakcji FROM transakcje",
-            kept + u"<null>"_s, kept);
+        const QString kept = u"50,0,1,PL 0207 2020 5 [Kometa] 51,2,"_s;
+        add("transactions",
+            u"SELECT id, id_golebia, przedmiottransakcji, innyprzedmiottransakcji FROM transakcje",
+            kept + u"<null>,<null>"_s, kept + u"0,"_s);
         add("categories", u"SELECT id_kategorii, id_golebia FROM kategoria_id", u"1,2"_s, {});
         add("attachments",
             u"SELECT id_golebia FROM zdjecia UNION ALL SELECT id_golebia FROM lekisuplementy",
