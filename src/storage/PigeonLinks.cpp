@@ -91,9 +91,9 @@ DbResult FirstFreePigeonId(DbSession& pigeonsDb, DbSession& extraDb, int count, 
     constexpr qint64 kLast = std::numeric_limits<int>::max();
     if (count < 1 || largest > kLast - count)
         return DbResult::Failed(
-            u"No new pigeon can be stored: the database already names pigeon ids up to %1, "
-            u"the largest this program can give, and an id in use is never given again."_s.arg(
-                largest));
+            u"No new pigeon can be stored: the files already name pigeon ids up to %1, ids end "
+            u"at %2, and an id in use is never given again."_s.arg(largest)
+                .arg(kLast));
     first = static_cast<int>(largest + 1);
     return DbResult::Done();
 }
