@@ -14,6 +14,7 @@
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 
+#include <QHeaderView>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
@@ -99,6 +100,14 @@ void CZakladkaLotyGolebi::ClearLoftLists() {
 
 void CZakladkaLotyGolebi::FillLoftLists() {
     RebuildRaces();
+}
+
+void CZakladkaLotyGolebi::PageShown() {
+    // A pigeon deleted on another page took its entries along; the list shows those left.
+    if (m_flyersView->verticalHeader()->count() != m_flyers->rowCount()) {
+        m_flyers->Reset();
+        m_flyer = -1;
+    }
 }
 
 void CZakladkaLotyGolebi::SelectRace(int row) {

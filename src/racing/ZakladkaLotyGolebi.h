@@ -49,6 +49,7 @@ public:
     void LayoutPage() override;
     void ClearLoftLists() override;
     void FillLoftLists() override;
+    void PageShown() override;
 
 Q_SIGNALS:
     /// A page was written for the preview window to show and print.

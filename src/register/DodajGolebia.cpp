@@ -124,6 +124,11 @@ void CDodajGolebia::accept() {
     m_working.idLoft = m_data.CurrentLoftId();
     if (!ConfirmSameBand())
         return;
+    auto* information = static_cast<CDodajGolebiaTab1*>(m_pages[Information]);
+    if (const DbResult result = information->AddTypedColour(); !result.ok()) {
+        MessageBox::ShowFailure(this, result);
+        return;
+    }
 
     if (m_mode == Mode::Edit) {
         if (const DbResult result = m_data.SavePigeon(m_working.id, m_working); !result.ok()) {

@@ -124,7 +124,7 @@ void CDodajGolebiaTab3::DeleteCurrentPhoto() {
     if (!MessageBox::AskYesNo(this, u"Do you want to delete the selected photo?"_s,
                               u"Are you sure?"_s))
         return;
-    m_picture->ShowPlaceholder(Artwork::DefaultPortrait());
+    // The box keeps the photo until it is gone: a blocked delete leaves it listed and shown.
     if (const DbResult result = m_data.DeletePhoto(photo); !result.ok()) {
         MessageBox::ShowFailure(this, result);
         return;

@@ -200,11 +200,32 @@ void CDodajGolebiaTab1::FillMapBox(QComboBox* box,
 }
 
 int CDodajGolebiaTab1::IdOfBox(const QComboBox* box, int fallback) const {
+    if (box->isEditable()) {
+        // A typed text that names an entry chooses it, a cleared box chooses "none"; any other
+        // text keeps the id until AddTypedColour gives it one of its own.
+        const QString typed = box->currentText().trimmed();
+        int named = box->currentIndex();
+        if (named < 0 || box->itemText(named) != box->currentText())
+            named = typed.isEmpty() ? box->findData(0) : box->findText(typed, Qt::MatchFixedString);
+        return named >= 0 ? box->itemData(named).toInt() : fallback;
+    }
     const int index = box->currentIndex();
-    // A typed text that is no entry keeps the id chosen before.
-    if (index < 0 || (box->isEditable() && box->currentText() != box->itemText(index)))
-        return fallback;
-    return box->itemData(index).toInt();
+    return index < 0 ? fallback : box->itemData(index).toInt();
+}
+
+DbResult CDodajGolebiaTab1::AddTypedColour() {
+    const QString typed = m_colour->currentText().trimmed();
+    if (typed.isEmpty() || m_colour->findText(typed, Qt::MatchFixedString) >= 0)
+        return DbResult::Done();
+    int id = 0;
+    const DbResult result = m_data.AddLookup(Lookup::Colours, m_data.CurrentLoftId(), typed, &id);
+    if (!result.ok())
+        return result;
+    m_colour->addItem(typed, id);
+    m_colour->setCurrentIndex(m_colour->count() - 1);
+    m_working.idColour = id;
+    m_working.phenotype = typed;
+    return result;
 }
 
 void CDodajGolebiaTab1::RefillLookups() {

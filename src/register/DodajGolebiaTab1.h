@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/EditorPage.h"
+#include "storage/DbSession.h"
 
 #include <array>
 
@@ -27,6 +28,9 @@ public:
 
     /// Refills the lookup boxes from the loaded lookup maps, keeping the chosen ids.
     void RefillLookups();
+    /// A colour typed into the colour box that is no entry joins the colour list and becomes
+    /// the pigeon's colour, so that every list shows it.
+    DbResult AddTypedColour();
     DateFields* Date(int group) const { return m_dates[size_t(group)]; }
 
 private:

@@ -10,6 +10,7 @@
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
+#include "storage/PigeonLinks.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/ColumnFitter.h"
@@ -531,19 +532,30 @@ void CZakladkaListaPsow::DeleteCurrent() {
     const int row = m_data.currentPigeon;
     if (row < 0 || m_data.currentLoft < 0 || m_data.currentCategory < 0)
         return;
-    if (!MessageBox::AskYesNo(this, u"Do you want delete selected pigeon?"_s, u"Are you sure?"_s,
-                              QMessageBox::Warning))
-        return;
     const int id = m_model->PigeonAt(row);
+    const bool loaded = m_data.pigeons.count(id) > 0;
+    QString question = u"Do you want delete selected pigeon?"_s;
+    if (loaded) {
+        PigeonLinks links;
+        if (const DbResult read = CountPigeonLinks(id, links); !read.ok()) {
+            MessageBox::ShowReadFailure(this, read);
+            return;
+        }
+        if (const QString linked = PigeonLinksText(links); !linked.isEmpty())
+            question = linked + u"\n\n"_s + question;
+    }
+    if (!MessageBox::AskYesNo(this, question, u"Are you sure?"_s, QMessageBox::Warning))
+        return;
     // A row whose pigeon is not loaded has only its link to remove.
-    const DbResult result = m_data.pigeons.count(id)
-                                ? m_data.DeletePigeonWithAttachments(id, CurrentCategoryId())
-                                : m_data.RemoveCategoryLink(CurrentCategoryId(), id);
+    const DbResult result = loaded ? m_data.DeletePigeonWithAttachments(id)
+                                   : m_data.RemoveCategoryLink(CurrentCategoryId(), id);
     if (!result.ok()) {
         MessageBox::ShowFailure(this, result);
         return;
     }
     m_model->RemoveRow(row);
+    // Rows of its young lose it as sire or dam.
+    m_view->viewport()->update();
     SelectRow(-1);
     UpdateCategoryCount();
 }

@@ -67,8 +67,8 @@ public:
 
     // Writers with the mode convention.
     DbResult SavePigeon(int mode, PigeonRecord& pigeon);
-    /// Inserts a new pigeon and links it to a category, both or neither; the record takes the
-    /// new id.
+    /// Inserts a new pigeon and links it to a category (none when below 1), both or neither;
+    /// the record takes the new id, one past every id the files name as a pigeon.
     DbResult AddPigeonToCategory(PigeonRecord& pigeon, int categoryId);
     /// The most rings one series may hold.
     static constexpr int kMaxRingSeries = 100;
@@ -113,10 +113,12 @@ public:
     DbResult AddNote(NoteRecord& note);
     /// Deletes the note's row, then its file.
     DbResult DeleteNote(const NoteRecord& note);
+    /// A loaded pigeon goes as DeletePigeonWithAttachments; any other only loses its row.
     DbResult DeletePigeon(int id);
-    /// Deletes a pigeon of the loaded loft with its treatments, photos, documents and its link
-    /// to a category, all or nothing; the stored files go once the rows are gone.
-    DbResult DeletePigeonWithAttachments(int pigeonId, int categoryId);
+    /// Deletes a pigeon of the loaded loft with its treatments, photos, documents, category
+    /// links and the links of PigeonLinks.h, all or nothing; the stored files go once the rows
+    /// are gone, and memory follows only then.
+    DbResult DeletePigeonWithAttachments(int pigeonId);
 
     // Statements of single fields; the caller mirrors them in memory.
     DbResult SetPigeonParents(int pigeonId, int sireId, int damId);

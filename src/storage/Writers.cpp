@@ -5,6 +5,7 @@
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
+#include "storage/PigeonLinks.h"
 
 #include <QFile>
 #include <QScopeGuard>
@@ -290,6 +291,12 @@ void MirrorContact(std::map<int, ContactRecord>& book, int mode, const ContactRe
 DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
     if (mode == -2)
         return DeletePigeon(pigeon.id);
+    if (mode == -1) {
+        const DbResult result = AddPigeonToCategory(pigeon, 0);
+        if (!result.ok())
+            pigeon.id = 0;
+        return result;
+    }
     const DbResult result =
         SaveRow(runner, PigeonsDbPath(), u"pigeons", mode, pigeon.id, PigeonFields(pigeon),
                 PigeonInsertColumns(), PigeonUpdateColumns());
@@ -300,23 +307,34 @@ DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
     return result;
 }
 
+// Every new pigeon enters here. Its id is chosen, not left to SQLite, which would hand out the
+// id of a deleted pigeon again and with it the rows that still name that pigeon.
 DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId) {
     {
+        DbSession extra;
         const auto close = qScopeGuard([this] { runner.Close(); });
         if (!runner.Open(PigeonsDbPath()))
             return ResultOfFailure(runner);
         DbTransaction transaction(runner);
         if (!transaction.Begun())
             return ResultOfFailure(runner);
-        const QString insert = InsertSql(u"pigeons", PigeonInsertColumns());
+        int nextId = 0;
+        if (DbResult r = FirstFreePigeonId(runner, extra, static_cast<int>(added.size()), nextId);
+            !r.ok())
+            return r;
+        Columns columns{u"id"};
+        columns.insert(columns.end(), PigeonInsertColumns().begin(), PigeonInsertColumns().end());
+        const QString insert = InsertSql(u"pigeons", columns);
         const QString link =
             u"INSERT INTO kategoria_id (id_kategorii, id_golebia) VALUES ( ?, ? );"_s;
         for (PigeonRecord& pigeon : added) {
-            if (DbResult r =
-                    runner.Run(insert, ValuesFor(PigeonFields(pigeon), PigeonInsertColumns()));
-                !r.ok())
+            pigeon.id = nextId++;
+            Fields fields = PigeonFields(pigeon);
+            fields.push_back({u"id", pigeon.id});
+            if (DbResult r = runner.Run(insert, ValuesFor(fields, columns)); !r.ok())
                 return r;
-            pigeon.id = runner.LastInsertId();
+            if (categoryId < 1)
+                continue;
             if (DbResult r = runner.Run(link, {categoryId, pigeon.id}); !r.ok())
                 return r;
         }
@@ -762,6 +780,8 @@ DbResult AppData::DeleteNote(const NoteRecord& note) {
 }
 
 DbResult AppData::DeletePigeon(int id) {
+    if (pigeons.count(id))
+        return DeletePigeonWithAttachments(id);
     DbResult result =
         RunOnce(runner, PigeonsDbPath(), u"DELETE FROM pigeons WHERE id = ?;"_s, {id});
     if (result.ok())
@@ -769,11 +789,12 @@ DbResult AppData::DeletePigeon(int id) {
     return result;
 }
 
-DbResult AppData::DeletePigeonWithAttachments(int pigeonId, int categoryId) {
+DbResult AppData::DeletePigeonWithAttachments(int pigeonId) {
     const auto found = pigeons.find(pigeonId);
     if (found == pigeons.end())
         return RowMissing();
     PigeonRecord& pigeon = found->second;
+    const QString band = BandLabel(pigeon);
     QStringList files;
     {
         const auto close = qScopeGuard([this] { runner.Close(); });
@@ -800,10 +821,7 @@ DbResult AppData::DeletePigeonWithAttachments(int pigeonId, int categoryId) {
         }
         if (DbResult r = run(u"DELETE FROM pigeons WHERE id = ?;"_s, {pigeonId}); !r.ok())
             return r;
-        if (DbResult r =
-                run(u"DELETE FROM kategoria_id WHERE id_kategorii = ? AND id_golebia = ?;"_s,
-                    {categoryId, pigeonId});
-            !r.ok())
+        if (DbResult r = RemovePigeonLinks(runner, pigeonId, band); !r.ok())
             return r;
         if (DbResult r = transaction.Commit(); !r.ok())
             return r;
@@ -812,6 +830,7 @@ DbResult AppData::DeletePigeonWithAttachments(int pigeonId, int categoryId) {
     for (const QString& file : files)
         QFile::remove(file);
     pigeons.erase(found);
+    ForgetPigeonLinks(*this, pigeonId, band);
     return DbResult::Done();
 }
 

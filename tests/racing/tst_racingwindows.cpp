@@ -10,6 +10,7 @@
 #include "racing/RacePage.h"
 #include "racing/TextTableModel.h"
 #include "racing/ZakladkaLotyGolebi.h"
+#include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
 #include "storage/TextFile.h"
@@ -26,6 +27,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -152,6 +154,21 @@ private Q_SLOTS:
                           QPoint(20, races->viewport()->height() - 3));
         QCOMPARE(m_tab->SelectedRace(), -1);
         QCOMPARE(m_tab->FlyersModel()->rowCount(), 0);
+    }
+
+    // A pigeon deleted in the list takes its entry along: back on this page, the list shows
+    // the entry that is left and no empty row.
+    void entriesOfADeletedPigeonLeaveTheList() {
+        ClickRow(m_tab->RacesView(), 0);
+        m_dialog->SetActiveTab(CMainDialog::TabPigeons);
+        auto* list = static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
+        list->SelectRow(0);
+        MessageBox::SetNextAnswer(QMessageBox::Yes);
+        list->Perform(PageCommand::DeletePigeon);
+        QVERIFY(!m_app->pigeons.count(m_pigeons[0]));
+        m_dialog->SetActiveTab(CMainDialog::TabRaces);
+        QCOMPARE(m_tab->FlyersView()->verticalHeader()->count(), 1);
+        QVERIFY(m_tab->FlyersModel()->CellText(0, 1).contains(u"101"_s));
     }
 
     void addEditAndDeleteRaces_data() {

@@ -25,12 +25,14 @@
 #include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
+#include "ui/PictureBox.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -331,8 +333,7 @@ private Q_SLOTS:
             SetText(editor, u"band"_s, u"101"_s);
             SetText(editor, u"name"_s, u"Perła"_s);
             SetDate(editor, u"dateOfBirth"_s, 15, 6, 1965);
-            // A colour typed into the box that is no entry keeps the colour id and becomes the
-            // phenotype, exactly as typed.
+            // A colour typed into the box that is no entry joins the colour list.
             auto* colour = Find<QComboBox>(editor, u"colour"_s);
             colour->setFocus();
             QTest::keyClicks(colour->lineEdit(), u"Szpakowaty"_s);
@@ -343,7 +344,8 @@ private Q_SLOTS:
         const qint64 hatched = ComposeLocalTime(1965, 6, 15, 1, 1, 1);
         QVERIFY(hatched < 0);
         QCOMPARE(m_app->pigeons.at(id).dateOfBirth, hatched);
-        QCOMPARE(m_app->pigeons.at(id).idColour, 0);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Colour), u"Szpakowaty"_s);
+        QCOMPARE(m_app->colours.at(m_app->pigeons.at(id).idColour), u"Szpakowaty"_s);
         QCOMPARE(m_app->pigeons.at(id).phenotype, u"Szpakowaty"_s);
         // The row stays selected and the preview shows the edited bird.
         QCOMPARE(m_app->currentPigeon, int(BirdCount));
@@ -370,7 +372,8 @@ private Q_SLOTS:
 
     void photosAndDocumentsOfAStoredPigeon() {
         const int id = AddPigeon(u"200"_s);
-        const QString photo = m_data->makeFile(u"głowa.jpg"_s, "jpeg bytes");
+        const QString photo = m_data->path() + u"/głowa.jpg"_s;
+        QVERIFY(QImage(16, 12, QImage::Format_RGB32).save(photo));
         const QString document = m_data->makeFile(u"rodowód.pdf"_s, "pdf bytes");
         // Without a program for the file type the user is told so.
         ExternalPrograms::SetLauncherForTests([](const QString&) { return false; });
@@ -402,7 +405,17 @@ private Q_SLOTS:
             photos->setCurrentRow(0);
             MessageBox::SetNextAnswer(QMessageBox::No);
             Click(editor, u"deletePhoto"_s);
+            // A delete the file refuses leaves the photo listed and shown.
+            const auto* shown =
+                Find<QWidget>(editor, u"photoAlbumPage"_s)->findChild<PictureBox*>(u"photo"_s);
+            QVERIFY(!shown->ShowsPlaceholder());
+            {
+                ReadOnlyFiles readOnly({m_data->pigeonsDb()});
+                MessageBox::SetNextAnswer(QMessageBox::Yes);
+                Click(editor, u"deletePhoto"_s);
+            }
             QCOMPARE(photos->count(), 1);
+            QVERIFY(!shown->ShowsPlaceholder());
             MessageBox::SetNextAnswer(QMessageBox::Yes);
             Click(editor, u"deletePhoto"_s);
             documents->setCurrentRow(0);

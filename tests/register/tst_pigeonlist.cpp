@@ -19,6 +19,8 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
+#include "trade/TradeTexts.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
@@ -210,20 +212,43 @@ private Q_SLOTS:
             QVERIFY(m_app->SaveTreatment(-1, treatment).ok());
         }
 
+        PairRecord pair;
+        pair.idLoft = 1;
+        pair.idCock = m_ids[0];
+        pair.idHen = m_ids[1];
+        QVERIFY(m_app->SavePair(-1, pair).ok());
+        TransactionRecord sale;
+        sale.idLoft = 1;
+        sale.idPigeon = m_ids[1];
+        QVERIFY(m_app->SaveTransaction(-1, sale).ok());
+
         m_list->SelectRow(1);
         QVERIFY(!m_list->Photo()->ShowsPlaceholder()); // the first photo is shown
         QCOMPARE(m_list->Photo()->Pixmap().size(), QSize(16, 12));
-        MessageBox::SetNextAnswer(QMessageBox::No);
-        m_list->Perform(PageCommand::DeletePigeon);
-        QCOMPARE(MessageBox::History(), QStringList{u"Do you want delete selected pigeon?"_s});
-        QCOMPARE(MessageBox::Captions(), QStringList{u"Are you sure?"_s});
+        // The question says what the pigeon is linked to; Return gives No, the default.
+        QString asked;
+        MessageBox::SetTestMode(false);
+        {
+            const auto question = OnNextWindow([&asked](QDialog* box) {
+                asked = box->windowTitle() + u'|' + static_cast<QMessageBox*>(box)->text();
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            });
+            m_list->Perform(PageCommand::DeletePigeon);
+        }
+        MessageBox::SetTestMode(true);
+        QCOMPARE(asked, u"Are you sure?|This pigeon is linked to:\n"
+                        u"- 3 pigeons as sire or dam (that parent becomes unknown)\n"
+                        u"- 1 pair as cock or hen (deleted with the young listed there)\n"
+                        u"- 1 transaction (kept, showing its band)\n\n"
+                        u"Do you want delete selected pigeon?"_s);
+        QVERIFY(m_app->pigeons.count(m_ids[1]));
         {
             ReadOnlyFiles readOnly({m_data->pigeonsDb()});
             QVERIFY(readOnly.isReadOnly());
             MessageBox::SetNextAnswer(QMessageBox::Yes);
             m_list->Perform(PageCommand::DeletePigeon);
         }
-        QCOMPARE(MessageBox::History().size(), 3); // asked twice, then the failure
+        QCOMPARE(MessageBox::History().size(), 2); // asked, then the failure
         QCOMPARE(m_list->Model()->rowCount(), 6);
         QVERIFY(m_app->pigeons.count(m_ids[1]));
         QVERIFY(QFile::exists(photo));
@@ -245,14 +270,18 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Rows(p, u"SELECT id_golebia FROM lekisuplementy;"_s),
                  (std::vector<QStringList>{{QString::number(m_ids[2])}}));
         QCOMPARE(DbProbe::Number(p, u"SELECT count(*) FROM kategoria_id;"_s), 6); // its own only
+        // Its young show no dam, its pair is gone, its sale shows the band it had.
+        QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Dam), u"   "_s);
+        QVERIFY(m_app->pairs.empty());
+        QCOMPARE(TransactionCell(*m_app, m_app->transactions.at(sale.id), TransactionItem),
+                 u"PL 0207 2025 101 [Perła]"_s);
 
-        // Deleted from one category, a pigeon linked to another keeps an empty row there.
+        // A deleted pigeon leaves every category it was in.
         m_list->SelectRow(3); // 104, also in the second category
         MessageBox::SetNextAnswer(QMessageBox::Yes);
         m_list->Perform(PageCommand::DeletePigeon);
         m_list->ShowCategory(0, 1);
-        QCOMPARE(m_list->Model()->rowCount(), 1);
-        QCOMPARE(m_list->Model()->CellText(0, PigeonTableModel::Band), QString());
+        QCOMPARE(m_list->Model()->rowCount(), 0);
     }
 
     void individualPrintList() {

@@ -4,6 +4,7 @@
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/InstallDir.h"
+#include "storage/PigeonLinks.h"
 #include "storage/TextFile.h"
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
@@ -153,6 +154,46 @@ std::unique_ptr<AppData> Reloaded() {
     if (fresh->LoadLofts().ok() && fresh->LoadPigeons(1).ok())
         (void)fresh->LoadExtra(1);
     return fresh;
+}
+
+// Runs each statement of a script (no value holds a semicolon); true when all succeeded.
+bool ExecEach(const QString& db, const QString& script) {
+    const QStringList statements = script.split(u';', Qt::SkipEmptyParts);
+    return std::all_of(statements.begin(), statements.end(),
+                       [&db](const QString& sql) { return DbProbe::Exec(db, sql); });
+}
+
+// Rows of a query, or what memory holds of one kind of link, as "column,column row ...".
+QString RowsText(const QString& db, const QString& sql) {
+    QStringList rows;
+    for (const QStringList& row : DbProbe::Rows(db, sql))
+        rows.append(row.join(u','));
+    return rows.join(u' ');
+}
+
+QString MemoryOf(const AppData& app, const QString& kind) {
+    QStringList out;
+    const auto add = [&](const char16_t* of, const QString& text) {
+        if (kind == QStringView(of))
+            out.append(text);
+    };
+    for (const auto& [id, p] : app.pigeons) {
+        add(u"parents", u"%1,%2,%3"_s.arg(id).arg(p.idSire).arg(p.idDam));
+        for (const PhotoRecord& photo : p.photos)
+            add(u"attachments", QString::number(photo.idPigeon));
+    }
+    for (const PairRecord& pair : app.pairs) {
+        add(u"pairs", QString::number(pair.id));
+        for (const ChildRecord& child : pair.children)
+            add(u"children", QString::number(child.id));
+    }
+    for (const RaceRecord& race : app.races)
+        for (const FlyerRecord& flyer : race.flyers)
+            add(u"entries", QString::number(flyer.id));
+    for (const auto& [id, t] : app.transactions)
+        add(u"transactions",
+            u"%1,%2,%3,%4"_s.arg(id).arg(t.idPigeon).arg(t.subject).arg(t.otherSubject));
+    return out.join(u' ');
 }
 
 } // namespace
@@ -636,6 +677,134 @@ private Q_SLOTS:
         QCOMPARE(DbProbe::Rows(m_data->pigeonsDb(), parents.arg(other.id)),
                  (std::vector<QStringList>{{u"0"_s, u"0"_s}}));
         QCOMPARE(app.pairs[0].children.size(), 1u);
+    }
+
+    // Pigeons 1 and 2 are stored, and 3, the largest, was deleted by a program that left rows
+    // naming it: every way of storing a pigeon passes every id still named, up to the last id.
+    void newPigeonsPassEveryNamedId_data() {
+        QTest::addColumn<bool>("extra");
+        QTest::addColumn<QString>("rows");
+        const auto add = [](const char* tag, const char16_t* rows, bool extra = false) {
+            QTest::newRow(tag) << extra << QString::fromUtf16(rows);
+        };
+        add("pigeon", u"INSERT INTO pigeons(id, id_hodowli) VALUES (%1, 2)");
+        add("sire", u"INSERT INTO pigeons(id_ojca) VALUES (%1)");
+        add("dam", u"INSERT INTO pigeons(id_matki) VALUES (%1)");
+        add("category", u"INSERT INTO kategoria_id(id_kategorii, id_golebia) VALUES (1, %1)");
+        add("cock", u"INSERT INTO pary(id_samca, id_hodowli) VALUES (%1, 1)");
+        add("hen", u"INSERT INTO pary(id_samicy, id_hodowli) VALUES (%1, 1)");
+        add("young", u"INSERT INTO dzieci(id_golebia, id_pary) VALUES (%1, 1)");
+        add("entry as text", u"INSERT INTO lotniki(id_lotu, id_golebia) VALUES (1, '%1')");
+        add("transaction", u"INSERT INTO transakcje(id_hodowli, id_golebia) VALUES (1, %1)");
+        add("photo", u"INSERT INTO zdjecia(id_golebia) VALUES (%1)");
+        add("document", u"INSERT INTO dokumenty(id_wlasciciela) VALUES (%1)");
+        add("treatment", u"INSERT INTO lekisuplementy(id_golebia) VALUES (%1)");
+        add("bird list", u"INSERT INTO ild(id_golebia) VALUES (%1)", true);
+        add("all links", u"INSERT INTO pary(id_samca, id_hodowli) VALUES (%1, 1);"
+                         u"INSERT INTO dzieci(id_golebia, id_pary) VALUES (%1, 1);"
+                         u"INSERT OR IGNORE INTO loty(id) VALUES (1);"
+                         u"INSERT INTO lotniki(id_lotu, id_hodowli, id_golebia) VALUES (1, 1, %1);"
+                         u"INSERT INTO transakcje(id_hodowli, id_golebia) VALUES (1, %1)");
+    }
+
+    void newPigeonsPassEveryNamedId() {
+        QFETCH(bool, extra);
+        QFETCH(QString, rows);
+        const QString db = extra ? m_data->extraDb() : m_data->pigeonsDb();
+        QVERIFY(ExecEach(m_data->pigeonsDb(),
+                         u"INSERT INTO pigeons(id, id_hodowli) VALUES (1, 2), (2, 2)"_s));
+        QVERIFY(ExecEach(db, rows.arg(3)));
+        PigeonRecord bird;
+        bird.idLoft = 1;
+        QVERIFY(m_app->SavePigeon(-1, bird).ok());
+        PigeonRecord linked = bird;
+        QVERIFY(m_app->AddPigeonToCategory(linked, 1).ok());
+        std::vector<int> ids;
+        QVERIFY(m_app->AddRingSeries(bird, 7, 8, 1, ids).ok());
+        QCOMPARE((std::vector<int>{bird.id, linked.id, ids[0], ids[1]}),
+                 (std::vector<int>{4, 5, 6, 7}));
+        const std::unique_ptr<AppData> reloaded = Reloaded();
+        QCOMPARE(reloaded->pigeons.at(4).raceEntries, 0);
+        for (const PairRecord& pair : reloaded->pairs) // its young stays the deleted bird
+            QVERIFY(pair.children.empty() || pair.children[0].idPigeon == 3);
+
+        QVERIFY(ExecEach(db, rows.arg(2147483646)));
+        QVERIFY(m_app->AddRingSeries(bird, 9, 10, 1, ids).failed());
+        QVERIFY(m_app->SavePigeon(-1, bird).ok());
+        QCOMPARE(bird.id, 2147483647);
+        const DbResult refused = m_app->AddPigeonToCategory(bird, 1);
+        QVERIFY(refused.failed() && refused.message().contains(u"2147483647"_s));
+        QCOMPARE(m_app->pigeons.size(), 5u);
+        QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
+                                 u"SELECT count(*) FROM pigeons WHERE id_hodowli = 1;"_s),
+                 5);
+    }
+
+    // A pigeon with every kind of link is deleted; each row looks at one kind: what goes, what
+    // is mended, what stays (also of the other pigeons). A blocked delete changes nothing.
+    void deleteMendsEveryLink_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("memory");
+        const auto add = [](const char* kind, const char16_t* sql, const QString& stored,
+                            const QString& memory) {
+            QTest::newRow(kind) << QString::fromLatin1(kind) << QString::fromUtf16(sql) << stored
+                                << memory;
+        };
+        add("parents", u"SELECT id, id_ojca, id_matki FROM pigeons", u"2,0,0 3,0,2 4,2,0"_s,
+            u"2,0,0 3,0,2 4,2,0"_s);
+        add("pairs", u"SELECT id FROM pary", u"11"_s, u"11"_s);
+        add("children", u"SELECT id FROM dzieci", u"22"_s, u"22"_s);
+        add("entries", u"SELECT id FROM lotniki", u"41"_s, u"41"_s);
+        const QString kept = u"50,0,1,PL 0207 2020 5 [Kometa] 51,2,"_s;
+        add("transactions",
+            u"SELECT id, id_golebia, przedmiottransakcji, innyprzedmiottransakcji FROM transakcje",
+            kept + u"<null>,<null>"_s, kept + u"0,"_s);
+        add("categories", u"SELECT id_kategorii, id_golebia FROM kategoria_id", u"1,2"_s, {});
+        add("attachments",
+            u"SELECT id_golebia FROM zdjecia UNION ALL SELECT id_golebia FROM lekisuplementy",
+            u"2 2"_s, u"2"_s);
+    }
+
+    void deleteMendsEveryLink() {
+        QFETCH(QString, kind);
+        QFETCH(QString, sql);
+        const QString db = m_data->pigeonsDb();
+        QVERIFY(ExecEach(
+            db, u"INSERT INTO pigeons(id, id_hodowli, kraj, oddzial, rocznik, nr_obraczki, nazwa, "
+                u"id_ojca, id_matki) VALUES (1, 1, 'PL', '0207', '2020', '5', 'Kometa', 0, 0), "
+                u"(2, 1, '', '', '', '', '', 0, 0), (3, 1, '', '', '', '', '', 1, 2), "
+                u"(4, 1, '', '', '', '', '', 2, 1);"
+                u"INSERT INTO pary(id, id_samca, id_samicy, id_hodowli) VALUES "
+                u"(10, 1, 2, 1), (11, 2, 4, 1), (12, 3, 1, 1);"
+                u"INSERT INTO dzieci(id, id_golebia, id_pary) VALUES (20, 3, 10), (21, 1, 11), "
+                u"(22, 3, 11), (23, 4, 12);"
+                u"INSERT INTO loty(id) VALUES (30);"
+                u"INSERT INTO lotniki(id, id_lotu, id_hodowli, id_golebia) VALUES (40, 30, 1, 1), "
+                u"(41, 30, 1, 2);"
+                u"INSERT INTO transakcje(id, id_hodowli, id_golebia) VALUES (50, 1, 1), (51, 1, 2);"
+                u"INSERT INTO kategoria_id(id_kategorii, id_golebia) VALUES (1, 1), (2, 1), (1, 2);"
+                u"INSERT INTO zdjecia(id_golebia, rozszerzenie) VALUES (1, 'jpg'), (2, 'jpg');"
+                u"INSERT INTO lekisuplementy(id_golebia) VALUES (1), (2);"_s));
+        QVERIFY(m_app->SelectLoft(1).ok());
+        PigeonLinks links;
+        QVERIFY(CountPigeonLinks(1, links).ok());
+        QCOMPARE((std::vector<int>{links.young, links.pairs, links.childRows, links.raceEntries,
+                                   links.transactions}),
+                 (std::vector<int>{2, 2, 1, 1, 1}));
+        const QString stored = RowsText(db, sql);
+        const QString memory = MemoryOf(*m_app, kind);
+        {
+            ReadOnlyFiles readOnly({db});
+            QVERIFY(readOnly.isReadOnly() && m_app->DeletePigeonWithAttachments(1).failed());
+        }
+        QCOMPARE(RowsText(db, sql), stored);
+        QCOMPARE(MemoryOf(*m_app, kind), memory);
+        QVERIFY(m_app->DeletePigeonWithAttachments(1).ok());
+        QTEST(RowsText(db, sql), "stored");
+        QTEST(MemoryOf(*m_app, kind), "memory");
+        QTEST(MemoryOf(*Reloaded(), kind), "memory");
     }
 
     void readOnlyFileFailsAndLeavesMemoryAsItWas() {
