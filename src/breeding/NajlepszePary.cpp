@@ -152,7 +152,7 @@ void CNajlepszePary::ShowChild(int row) {
     const PigeonRecord& pigeon = m_data.FindPigeon(m_children->Key(row));
     m_childBand->setText(BandLabel(pigeon));
     m_childDescription->setText(pigeon.shortDescription);
-    m_childDescription->setToolTip(pigeon.shortDescription);
+    m_childDescription->setToolTip(PlainToolTip(pigeon.shortDescription));
     ShowPigeonPhoto(m_childPhoto, pigeon, 0);
 }
 

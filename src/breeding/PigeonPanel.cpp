@@ -18,6 +18,7 @@ PigeonPanel::PigeonPanel(const QString& prefix, QWidget* parent)
     , m_information(new QLabel(this)) {
     m_band->setObjectName(prefix + u"Band"_s);
     m_information->setObjectName(prefix + u"Information"_s);
+    m_information->setTextFormat(Qt::PlainText);
     m_band->setFont(CaptionFont(20));
     QFont information(u"Tahoma"_s);
     information.setPixelSize(18);
@@ -48,7 +49,7 @@ PigeonPanel::PigeonPanel(const QString& prefix, QWidget* parent)
 void PigeonPanel::SetInformation(const QString& text) {
     m_information->setText(text);
     // What does not fit in the lines the panel has is read in the tooltip.
-    m_information->setToolTip(text.trimmed());
+    m_information->setToolTip(PlainToolTip(text.trimmed()));
 }
 
 void PigeonPanel::ShowPigeon(const PigeonRecord& pigeon, const QString& information) {

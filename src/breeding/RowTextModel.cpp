@@ -1,5 +1,7 @@
 #include "breeding/RowTextModel.h"
 
+#include "storage/Formatting.h"
+
 RowTextModel::RowTextModel(const QStringList& headers, QObject* parent)
     : QAbstractTableModel(parent)
     , m_headers(headers) {}
@@ -64,8 +66,10 @@ QVariant RowTextModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid())
         return {};
     // A cell too narrow for a long name shows it whole in its tooltip.
-    if (role == Qt::DisplayRole || role == Qt::ToolTipRole)
+    if (role == Qt::DisplayRole)
         return Text(index.row(), index.column());
+    if (role == Qt::ToolTipRole)
+        return PlainToolTip(Text(index.row(), index.column()));
     return {};
 }
 

@@ -34,7 +34,7 @@ ElidedButton::ElidedButton(QWidget* parent)
 void ElidedButton::SetFullText(const QString& text) {
     m_fullText = text;
     setText(QString(text).replace(u'&', u"&&"_s));
-    setToolTip(text.trimmed().isEmpty() ? QString() : text);
+    setToolTip(text.trimmed().isEmpty() ? QString() : PlainToolTip(text));
     update();
 }
 

@@ -137,19 +137,25 @@ void Print(const QTextDocument& document, QPrinter& printer, bool onePage) {
 
 bool PrintToPdf(const QTextDocument& document, const QString& path,
                 QPageLayout::Orientation orientation, bool onePage) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    PreparePrinter(printer, orientation);
+    return PrintWholePdf(printer, [&](QPrinter& into) { Print(document, into, onePage); });
+}
+
+bool PrintWholePdf(QPrinter& printer, const std::function<void(QPrinter&)>& print) {
+    const QString path = printer.outputFileName();
     // Printed beside the target first, so that a failed print leaves an earlier file whole.
     QTemporaryFile part(path + u".XXXXXX.part"_s);
     if (!part.open())
         return false;
     part.close();
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(part.fileName());
-        PreparePrinter(printer, orientation);
+    printer.setOutputFileName(part.fileName());
+    if (printer.docName().isEmpty())
         printer.setDocName(QFileInfo(path).completeBaseName());
-        Print(document, printer, onePage);
-    }
+    print(printer);
+    printer.setOutputFileName(path);
     if (!IsWholePdf(part.fileName()))
         return false;
     part.setAutoRemove(false);

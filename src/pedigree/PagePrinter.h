@@ -3,6 +3,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -46,5 +48,9 @@ void Print(const QTextDocument& document, QPrinter& printer, bool onePage);
 /// Prints straight into a PDF file; false when the file could not be written.
 bool PrintToPdf(const QTextDocument& document, const QString& path,
                 QPageLayout::Orientation orientation, bool onePage);
+
+/// Runs print on a printer whose output is a PDF file, writing beside the file and putting it
+/// in place only when whole; false (the old file kept) when it could not be written.
+bool PrintWholePdf(QPrinter& printer, const std::function<void(QPrinter&)>& print);
 
 } // namespace PagePrinter

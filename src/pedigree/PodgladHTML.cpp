@@ -5,6 +5,7 @@
 #include "pedigree/PageWriting.h"
 #include "pedigree/PagedPrintout.h"
 #include "pedigree/PrintPreview.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>
@@ -153,9 +154,17 @@ bool CPodgladHTML::PrintOn(PagedPrintout& printout) {
             return false;
     }
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    printout.Print(printer);
+    bool printed = true;
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printed =
+            PagePrinter::PrintWholePdf(printer, [&](QPrinter& into) { printout.Print(into); });
+    else
+        printout.Print(printer);
     QApplication::restoreOverrideCursor();
-    return true;
+    if (!printed)
+        MessageBox::ShowMessage(this, u"The PDF file could not be written to %1."_s.arg(
+                                          QDir::toNativeSeparators(printer.outputFileName())));
+    return printed;
 }
 
 void CPodgladHTML::PrintPreview() {

@@ -60,6 +60,7 @@ CDodajLotnika::CDodajLotnika(AppData& appData, int editFlag, int raceId, int lof
     , m_arrival(new DateTimeFields(this, u"Arrival date"_s, u"Arrival time"_s))
     , m_comments(new QPlainTextEdit(this)) {
     setObjectName(u"flyerEditor"_s);
+    m_details->setTextFormat(Qt::PlainText);
     setWindowTitle(u"Add racing pigeon"_s);
     setBannerTitle(m_editing ? u"Edit Racing Pigeon"_s : u"Add Racing Pigeon"_s);
     m_flyer.id_lotu = raceId;

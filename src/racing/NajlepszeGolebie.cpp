@@ -76,6 +76,7 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     , m_band(new ElidedLabel(u" "_s, this))
     , m_description(new QLabel(this)) {
     setObjectName(u"bestPigeons"_s);
+    m_description->setTextFormat(Qt::PlainText);
     setWindowTitle(u"Best Pigeons In The Loft"_s);
     setBannerTitle(u"Best Pigeons in loft"_s);
 

@@ -1,5 +1,7 @@
 #include "racing/TextTableModel.h"
 
+#include "storage/Formatting.h"
+
 TextTableModel::TextTableModel(QStringList headers, RowCount rows, Cell cell, QObject* parent)
     : QAbstractTableModel(parent)
     , m_headers(std::move(headers))
@@ -63,7 +65,7 @@ QVariant TextTableModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ToolTipRole) {
         // A cell too narrow for its text shows it whole in the tooltip.
         const QString text = CellText(index.row(), index.column()).trimmed();
-        return text.isEmpty() ? QVariant() : QVariant(text);
+        return text.isEmpty() ? QVariant() : QVariant(PlainToolTip(text));
     }
     if (role == Qt::CheckStateRole && m_checkable && index.column() == 0)
         return IsChecked(index.row()) ? Qt::Checked : Qt::Unchecked;

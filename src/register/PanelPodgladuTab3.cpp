@@ -61,7 +61,7 @@ void CPanelPodgladuTab3::Refresh() {
             const PairRecord& record = m_data.pairs[pair];
             auto* item = new QListWidgetItem(
                 BandLabel(m_data.FindPigeon(PartnerIn(record, m_pigeonId))), m_partners);
-            item->setToolTip(item->text());
+            item->setToolTip(PlainToolTip(item->text()));
             progeny += static_cast<int>(record.children.size());
         }
         m_progenyCount->setText(QString::number(progeny));

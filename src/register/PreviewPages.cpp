@@ -77,7 +77,7 @@ void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows) {
         const QStringList& texts = rows[size_t(row)];
         for (int column = 0; column < texts.size(); ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
-            item->setToolTip(texts[column]);
+            item->setToolTip(PlainToolTip(texts[column]));
             list->setItem(row, column + 1, item);
         }
     }

@@ -48,6 +48,7 @@ CWybierzPsaZListy::CWybierzPsaZListy(AppData& appData, int mode, QWidget* parent
     m_colour->setFont(CaptionFont(16, false));
     m_summary->setFont(CaptionFont(16, false));
     LetLabelWrapAnywhere(m_summary);
+    m_summary->setTextFormat(Qt::PlainText);
     KeepComboNarrow(m_category);
 
     m_category->addItem(u"All Pigeons"_s);

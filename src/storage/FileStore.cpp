@@ -113,11 +113,6 @@ QString PhotoPath(PhotoRecord& photo) {
     return photo.path;
 }
 
-// Paths are built with '/' alone, so the plain and the escaped form agree.
-QString PhotoPathEscaped(PhotoRecord& photo) {
-    return PhotoPath(photo);
-}
-
 QString DocumentPath(DocumentRecord& document) {
     document.path = DocumentsFolder(EscapedInstallDir()) + DocumentFileName(document);
     return document.path;

@@ -13,8 +13,6 @@ QString DocumentFileName(const DocumentRecord& document);
 
 /// InstallDir() + "/db/images/" + the file name; also kept in photo.path.
 QString PhotoPath(PhotoRecord& photo);
-/// The same built on EscapedInstallDir(), for paths placed into pages.
-QString PhotoPathEscaped(PhotoRecord& photo);
 /// InstallDir() + "/db/documents/" + the file name; also kept in document.path.
 QString DocumentPath(DocumentRecord& document);
 /// InstallDir() + "/db/notes/" + id + ".html".

@@ -43,3 +43,9 @@ QString PriceText(double price, int currency) {
     const QString code = CurrencyCode(currency);
     return code.isEmpty() ? PriceNumber(price) : PriceNumber(price) + u' ' + code;
 }
+
+QString PlainToolTip(const QString& text) {
+    if (!text.contains(u'<'))
+        return text;
+    return u"<qt>"_s + text.toHtmlEscaped().replace(u'\n', u"<br>"_s) + u"</qt>"_s;
+}

@@ -23,3 +23,7 @@ QString CurrencyCode(int currency);
 QString PriceNumber(double price);
 /// The price's number followed by its currency code (" PLN", " USD", " EUR", " FRA", " JEN").
 QString PriceText(double price, int currency);
+
+/// A tooltip that shows the text as typed: Qt reads a text that looks like markup as rich text,
+/// so a name such as "<b>Orzeł</b>" is escaped.
+QString PlainToolTip(const QString& text);

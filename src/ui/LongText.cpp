@@ -1,5 +1,7 @@
 #include "ui/LongText.h"
 
+#include "storage/Formatting.h"
+
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QPainter>
@@ -39,7 +41,7 @@ void ElidedLabel::paintEvent(QPaintEvent*) {
     // The tooltip carries the whole text only while the label cannot.
     const QString tip = shown == text() ? QString() : text();
     if (toolTip() != tip)
-        setToolTip(tip);
+        setToolTip(PlainToolTip(tip));
     painter.setPen(palette().color(foregroundRole()));
     style()->drawItemText(&painter, contentsRect(), int(alignment()) | Qt::TextSingleLine,
                           palette(), isEnabled(), shown, foregroundRole());

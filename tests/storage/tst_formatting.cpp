@@ -31,6 +31,10 @@ private Q_SLOTS:
         p.name = u"Żbik"_s;
         QCOMPARE(BandLabel(p), u"PL 0207 2025 1234 [Żbik]"_s);
         QCOMPARE(BandLabel(PigeonRecord{}), u"   "_s);
+        // A tooltip shows a name as typed, even one that looks like markup.
+        QCOMPARE(PlainToolTip(u"Żbik & co"_s), u"Żbik & co"_s);
+        QCOMPARE(PlainToolTip(u"<b>Orzeł</b> & co\nline"_s),
+                 u"<qt>&lt;b&gt;Orzeł&lt;/b&gt; &amp; co<br>line</qt>"_s);
         QCOMPARE(PriceText(45.67f, EUR), u"45.67 EUR"_s);
         QCOMPARE(PriceText(7.0, 5), u"7"_s); // no such currency
         QCOMPARE(PriceText(7.0, -1), u"7"_s);
