@@ -3,8 +3,11 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
     CLoftApp::SetIdentity();
+    // Before QApplication, which needs a display.
+    if (CLoftApp::AnswerInformationOptions(CLoftApp::Arguments(argc, argv)))
+        return 0;
+    QApplication app(argc, argv);
     CLoftApp loftApp;
     return loftApp.Run(app);
 }

@@ -17,41 +17,105 @@
 #include <QSplashScreen>
 #include <QTimer>
 
+#include <cstdio>
+
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kProgram = u"vornel"_s;
+
+QString Version() {
+    return QString::fromLatin1(VORNEL_VERSION);
+}
+
+// Every option the program reads; Qt's own (-platform, -style...) are taken by QApplication.
+struct Parser {
+    QCommandLineParser parser;
+    QCommandLineOption help{{u"h"_s, u"help"_s}};
+    QCommandLineOption version{{u"v"_s, u"version"_s}};
+    QCommandLineOption noSplash{u"nosplash"_s};
+    QCommandLineOption dataDir{u"data-dir"_s, {}, u"DIR"_s};
+    QCommandLineOption quitWhenShown{u"quit-when-shown"_s}; // timing and smoke runs
+
+    explicit Parser(const QStringList& arguments) {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({help, version, noSplash, dataDir, quitWhenShown});
+        parser.parse(arguments);
+    }
+};
+
+void Print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+} // namespace
 
 void CLoftApp::SetIdentity() {
     QCoreApplication::setOrganizationName(u"Vornel"_s);
-    QCoreApplication::setApplicationName(u"Vornel"_s);
-    QCoreApplication::setApplicationVersion(u"0.1.0"_s);
+    QCoreApplication::setApplicationName(u"Vornel"_s); // also the window class X11 sees
+    QCoreApplication::setApplicationVersion(Version());
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(VORNEL_APP_ID));
     // No display name: it would append " — Vornel" to every window title.
 }
 
-std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app) {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(u"Vornel, the loft register for pigeon fanciers."_s);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption noSplash(u"nosplash"_s, u"Start without the splash picture."_s);
-    const QCommandLineOption dataDir(u"data-dir"_s,
-                                     u"Keep the databases, photos and notes in <dir>."_s, u"dir"_s);
-    QCommandLineOption quitWhenShown(u"quit-when-shown"_s,
-                                     u"End as soon as the main window is shown (timing runs)."_s);
-    quitWhenShown.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOption(noSplash);
-    parser.addOption(dataDir);
-    parser.addOption(quitWhenShown);
-    parser.process(app); // --help, --version and unknown options end the process here
+QString CLoftApp::CopyrightNotice() {
+    return u"Copyright (C) 2026 the Vornel authors.\n"
+           u"License GPL-3.0-or-later: GNU GPL version 3 or later "
+           u"<https://gnu.org/licenses/gpl.html>.\n"
+           u"This is free software: you are free to change and redistribute it.\n"
+           u"There is NO WARRANTY, to the extent permitted by law.\n"_s;
+}
+
+QStringList CLoftApp::Arguments(int argc, const char* const* argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+bool CLoftApp::AnswerInformationOptions(const QStringList& arguments) {
+    const Parser p(arguments);
+    if (p.parser.isSet(p.help)) {
+        Print(stdout,
+              u"Usage: %1 [OPTION]...\n"
+              u"Keep a loft register for pigeon fanciers: birds, pairs, races, sales and "
+              u"pedigrees.\n\n"
+              u"      --data-dir=DIR   keep the databases, photos and notes in DIR\n"
+              u"      --nosplash       start without the splash picture\n"
+              u"  -h, --help           display this help and exit\n"
+              u"  -v, --version        output version information and exit\n\n"
+              u"Without --data-dir the data folder is $VORNEL_HOME, else the InstallPath "
+              u"setting\nof ~/.config/Vornel/Vornel.conf, else ~/.local/share/Vornel/Vornel.\n"
+              u"Full documentation: man %1\n"_s.arg(kProgram));
+        return true;
+    }
+    if (p.parser.isSet(p.version)) {
+        Print(stdout, u"%1 %2\n"_s.arg(kProgram, Version()) + CopyrightNotice());
+        return true;
+    }
+    return false;
+}
+
+std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(const QStringList& arguments) {
+    const Parser p(arguments);
+    if (!p.parser.errorText().isEmpty()) {
+        Print(stderr, u"%1: %2\nTry '%1 --help' for more information.\n"_s.arg(
+                          kProgram, p.parser.errorText()));
+        return std::nullopt;
+    }
     Options options;
-    options.splash = !parser.isSet(noSplash);
-    options.dataDir = parser.value(dataDir);
-    options.quitWhenShown = parser.isSet(quitWhenShown);
+    options.splash = !p.parser.isSet(p.noSplash);
+    options.dataDir = p.parser.value(p.dataDir);
+    options.quitWhenShown = p.parser.isSet(p.quitWhenShown);
     return options;
 }
 
 int CLoftApp::Run(QApplication& app) {
-    const std::optional<Options> options = ParseCommandLine(app);
+    const std::optional<Options> options = ParseCommandLine(app.arguments());
     if (!options)
-        return 0;
+        return 1;
     return Start(*options);
 }
 
@@ -101,6 +165,7 @@ int CLoftApp::Start(const Options& options) {
     PrepareInstallDir();
     InstallShippedFiles();
     QApplication::setStyle(new MenuGradientStyle);
+    QApplication::setWindowIcon(Artwork::AppIcon());
 
     std::unique_ptr<QSplashScreen> splash;
     if (options.splash) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -16,13 +16,20 @@ public:
         bool quitWhenShown = false; // for timing the start and for smoke runs
     };
 
-    /// Reads the command line; nothing when --help or --version was answered (exit code 0).
-    static std::optional<Options> ParseCommandLine(QApplication& app);
+    /// The command line as QCoreApplication would give it, before any application object.
+    static QStringList Arguments(int argc, const char* const* argv);
+    /// Prints the answer to --help or --version on standard output; false when neither was asked.
+    /// Needs no display: main() asks it before the QApplication exists.
+    static bool AnswerInformationOptions(const QStringList& arguments);
+    /// Reads the options; nothing, with the reason on standard error, when one is wrong.
+    static std::optional<Options> ParseCommandLine(const QStringList& arguments);
+    /// The copyright and licence lines of --version and the about box.
+    static QString CopyrightNotice();
 
-    /// Sets the program's names for settings and paths.
+    /// Sets the program's names for settings, paths, the window class and the desktop entry.
     static void SetIdentity();
 
-    /// Runs the program; the process's exit code.
+    /// Runs the program (exit code 1 for a wrong option); the process's exit code.
     int Run(QApplication& app);
     /// The part after the command line: a second copy is refused with exit code 0.
     int Start(const Options& options);

@@ -29,6 +29,17 @@ COprogramie::COprogramie(QWidget* parent)
     text->setText(u"Thank you very much for choosing our breeding program. We hope that it will be "
                   u"a useful tool for each breeder."_s);
 
+    auto* licence = new QLabel(this);
+    licence->setObjectName(u"aboutLicence"_s);
+    licence->setFont(CaptionFont(12, false));
+    licence->setWordWrap(true);
+    licence->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    licence->setGeometry(117, 236, 513, 86);
+    licence->setText(
+        u"Copyright © 2026 the Vornel authors.\nVornel is free software, licensed under the GNU "
+        u"General Public License version 3 or later (GPL-3.0-or-later). It comes with ABSOLUTELY "
+        u"NO WARRANTY, to the extent permitted by law."_s);
+
     auto* details = new QLabel(this);
     details->setObjectName(u"aboutDetails"_s);
     details->setFont(CaptionFont(12, false));

@@ -170,7 +170,7 @@ QPixmap Splash() {
 }
 
 QIcon AppIcon() {
-    QIcon icon;
+    QIcon icon; // painted: the fallback when no installed theme icon is found
     for (int size : {16, 32, 48, 64, 128}) {
         icon.addPixmap(
             Cached(u"vornel-icon-%1"_s.arg(size), QSize(size, size), [size](QPainter& p) {
@@ -184,7 +184,7 @@ QIcon AppIcon() {
                             Qt::white);
             }));
     }
-    return icon;
+    return QIcon::fromTheme(QString::fromLatin1(VORNEL_APP_ID), icon);
 }
 
 QIcon MenuIcon(int index) {

@@ -280,19 +280,28 @@ private Q_SLOTS:
     void shellCommandsOpenTheirWindows_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<QString>("dialog");
-        QTest::newRow("colours") << int(CmdManageColours) << u"CWyborKoloru"_s;
-        QTest::newRow("introduction") << int(CmdIntroduction) << u"CPomoc"_s;
-        QTest::newRow("help topics") << int(CmdAllHelpTopics) << u"CPomoc"_s;
-        QTest::newRow("about") << int(CmdAbout) << u"COprogramie"_s;
+        QTest::addColumn<QString>("shows"); // among the window's labels
+        QTest::newRow("colours") << int(CmdManageColours) << u"CWyborKoloru"_s << QString();
+        QTest::newRow("introduction") << int(CmdIntroduction) << u"CPomoc"_s << QString();
+        QTest::newRow("help topics") << int(CmdAllHelpTopics) << u"CPomoc"_s << QString();
+        QTest::newRow("about") << int(CmdAbout) << u"COprogramie"_s
+                               << u"(GPL-3.0-or-later). It comes with ABSOLUTELY NO WARRANTY"_s;
     }
 
     void shellCommandsOpenTheirWindows() {
         QFETCH(int, id);
         QFETCH(QString, dialog);
+        QFETCH(QString, shows);
         Open();
-        const auto opened = ModalDriver::OnNextModal([](QDialog* d) { d->reject(); });
+        QString labels;
+        const auto opened = ModalDriver::OnNextModal([&labels](QDialog* d) {
+            for (const QLabel* label : d->findChildren<QLabel*>())
+                labels += label->text() + u'\n';
+            d->reject();
+        });
         Trigger(id);
         QCOMPARE(opened.DialogClass(), dialog);
+        QVERIFY2(labels.contains(shows), qPrintable(labels));
     }
 
     void otherCommands() {

@@ -355,6 +355,49 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(otherData.path() + u"/html/help/help.html"_s));
     }
 
+    // --help and --version answer in a terminal without a display; a wrong option is named.
+    void commandLineAnswers_data() {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("platform"); // none: no display at all
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("output"); // standard output, else standard error
+        const QString version = u"vornel " VORNEL_VERSION "\nCopyright (C) "_s;
+        QTest::newRow("--help") << QStringList{u"--help"_s} << QString() << 0
+                                << u"Usage: vornel [OPTION]...\n"_s;
+        QTest::newRow("-h after an option")
+            << QStringList{u"--nosplash"_s, u"-h"_s} << QString() << 0 << u"Usage: vornel "_s;
+        QTest::newRow("--version") << QStringList{u"--version"_s} << QString() << 0 << version;
+        QTest::newRow("-v") << QStringList{u"-v"_s} << QString() << 0 << version;
+        QTest::newRow("a wrong option")
+            << QStringList{u"--nosplash"_s, u"--colour"_s} << u"offscreen"_s << 1
+            << u"vornel: Unknown option 'colour'.\nTry 'vornel --help' for more information.\n"_s;
+    }
+
+    void commandLineAnswers() {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, platform);
+        QFETCH(int, exitCode);
+        QFETCH(QString, output);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+            environment.remove(name);
+        if (!platform.isEmpty())
+            environment.insert(u"QT_QPA_PLATFORM"_s, platform);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QString::fromUtf8(VORNEL_BINARY), arguments);
+        QVERIFY(program.waitForFinished(20000));
+        const QString out = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString err = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY2((exitCode == 0 ? out : err).startsWith(output), qPrintable(out + err));
+        if (output.startsWith(u"vornel "_s)) {
+            QVERIFY(out.contains(u"GPL-3.0-or-later"_s));
+            QVERIFY(out.contains(u"NO WARRANTY"_s));
+        }
+    }
+
     // The data folder's lock lives in db/, where the data is written; a second copy started
     // from another runtime folder meets it.
     void dataFolderLock_data() {
