@@ -64,70 +64,87 @@ void Lineage::ReadOtherLofts() {
     }
 }
 
-Lineage::Node& Lineage::NodeOf(int id) {
-    if (const auto found = m_nodes.find(id); found != m_nodes.end())
+int Lineage::IndexOf(int id) {
+    if (id <= 0)
+        return -1;
+    if (const auto found = m_index.find(id); found != m_index.end())
         return found->second;
     const PigeonRecord& bird = Find(id);
-    Node node;
-    node.sire = Find(bird.idSire).id;
-    node.dam = Find(bird.idDam).id;
-    return m_nodes.emplace(id, node).first->second;
+    int index = -1;
+    if (bird.id == id) {
+        index = int(m_nodes.size());
+        Node node;
+        node.id = id;
+        node.sireId = bird.idSire;
+        node.damId = bird.idDam;
+        m_nodes.push_back(node);
+    }
+    m_index.emplace(id, index);
+    return index;
 }
 
 // Depth first, without recursion (a recorded line may be thousands of birds long). A parent met
 // again on the way up closes a loop: it is noted and that link is not followed.
-int Lineage::Height(int id) {
-    if (id <= 0)
+int Lineage::Height(int index) {
+    if (index < 0)
         return 0;
-    if (const Node& node = NodeOf(id); node.height >= 0)
-        return node.height;
-    std::vector<int> path{id};
+    if (m_nodes[size_t(index)].height >= 0)
+        return m_nodes[size_t(index)].height;
+    std::vector<int> path{index};
     while (!path.empty()) {
-        Node& node = NodeOf(path.back());
-        node.onPath = true;
+        const int at = path.back();
+        m_nodes[size_t(at)].onPath = true;
         bool climbed = false;
-        for (int* parent : {&node.sire, &node.dam}) {
-            if (*parent == 0)
+        for (const bool sire : {true, false}) {
+            const int parentId = sire ? m_nodes[size_t(at)].sireId : m_nodes[size_t(at)].damId;
+            const int parent = IndexOf(parentId); // may grow m_nodes
+            Node& node = m_nodes[size_t(at)];
+            int& link = sire ? node.sire : node.dam;
+            link = parent;
+            if (parent < 0 || m_nodes[size_t(parent)].height >= 0)
                 continue;
-            const Node& above = NodeOf(*parent);
-            if (above.height >= 0)
-                continue;
-            if (above.onPath) {
-                if (std::find(m_loops.begin(), m_loops.end(), *parent) == m_loops.end())
-                    m_loops.push_back(*parent);
-                *parent = 0;
+            if (m_nodes[size_t(parent)].onPath) {
+                if (std::find(m_loops.begin(), m_loops.end(), parentId) == m_loops.end())
+                    m_loops.push_back(parentId);
+                link = -1;
+                (sire ? node.sireId : node.damId) = 0;
                 continue;
             }
-            path.push_back(*parent);
+            path.push_back(parent);
             climbed = true;
             break;
         }
         if (climbed)
             continue;
-        const int sireHeight = node.sire ? NodeOf(node.sire).height : 0;
-        const int damHeight = node.dam ? NodeOf(node.dam).height : 0;
+        Node& node = m_nodes[size_t(at)];
+        const int sireHeight = node.sire >= 0 ? m_nodes[size_t(node.sire)].height : 0;
+        const int damHeight = node.dam >= 0 ? m_nodes[size_t(node.dam)].height : 0;
         node.height = 1 + std::max(sireHeight, damHeight);
         node.onPath = false;
         path.pop_back();
     }
-    return NodeOf(id).height;
+    return m_nodes[size_t(index)].height;
 }
 
 int Lineage::Sire(int id) {
-    Height(id);
-    return id > 0 ? NodeOf(id).sire : 0;
+    const int index = IndexOf(id);
+    Height(index);
+    const int sire = index < 0 ? -1 : m_nodes[size_t(index)].sire;
+    return sire < 0 ? 0 : m_nodes[size_t(sire)].id;
 }
 
 int Lineage::Dam(int id) {
-    Height(id);
-    return id > 0 ? NodeOf(id).dam : 0;
+    const int index = IndexOf(id);
+    Height(index);
+    const int dam = index < 0 ? -1 : m_nodes[size_t(index)].dam;
+    return dam < 0 ? 0 : m_nodes[size_t(dam)].id;
 }
 
 // The tabular recursion, which sums exactly Wright's paths: the younger bird (one that cannot
 // be an ancestor of the other) steps up to its parents until both lines stand on one bird.
-// a and b are the generations each line may still climb.
+// a and b are the generations each line may still climb. Heights are settled beforehand.
 double Lineage::Coancestry(int x, int a, int y, int b) {
-    if (x <= 0 || y <= 0 || a < 0 || b < 0)
+    if (x < 0 || y < 0 || a < 0 || b < 0)
         return 0;
     if (x == y)
         return 0.5 * (1 + InbreedingWithin(x, std::max(a, b)));
@@ -135,65 +152,83 @@ double Lineage::Coancestry(int x, int a, int y, int b) {
         std::swap(x, y);
         std::swap(a, b);
     }
-    const Key key{x, y, a, b};
+    const quint64 key = Key(x, a, y, b);
     if (const auto found = m_coancestry.find(key); found != m_coancestry.end())
         return found->second;
+    const Node& nx = m_nodes[size_t(x)];
+    const Node& ny = m_nodes[size_t(y)];
     double value = 0;
-    if (Height(x) > Height(y)) {
-        if (a > 0)
-            value = 0.5 * (Coancestry(Sire(x), a - 1, y, b) + Coancestry(Dam(x), a - 1, y, b));
+    if (nx.height > ny.height) {
+        if (a > 0) {
+            const int sire = nx.sire, dam = nx.dam;
+            value = 0.5 * (Coancestry(sire, a - 1, y, b) + Coancestry(dam, a - 1, y, b));
+        }
     } else if (b > 0) {
-        value = 0.5 * (Coancestry(x, a, Sire(y), b - 1) + Coancestry(x, a, Dam(y), b - 1));
+        const int sire = ny.sire, dam = ny.dam;
+        value = 0.5 * (Coancestry(x, a, sire, b - 1) + Coancestry(x, a, dam, b - 1));
     }
     m_coancestry.emplace(key, value);
     return value;
 }
 
-double Lineage::InbreedingWithin(int id, int generations) {
-    if (id <= 0 || generations < 1)
+double Lineage::InbreedingWithin(int index, int generations) {
+    if (index < 0 || generations < 1)
         return 0;
-    const Key key{id, 0, generations, 0};
+    const quint64 key = Key(index, generations, 0, 0);
     if (const auto found = m_inbreeding.find(key); found != m_inbreeding.end())
         return found->second;
-    const double value = Coancestry(Sire(id), generations - 1, Dam(id), generations - 1);
+    const Node& node = m_nodes[size_t(index)];
+    const double value = Coancestry(node.sire, generations - 1, node.dam, generations - 1);
     m_inbreeding.emplace(key, value);
     return value;
 }
 
 double Lineage::Inbreeding(int id) {
-    return InbreedingWithin(id, m_depth);
+    const int index = IndexOf(id);
+    Height(index);
+    return InbreedingWithin(index, m_depth);
 }
 
 double Lineage::MatingInbreeding(int sire, int dam) {
-    return Coancestry(sire, m_depth - 1, dam, m_depth - 1);
+    const int x = IndexOf(sire);
+    const int y = IndexOf(dam);
+    Height(x);
+    Height(y);
+    return Coancestry(x, m_depth - 1, y, m_depth - 1);
 }
 
 double Lineage::Relationship(int a, int b) {
-    if (a <= 0 || b <= 0)
+    const int x = IndexOf(a);
+    const int y = IndexOf(b);
+    if (x < 0 || y < 0)
         return 0;
-    const double f = Coancestry(a, m_depth, b, m_depth);
-    return 2 * f / std::sqrt((1 + Inbreeding(a)) * (1 + Inbreeding(b)));
+    Height(x);
+    Height(y);
+    const double f = Coancestry(x, m_depth, y, m_depth);
+    return 2 * f /
+           std::sqrt((1 + InbreedingWithin(x, m_depth)) * (1 + InbreedingWithin(y, m_depth)));
 }
 
 std::vector<int> Lineage::LoopsAbove(int sire, int dam) {
-    Height(sire);
-    Height(dam);
     std::unordered_set<int> seen;
     std::vector<int> generation;
-    for (int id : {sire, dam})
-        if (id > 0 && seen.insert(id).second)
-            generation.push_back(id);
+    for (int id : {sire, dam}) {
+        const int index = IndexOf(id);
+        Height(index);
+        if (index >= 0 && seen.insert(index).second)
+            generation.push_back(index);
+    }
     for (int n = 1; n < m_depth && !generation.empty(); ++n) {
         std::vector<int> next;
-        for (int id : generation)
-            for (int parent : {Sire(id), Dam(id)})
-                if (parent > 0 && seen.insert(parent).second)
+        for (int index : generation)
+            for (int parent : {m_nodes[size_t(index)].sire, m_nodes[size_t(index)].dam})
+                if (parent >= 0 && seen.insert(parent).second)
                     next.push_back(parent);
         generation = std::move(next);
     }
     std::vector<int> loops;
     for (int id : m_loops)
-        if (seen.count(id))
+        if (seen.count(IndexOf(id)))
             loops.push_back(id);
     return loops;
 }
@@ -208,56 +243,61 @@ MatingReport Lineage::Analyse(int sire, int dam) {
     report.inbreeding = MatingInbreeding(sire, dam);
     report.relationship = Relationship(sire, dam);
     report.loops = LoopsAbove(sire, dam);
-    if (sire <= 0 || dam <= 0 || sire == dam)
+    const int x0 = IndexOf(sire);
+    const int y0 = IndexOf(dam);
+    if (x0 < 0 || y0 < 0 || x0 == y0)
         return report;
 
+    struct Lines {
+        int x, a, y, b;
+    };
     struct Carried {
+        Lines lines;
         double weight = 0;
         double paths = 0;
     };
-    std::unordered_map<Key, Carried, KeyHash> waiting;
+    // Not normalised: x climbs the sire's side, y the dam's.
+    std::unordered_map<quint64, Carried> waiting;
     // The older lines come later: every step lowers the sum of the two heights.
-    std::priority_queue<std::pair<int, Key>, std::vector<std::pair<int, Key>>,
-                        bool (*)(const std::pair<int, Key>&, const std::pair<int, Key>&)>
-        queue([](const std::pair<int, Key>& l, const std::pair<int, Key>& r) {
-            return l.first < r.first;
-        });
-    const auto carry = [&](const Key& key, double weight, double paths) {
-        if (key.x <= 0 || key.y <= 0 || key.a < 0 || key.b < 0)
+    std::priority_queue<std::pair<int, quint64>> queue;
+    const auto carry = [&](Lines lines, double weight, double paths) {
+        if (lines.x < 0 || lines.y < 0 || lines.a < 0 || lines.b < 0)
             return;
-        auto [at, fresh] = waiting.try_emplace(key);
+        const quint64 key = Key(lines.x, lines.a, lines.y, lines.b);
+        auto [at, fresh] = waiting.try_emplace(key, Carried{lines});
         at->second.weight += weight;
         at->second.paths += paths;
         if (fresh)
-            queue.emplace(Height(key.x) + Height(key.y), key);
+            queue.emplace(m_nodes[size_t(lines.x)].height + m_nodes[size_t(lines.y)].height, key);
     };
     std::map<int, CommonAncestor> found;
     std::map<int, std::pair<std::set<int>, std::set<int>>> generations;
-    carry({sire, dam, m_depth - 1, m_depth - 1}, 1, 1);
+    carry({x0, m_depth - 1, y0, m_depth - 1}, 1, 1);
     while (!queue.empty()) {
-        const Key key = queue.top().second;
+        const quint64 key = queue.top().second;
         queue.pop();
-        const auto node = waiting.extract(key);
-        const Carried carried = node.mapped();
-        const auto [x, y, a, b] = key;
+        const Carried carried = waiting.extract(key).mapped();
+        const auto [x, a, y, b] = carried.lines;
+        const Node& nx = m_nodes[size_t(x)];
+        const Node& ny = m_nodes[size_t(y)];
         if (x == y) {
-            CommonAncestor& ancestor = found[x];
-            ancestor.id = x;
+            CommonAncestor& ancestor = found[nx.id];
+            ancestor.id = nx.id;
             ancestor.inbreeding = InbreedingWithin(x, std::max(a, b));
             ancestor.share += carried.weight * 0.5 * (1 + ancestor.inbreeding);
             ancestor.paths += carried.paths;
-            generations[x].first.insert(m_depth - a);
-            generations[x].second.insert(m_depth - b);
+            generations[nx.id].first.insert(m_depth - a);
+            generations[nx.id].second.insert(m_depth - b);
             continue;
         }
         const double half = carried.weight / 2;
-        if (Height(x) > Height(y)) {
+        if (nx.height > ny.height) {
             if (a > 0)
-                for (int parent : {Sire(x), Dam(x)})
-                    carry({parent, y, a - 1, b}, half, carried.paths);
+                for (int parent : {nx.sire, nx.dam})
+                    carry({parent, a - 1, y, b}, half, carried.paths);
         } else if (b > 0) {
-            for (int parent : {Sire(y), Dam(y)})
-                carry({x, parent, a, b - 1}, half, carried.paths);
+            for (int parent : {ny.sire, ny.dam})
+                carry({x, a, parent, b - 1}, half, carried.paths);
         }
     }
     for (auto& [id, ancestor] : found) {

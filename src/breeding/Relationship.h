@@ -63,38 +63,37 @@ public:
     MatingReport Analyse(int sire, int dam);
 
 private:
+    // Birds are held by index; -1 is an unknown parent.
     struct Node {
-        int sire = 0;
-        int dam = 0;
+        int id = 0;
+        int sireId = 0;
+        int damId = 0;
+        int sire = -1; // set with the height, with any link that closes a loop left out
+        int dam = -1;
         int height = -1; // generations above it to its oldest recorded ancestor
         bool onPath = false;
     };
-    struct Key {
-        int x, y, a, b;
-        bool operator==(const Key&) const = default;
-    };
-    struct KeyHash {
-        size_t operator()(const Key& k) const {
-            return (size_t(unsigned(k.x)) * 0x9E3779B97F4A7C15ULL) ^
-                   (size_t(unsigned(k.y)) * 0xC2B2AE3D27D4EB4FULL) ^ size_t(k.a << 8 | k.b);
-        }
-    };
 
-    Node& NodeOf(int id);
-    int Height(int id);
-    double InbreedingWithin(int id, int generations);
+    int IndexOf(int id);
+    /// Also settles the parents' indexes of the bird and of every ancestor.
+    int Height(int index);
+    double InbreedingWithin(int index, int generations);
     double Coancestry(int x, int a, int y, int b);
     void ReadOtherLofts();
     std::vector<int> LoopsAbove(int sire, int dam);
+    static quint64 Key(int x, int a, int y, int b) {
+        return quint64(x) << 34 | quint64(y) << 10 | quint64(a) << 5 | quint64(b);
+    }
 
     const AppData& m_data;
     int m_depth;
     bool m_otherLoftsRead = false;
     std::map<int, PigeonRecord> m_otherLofts;
-    std::unordered_map<int, Node> m_nodes;
+    std::vector<Node> m_nodes;
+    std::unordered_map<int, int> m_index; // pigeon id to index, -1 for an id with no record
     std::vector<int> m_loops;
-    std::unordered_map<Key, double, KeyHash> m_coancestry;
-    std::unordered_map<Key, double, KeyHash> m_inbreeding; // x: bird, a: generations
+    std::unordered_map<quint64, double> m_coancestry;
+    std::unordered_map<quint64, double> m_inbreeding;
 };
 
 /// A figure as the lists show it: per cent with two decimals ("12.50").
