@@ -190,6 +190,7 @@ private Q_SLOTS:
         for (int parent : {100, 101})
             if (!data.pigeons.count(parent))
                 data.pigeons[parent] = Bird(parent, 0);
+        data.pigeons[100].name = u"Kometa <2019>"_s;
         Lineage lineage(data, depth);
         const MatingReport report = lineage.Analyse(100, 101);
         QVERIFY(qAbs(report.inbreeding - inbreeding) < 1e-9);
@@ -203,6 +204,7 @@ private Q_SLOTS:
         QCOMPARE(report.loops, loop ? std::vector<int>{loop} : std::vector<int>{});
         // The page names the loop by band, marks each ancestor and escapes the names.
         const QString page = TestMatingPage(lineage, report);
+        QVERIFY(page.contains(u"PL   200 [Kometa &lt;2019&gt;]"_s));
         if (loop)
             QVERIFY(page.contains(
                 u"own ancestor (the line is followed no further):</b> PL   %1"_s.arg(100 + loop)));
