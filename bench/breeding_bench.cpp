@@ -1,6 +1,9 @@
 // Times the pairing tab and the best pairs on a large generated loft whose 2,000 pairs and
-// 10,000 young all belong to the loft shown: listing "All Pairs" and one season, a click on a
-// pair (its young listed), ranking the best pairs and opening their window.
+// 10,000 young all belong to the loft shown: listing "All Pairs" (with the F of every pair's
+// young) and one season, a click on a pair (its young listed), ranking the best pairs and
+// opening their window, the F column alone, and a test mating (F with its common ancestors,
+// its page, its window). Every bird of the generated loft has the two birds before it as
+// parents, so each line runs back through thousands of generations and every ancestor is common.
 //
 //   vornel_bench_breeding [--dir DIR] [--scale F] [--runs N]
 
@@ -8,7 +11,10 @@
 #include "LargeLoft.h"
 #include "breeding/BestPairs.h"
 #include "breeding/NajlepszePary.h"
+#include "breeding/Relationship.h"
 #include "breeding/RowTextModel.h"
+#include "breeding/TestMating.h"
+#include "breeding/TestMatingPage.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
@@ -64,7 +70,8 @@ int main(int argc, char** argv) {
     page.LayoutPage();
     QApplication::processEvents();
     RowTextModel* pairs = page.PairsModel();
-    std::vector<double> all, season, click, ranking, dialog;
+    std::vector<double> all, season, click, ranking, dialog, column, mating, written, window;
+    size_t common = 0;
     int listed = 0;
     int seasonListed = 0;
     int ranked = 0;
@@ -87,8 +94,34 @@ int main(int argc, char** argv) {
             best.show();
             QApplication::processEvents();
         });
+        // Each figure starts from a new lineage, as each list and each window makes its own.
+        const double f = TimeMs([&] {
+            Lineage lineage(data);
+            for (const PairRecord& pair : data.pairs)
+                lineage.MatingInbreeding(pair.idCock, pair.idHen);
+        });
+        const PairRecord& tried = data.pairs[size_t(run * 397 + 11) % data.pairs.size()];
+        MatingReport report;
+        const double m = TimeMs([&] {
+            Lineage lineage(data);
+            report = lineage.Analyse(tried.idCock, tried.idHen);
+        });
+        common = report.ancestors.size();
+        const double p = TimeMs([&] {
+            Lineage lineage(data);
+            TestMatingPage(lineage, lineage.Analyse(tried.idCock, tried.idHen));
+        });
+        const double w = TimeMs([&] {
+            CTestMating testMating(data, tried.idCock, tried.idHen);
+            testMating.show();
+            QApplication::processEvents();
+        });
         if (run == 0)
             continue; // warms the caches and the fonts
+        column.push_back(f);
+        mating.push_back(m);
+        written.push_back(p);
+        window.push_back(w);
         all.push_back(a);
         season.push_back(s);
         click.push_back(c);
@@ -105,5 +138,9 @@ int main(int argc, char** argv) {
     line(u"a click on a pair, its young listed"_s, Median(click));
     line(u"ranking the best pairs (%1 couples)"_s.arg(ranked), Median(ranking));
     line(u"best pairs window opened and drawn"_s, Median(dialog));
+    line(u"F of the young of all %1 pairs"_s.arg(data.pairs.size()), Median(column));
+    line(u"one test mating, F and %1 common ancestors"_s.arg(common), Median(mating));
+    line(u"the same with its page written"_s, Median(written));
+    line(u"test mating window opened and drawn"_s, Median(window));
     return listed == static_cast<int>(data.pairs.size()) ? 0 : 2;
 }

@@ -1,11 +1,14 @@
 // Prints the sample printouts under docs/samples: the three pedigree templates filled for a
-// pigeon with four generations of ancestors and photos, a pigeon list and a pairing card, each
+// pigeon with four generations of ancestors and photos, a pigeon list, a pairing card and a test
+// mating of the pigeon with a hen of a related line, each
 // as a PDF through the same code as the preview's "Print". Run on any platform plugin:
 //   QT_QPA_PLATFORM=offscreen build/tools/vornel_samples docs/samples
 // and make the PNG pages from the PDFs with pdftoppm -r 60 -png.
 
 #include "app/LoftApp.h"
 #include "app/ShippedFiles.h"
+#include "breeding/Relationship.h"
+#include "breeding/TestMatingPage.h"
 #include "pedigree/ListPage.h"
 #include "pedigree/PagePrinter.h"
 #include "pedigree/PageWriting.h"
@@ -57,6 +60,7 @@ int main(int argc, char** argv) {
     InstallShippedFiles();
     PedigreePictures::EnsureBlankImage();
     const FamilyFixture::Family family = FamilyFixture::SeedFamily(true);
+    const int cousin = FamilyFixture::StoreCousinHen(family);
     AppData appData;
     appData.LoadLofts();
     appData.SelectLoft(family.loftId);
@@ -90,6 +94,13 @@ int main(int argc, char** argv) {
     ok = pair != appData.pairs.end() &&
          WritePage(ListPagePath(), PairingCardHtml(appData, *pair, card)) &&
          PrintPage(ListPagePath(), folder + u"/pairing-card.pdf"_s, QPageLayout::Portrait, false) &&
+         ok;
+
+    Lineage lineage(appData);
+    const MatingReport mating = lineage.Analyse(family.subject(), cousin);
+    ok = WritePage(TestMatingPagePath(), TestMatingPage(lineage, mating)) &&
+         PrintPage(TestMatingPagePath(), folder + u"/test-mating.pdf"_s, QPageLayout::Landscape,
+                   false) &&
          ok;
     return ok ? 0 : 1;
 }

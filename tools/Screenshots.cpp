@@ -16,6 +16,7 @@
 #include "breeding/DodajSezon.h"
 #include "breeding/NajlepszePary.h"
 #include "breeding/RowTextModel.h"
+#include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/NoteBodies.h"
 #include "pedigree/DrukujKarteMiotu.h"
@@ -421,6 +422,7 @@ int main(int argc, char** argv) {
 
     // The pedigree and printing windows, on a pigeon with four generations and photos.
     const FamilyFixture::Family family = FamilyFixture::SeedFamily(true);
+    const int cousin = FamilyFixture::StoreCousinHen(family);
     AppData familyData;
     familyData.LoadLofts();
     familyData.SelectLoft(family.loftId);
@@ -437,6 +439,11 @@ int main(int argc, char** argv) {
         CPodgladHTML preview(PedigreePreviewPath(), &pedigree, QPageLayout::Landscape);
         preview.resize(1280, 900);
         Save(&preview, folder, u"preview-pedigree.png"_s);
+    }
+    {
+        CTestMating mating(familyData, family.subject(), cousin, &main);
+        mating.resize(1100, 900);
+        Save(&mating, folder, u"test-mating.png"_s);
     }
     {
         const PairRecord& pair = familyData.pairs.front();

@@ -6,6 +6,7 @@
 #include "app/Oprogramie.h"
 #include "app/Pomoc.h"
 #include "app/ZakladkaStartowa.h"
+#include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "pedigree/ListPage.h"
@@ -320,6 +321,11 @@ void CMainDialog::RunCommand(int id) {
     case CmdDistanceCalculator: {
         CKalkulatorOdleglosci calculator(this);
         calculator.exec();
+        break;
+    }
+    case CmdTestMating: {
+        CTestMating mating(m_data, 0, 0, this);
+        mating.exec();
         break;
     }
     case CmdBranchList: {

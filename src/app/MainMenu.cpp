@@ -61,6 +61,7 @@ const MenuEntry kEntries[] = {
     {CmdEditChild, u"Edit current children", kPairing, nullptr, false, -1},
     {CmdDeleteChild, u"Delete current children", kPairing, nullptr, false, 2},
     {CmdPrintPairingCard, u"Print pairing card", kPairing, nullptr, true, -1},
+    {CmdTestMating, u"Test mating", kPairing, nullptr, false, -1},
     {CmdAddRace, u"Add new race", kRaces, nullptr, false, -1},
     {CmdEditRace, u"Edit current race", kRaces, nullptr, false, -1},
     {CmdDeleteRace, u"Delete current race", kRaces, nullptr, false, -1},

@@ -73,6 +73,7 @@ enum MenuCommand : int {
     CmdBestPigeons = 32851,
     CmdBestPairs = 32852,
     CmdRingSeries = 32853,
+    CmdTestMating = 32854,
 };
 
 // One entry of the menu: where it stands and what it shows.

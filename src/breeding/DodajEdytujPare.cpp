@@ -2,6 +2,8 @@
 
 #include "breeding/Pairing.h"
 #include "breeding/PigeonPanel.h"
+#include "breeding/Relationship.h"
+#include "breeding/TestMating.h"
 #include "pedigree/DrzewoGenealogicznePsa.h"
 #include "register/ChooserCandidates.h"
 #include "register/WybierzPsaZListy.h"
@@ -57,7 +59,8 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
     , m_pair(pair)
     , m_date(new DateFields(u"Pairing date"_s, false, this))
     , m_remarksHeading(Heading(u"GENERAL REMARKS"_s, kBlue, this))
-    , m_remarks(new QPlainTextEdit(this)) {
+    , m_remarks(new QPlainTextEdit(this))
+    , m_matingInbreeding(new QLabel(this)) {
     setObjectName(u"pairEditor"_s);
     setWindowTitle(u"Pairing"_s);
     setBannerTitle(u"Add new pair"_s);
@@ -95,6 +98,13 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
         sides->addLayout(column, 1);
     }
 
+    m_matingInbreeding->setObjectName(u"matingInbreeding"_s);
+    auto* testMating = Button(u"Test mating"_s, u"testMating"_s, this);
+    connect(testMating, &QPushButton::clicked, this, &CDodajEdytujPare::OpenTestMating);
+    auto* mating = new QHBoxLayout;
+    mating->addWidget(m_matingInbreeding, 1);
+    mating->addWidget(testMating);
+
     auto* previous = Button(u"<<"_s, u"previousSlot"_s, this);
     auto* next = Button(u">>"_s, u"nextSlot"_s, this);
     previous->setFixedWidth(44);
@@ -130,6 +140,7 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(16, 72, 16, 12);
     layout->addLayout(sides);
+    layout->addLayout(mating);
     layout->addSpacing(8);
     layout->addLayout(bottom, 1);
     layout->addLayout(buttons);
@@ -156,12 +167,31 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
         m_panels[Sire]->ShowNone(QString(), kNoSire);
         m_panels[Dam]->ShowNone(QString(), kNoDam);
     }
+    ShowMatingInbreeding();
 }
 
 void CDodajEdytujPare::ShowSide(Side side, int pigeonId) {
     m_chosen[side] = pigeonId;
     const PigeonRecord& pigeon = m_data.FindPigeon(pigeonId);
     m_panels[side]->ShowPigeon(pigeon, u"\n"_s + PigeonInformation(m_data, pigeon));
+    ShowMatingInbreeding();
+}
+
+void CDodajEdytujPare::ShowMatingInbreeding() {
+    const int sire = m_data.FindPigeon(m_chosen[Sire]).id;
+    const int dam = m_data.FindPigeon(m_chosen[Dam]).id;
+    if (sire < 1 || dam < 1 || sire == dam) {
+        m_matingInbreeding->setText(u"Inbreeding of the young (F): -"_s);
+        return;
+    }
+    Lineage lineage(m_data);
+    m_matingInbreeding->setText(u"Inbreeding of the young (F): %1 %"_s.arg(
+        PercentText(lineage.MatingInbreeding(sire, dam))));
+}
+
+void CDodajEdytujPare::OpenTestMating() {
+    CTestMating mating(m_data, m_chosen[Sire], m_chosen[Dam], this);
+    mating.exec();
 }
 
 void CDodajEdytujPare::Choose(Side side) {

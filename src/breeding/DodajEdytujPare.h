@@ -40,6 +40,8 @@ private:
     void Choose(Side side);
     void ShowTree(Side side);
     void StepSlot(int step);
+    void ShowMatingInbreeding();
+    void OpenTestMating();
 
     AppData& m_data;
     Mode m_mode;
@@ -53,4 +55,5 @@ private:
     DateFields* m_date;
     QLabel* m_remarksHeading;
     QPlainTextEdit* m_remarks;
+    QLabel* m_matingInbreeding;
 };

@@ -1,5 +1,6 @@
 #include "breeding/Pairing.h"
 
+#include "breeding/Relationship.h"
 #include "pedigree/PageWriting.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
@@ -48,19 +49,26 @@ std::vector<int> PairsInFilter(const std::vector<PairRecord>& pairs, const Seaso
     return shown;
 }
 
-RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair) {
+RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& lineage) {
+    const bool two = pair.idCock > 0 && pair.idHen > 0 && pair.idCock != pair.idHen;
     return {pair.id,
             {u" "_s, BandLabel(data.FindPigeon(pair.idCock)),
              BandLabel(data.FindPigeon(pair.idHen)), FormatDateTime(pair.datePaired),
-             OneLine(pair.remarks.left(kShownRemarks))}};
+             OneLine(pair.remarks.left(kShownRemarks)),
+             two ? PercentText(lineage.MatingInbreeding(pair.idCock, pair.idHen)) : QString()}};
+}
+
+RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair) {
+    Lineage lineage(data);
+    return PairRow(data, pair, lineage);
 }
 
 QStringList PairHeaders() {
-    return {QString(), u"Sire "_s, u"Dam"_s, u"Pairing Date"_s, u"Remarks"_s};
+    return {QString(), u"Sire "_s, u"Dam"_s, u"Pairing Date"_s, u"Remarks"_s, u"F %"_s};
 }
 
 std::vector<int> PairColumnWidths() {
-    return {30, 160, 160, 130, 160};
+    return {30, 160, 160, 130, 160, 60};
 }
 
 RowTextModel::Row ChildRow(const AppData& data, const ChildRecord& child) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 class AppData;
+class Lineage;
 struct ChildRecord;
 struct PairRecord;
 struct PigeonRecord;
@@ -31,7 +32,9 @@ bool PairInSeason(const PairRecord& pair, const SeasonRecord& season);
 std::vector<int> PairsInFilter(const std::vector<PairRecord>& pairs, const SeasonRecord* season);
 
 /// A row of the pairs list: a blank, the sire's and the dam's band texts, the pairing date
-/// ("%d/%m/%y, %H:%M") and the first 30 characters of the remarks.
+/// ("%d/%m/%y, %H:%M"), the first 30 characters of the remarks and the F of the pair's young
+/// in per cent. A list of rows shares one lineage, so that each ancestor is looked at once.
+RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& lineage);
 RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair);
 QStringList PairHeaders();
 std::vector<int> PairColumnWidths();

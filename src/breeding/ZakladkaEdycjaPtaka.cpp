@@ -4,8 +4,10 @@
 #include "breeding/DodajPsaDoPary.h"
 #include "breeding/DodajSezon.h"
 #include "breeding/Pairing.h"
+#include "breeding/Relationship.h"
 #include "breeding/RowList.h"
 #include "breeding/RowTextModel.h"
+#include "breeding/TestMating.h"
 #include "pedigree/DrukujKarteMiotu.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
@@ -27,8 +29,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const char16_t* const kLinkTexts[] = {u"Add new pair",       u"Edit selected pair", u"Delete pair",
-                                      u"Print Pairing Card", u"Add child",          u"Edit child",
-                                      u"Delete child"};
+                                      u"Print Pairing Card", u"Test mating",        u"Add child",
+                                      u"Edit child",         u"Delete child"};
 const QColor kHeading(63, 172, 255);
 constexpr int kListLeft = 240;
 constexpr int kPairsTop = 34;
@@ -129,7 +131,7 @@ void CZakladkaEdycjaPtaka::LayoutPage() {
     m_seasons->setGeometry(kListLeft + 70, 2, 280, 26);
     m_addSeason->setGeometry(kListLeft + 360, 1, 140, 28);
     m_deleteSeason->setGeometry(kListLeft + 506, 1, 90, 28);
-    m_childrenTop = std::max(kPairsTop + 150, kPairsTop + (r.height() - kPairsTop) * 11 / 20);
+    m_childrenTop = std::max(kPairsTop + 180, kPairsTop + (r.height() - kPairsTop) * 11 / 20);
     m_pairsView->setGeometry(QRect(QPoint(kListLeft, kPairsTop), QPoint(right, m_childrenTop - 8)));
     m_childrenView->setGeometry(
         QRect(QPoint(kListLeft, m_childrenTop + 28), QPoint(right, r.bottom() - 5)));
@@ -145,6 +147,7 @@ QRect CZakladkaEdycjaPtaka::LinkRect(int link) const {
 bool CZakladkaEdycjaPtaka::LinkEnabled(int link) const {
     switch (link) {
     case AddPairLink:
+    case TestMatingLink:
         return m_data.currentLoft >= 0;
     case AddChildLink:
         return true; // says what is missing
@@ -163,7 +166,7 @@ bool CZakladkaEdycjaPtaka::LinkEnabled(int link) const {
 void CZakladkaEdycjaPtaka::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), QColor(236, 242, 251));
-    const QRect pairsBand(QPoint(5, kPairsTop - 18), LinkRect(PrintCardLink).bottomRight());
+    const QRect pairsBand(QPoint(5, kPairsTop - 18), LinkRect(TestMatingLink).bottomRight());
     const QRect childBand(QPoint(5, m_childrenTop + 10), LinkRect(DeleteChildLink).bottomRight());
     for (const QRect& band : {pairsBand, childBand})
         painter.fillRect(band, Qt::white);
@@ -195,8 +198,10 @@ void CZakladkaEdycjaPtaka::RunLink(int link) {
         PageCommand::AddPair,          PageCommand::EditPair,    PageCommand::DeletePair,
         PageCommand::PrintPairingCard, PageCommand::AddChildren, PageCommand::EditChild,
         PageCommand::DeleteChild};
-    if (link >= 0 && link < LinkCount)
-        Perform(kCommands[link]);
+    if (link == TestMatingLink)
+        OpenTestMating();
+    else if (link >= 0 && link < LinkCount)
+        Perform(kCommands[link > TestMatingLink ? link - 1 : link]);
 }
 
 void CZakladkaEdycjaPtaka::PageShown() {
@@ -241,8 +246,9 @@ void CZakladkaEdycjaPtaka::ShowSeason(int item) {
                                      ? &m_data.seasons[size_t(item - 1)]
                                      : nullptr;
     std::vector<RowTextModel::Row> rows;
+    Lineage lineage(m_data);
     for (int index : PairsInFilter(m_data.pairs, season))
-        rows.push_back(PairRow(m_data, m_data.pairs[size_t(index)]));
+        rows.push_back(PairRow(m_data, m_data.pairs[size_t(index)], lineage));
     m_pairs->SetRows(std::move(rows));
     PairChosen(-1);
 }
@@ -350,6 +356,12 @@ void CZakladkaEdycjaPtaka::PrintPairingCard() {
         return;
     CDrukujKarteMiotu card(m_data, *pair, u"Pairing Card"_s, this);
     card.exec();
+}
+
+void CZakladkaEdycjaPtaka::OpenTestMating() {
+    const PairRecord* pair = CurrentPair();
+    CTestMating mating(m_data, pair ? pair->idCock : 0, pair ? pair->idHen : 0, this);
+    mating.exec();
 }
 
 void CZakladkaEdycjaPtaka::AddChild() {

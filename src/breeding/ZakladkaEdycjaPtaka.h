@@ -22,6 +22,7 @@ public:
         EditPairLink,
         DeletePairLink,
         PrintCardLink,
+        TestMatingLink,
         AddChildLink,
         EditChildLink,
         DeleteChildLink,
@@ -75,6 +76,8 @@ private:
     void EditPair();
     void DeletePair();
     void PrintPairingCard();
+    /// The test-mating window, with the selected pair's birds when a pair is selected.
+    void OpenTestMating();
     void AddChild();
     void EditChild();
     void DeleteChild();

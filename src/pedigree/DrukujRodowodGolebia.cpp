@@ -1,5 +1,7 @@
 #include "pedigree/DrukujRodowodGolebia.h"
 
+#include "breeding/Relationship.h"
+#include "breeding/TestMatingPage.h"
 #include "pedigree/PagePrinter.h"
 #include "pedigree/PageWriting.h"
 #include "pedigree/Pedigree.h"
@@ -49,7 +51,8 @@ CDrukujRodowodGolebia::CDrukujRodowodGolebia(const AppData& appData, const Pigeo
     , m_data(appData)
     , m_pigeon(pigeon)
     , m_templates(new QComboBox(this))
-    , m_thumbnail(new PictureBox(this, PictureBox::Mode::Fitted)) {
+    , m_thumbnail(new PictureBox(this, PictureBox::Mode::Fitted))
+    , m_markCommon(new QCheckBox(u"Mark common ancestors"_s, this)) {
     setObjectName(u"pedigreeDialog"_s);
     setWindowTitle(u"Print Pedigree"_s);
     setBannerTitle(u"Print Pedigree"_s);
@@ -73,6 +76,10 @@ CDrukujRodowodGolebia::CDrukujRodowodGolebia(const AppData& appData, const Pigeo
         remarksLayout->addWidget(m_remarks[i]);
     }
     remarksLayout->addStretch();
+    m_markCommon->setObjectName(u"markCommon"_s);
+    m_markCommon->setToolTip(
+        u"Each ancestor that the sire's and the dam's lines share gets a colour and a number"_s);
+    remarksLayout->addWidget(m_markCommon);
 
     auto* print = new QPushButton(u"Print"_s, this);
     print->setObjectName(u"print"_s);
@@ -123,6 +130,10 @@ PedigreeOptions CDrukujRodowodGolebia::Options() const {
     PedigreeOptions options;
     for (size_t i = 0; i < m_remarks.size(); ++i)
         options.notes[i] = m_remarks[i]->isChecked();
+    if (m_markCommon->isChecked()) {
+        Lineage lineage(m_data);
+        options.marks = MarksOf(lineage.Analyse(m_pigeon.idSire, m_pigeon.idDam));
+    }
     return options;
 }
 

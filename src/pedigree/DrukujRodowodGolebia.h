@@ -23,7 +23,8 @@ public:
 
     QComboBox* Templates() const { return m_templates; }
     PictureBox* Thumbnail() const { return m_thumbnail; }
-    /// What the five remark boxes ask for.
+    /// What the five remark boxes ask for, and the marks of the common ancestors of the
+    /// pigeon's sire and dam when "Mark common ancestors" is checked.
     PedigreeOptions Options() const;
 
     /// Fills the chosen template into preview.html and shows it; the dialog stays open.
@@ -39,4 +40,5 @@ private:
     QComboBox* m_templates;
     PictureBox* m_thumbnail;
     std::array<QCheckBox*, 5> m_remarks{};
+    QCheckBox* m_markCommon;
 };

@@ -80,7 +80,7 @@ QString ReplacePlaceholders(const QString& page, Placeholders placeholders) {
 QString FillPedigree(const QString& page, const PedigreeBirds& birds, const AppData& data,
                      const PedigreeOptions& options) {
     const auto band = [&](int n, int k) {
-        return HtmlText(BandLabel(birds.At(n, k)));
+        return MarkedBand(BandLabel(birds.At(n, k)), birds.At(n, k).id, options.marks);
     };
     const auto colour = [&](int n, int k) {
         return HtmlText(ColourName(data, birds.At(n, k).idColour));
@@ -111,6 +111,14 @@ QString FillPedigree(const QString& page, const PedigreeBirds& birds, const AppD
         }
     }
     return ReplacePlaceholders(page, std::move(values));
+}
+
+QString MarkedBand(const QString& band, int pigeonId, const std::map<int, PedigreeMark>& marks) {
+    const auto mark = pigeonId > 0 ? marks.find(pigeonId) : marks.end();
+    if (mark == marks.end())
+        return HtmlText(band);
+    return u"<span style=\"background-color:%1; color:#000000\">%2 <b>[%3]</b></span>"_s.arg(
+        mark->second.colour, HtmlText(band), QString::number(mark->second.number));
 }
 
 const std::vector<PedigreeTemplate>& PedigreeTemplates() {

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <array>
+#include <map>
 #include <vector>
 
 class AppData;
@@ -23,12 +24,24 @@ struct PedigreeBirds {
 
 PedigreeBirds CollectAncestors(const AppData& data, const PigeonRecord& pigeon);
 
+// A common ancestor's mark: its band on a colour of its own, followed by its number.
+struct PedigreeMark {
+    QString colour; // "#rrggbb", light enough for black text
+    int number = 0;
+};
+
 struct PedigreeOptions {
     /// Whether the pedigree notes of each generation are printed (the pigeon's own first).
     std::array<bool, PedigreeBirds::kGenerations> notes{true, true, true, true, true};
     /// What stands for a bird without photos; relative to the filled page.
     QString blankImage = QStringLiteral("img//blank.jpg");
+    /// Birds to mark, by pigeon id.
+    std::map<int, PedigreeMark> marks;
 };
+
+/// A band text as a marked page shows it: escaped, and on its mark's colour with the mark's
+/// number when the bird has one.
+QString MarkedBand(const QString& band, int pigeonId, const std::map<int, PedigreeMark>& marks);
 
 /// Replaces every placeholder of a pedigree template in one pass over the template (a longer
 /// placeholder before a shorter one it begins with), so that a placeholder's name inside a value

@@ -3,13 +3,17 @@
 
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
+#include "app/ShippedFiles.h"
 #include "breeding/DodajEdytujPare.h"
 #include "breeding/DodajPsaDoPary.h"
 #include "breeding/DodajSezon.h"
 #include "breeding/NajlepszePary.h"
 #include "breeding/RowTextModel.h"
+#include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
+#include "pedigree/DrukujRodowodGolebia.h"
 #include "pedigree/DrzewoGenealogicznePsa.h"
+#include "pedigree/PodgladHTML.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
 #include "support/BreedingFixture.h"
@@ -31,8 +35,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTest>
+#include <QTextBrowser>
 
 using namespace Qt::StringLiterals;
 using Page = CZakladkaEdycjaPtaka;
@@ -415,6 +421,95 @@ private Q_SLOTS:
         QVERIFY(editor.Shown());
     }
 
+    // 5 and 6 are half sibs through 17, a cock of the other loft: their young would have an F
+    // of 12.5 %. The window is opened from the side panel, the menu and the pair editor.
+    void testMating() {
+        QCOMPARE(Column(m_page->PairsModel(), 5),
+                 (QStringList{u"0.00"_s, u"0.00"_s, u"12.50"_s, u"0.00"_s, u"0.00"_s}));
+        const auto window = OnNextWindow([](QDialog* dialog) {
+            const auto text = [dialog](const QString& name) {
+                return Find<QLabel>(dialog, name)->text();
+            };
+            QVERIFY(!Find<QPushButton>(dialog, u"preview"_s)->isEnabled());
+            const auto cock = PickInChooser(u"1005"_s);
+            Click(dialog, u"cockSelect"_s);
+            const auto hen = PickInChooser(u"1006"_s);
+            Click(dialog, u"henSelect"_s);
+            QCOMPARE(text(u"cockBand"_s), Band(5));
+            QCOMPARE(text(u"inbreeding"_s), u"F of the young: 12.50 %"_s);
+            QCOMPARE(text(u"relationship"_s), u"Relationship of the parents (r): 25.00 %"_s);
+            const MatingReport& report = static_cast<CTestMating*>(dialog)->Report();
+            QCOMPARE(report.ancestors.size(), 1u);
+            QCOMPARE(report.ancestors[0].id, 17);
+            auto* page = Find<QTextBrowser>(dialog, u"page"_s);
+            QVERIFY(page->toPlainText().contains(Band(17) + u" [1]"_s));
+            // Fewer generations than the half sibs' common sire: nothing in common.
+            auto* depth = Find<QSpinBox>(dialog, u"depth"_s);
+            depth->setFocus();
+            for (int i = 0; i < 9; ++i)
+                QTest::keyClick(depth, Qt::Key_Down);
+            QCOMPARE(text(u"inbreeding"_s), u"F of the young: 0.00 %"_s);
+            QTest::keyClick(depth, Qt::Key_Up);
+            QCOMPARE(text(u"inbreeding"_s), u"F of the young: 12.50 %"_s);
+            // A bird of unset sex is offered on both sides, but not twice.
+            const auto unset = PickInChooser(u"1016"_s);
+            Click(dialog, u"henSelect"_s);
+            const auto twice = PickInChooser(u"1016"_s);
+            Click(dialog, u"cockSelect"_s);
+            QVERIFY(LastMessage().contains(u"two different birds"_s));
+            QCOMPARE(text(u"cockBand"_s), Band(5));
+            const auto preview = OnNextWindow([](QDialog* shown) {
+                const QString html = static_cast<CPodgladHTML*>(shown)->Browser()->toHtml();
+                QVERIFY(html.contains(u"Test mating"_s));
+                QVERIFY(html.contains(Band(16)));
+            });
+            Click(dialog, u"preview"_s);
+            QVERIFY(preview.Shown());
+        });
+        QTest::mouseClick(m_page, Qt::LeftButton, {},
+                          m_page->LinkRect(Page::TestMatingLink).center());
+        QVERIFY(window.Shown());
+
+        const auto fromMenu = OnNextWindow([](QDialog* dialog) {
+            QCOMPARE(Find<QLabel>(dialog, u"inbreeding"_s)->text(), u"F of the young: -"_s);
+        });
+        ShellFixture::MenuAction(*m_main, CmdTestMating)->trigger();
+        QVERIFY(fromMenu.Shown());
+
+        // The pair editor shows the figure as the birds are chosen and opens the window with them.
+        m_page->SelectPair(2);
+        const auto editor = OnNextWindow([](QDialog* dialog) {
+            QCOMPARE(Find<QLabel>(dialog, u"matingInbreeding"_s)->text(),
+                     u"Inbreeding of the young (F): 12.50 %"_s);
+            const auto dam = PickInChooser(u"1002"_s);
+            Click(dialog, u"selectDam"_s);
+            QCOMPARE(Find<QLabel>(dialog, u"matingInbreeding"_s)->text(),
+                     u"Inbreeding of the young (F): 0.00 %"_s);
+            const auto mating = OnNextWindow([](QDialog* shown) {
+                QCOMPARE(static_cast<CTestMating*>(shown)->Chosen(CTestMating::Hen), 2);
+                QCOMPARE(static_cast<CTestMating*>(shown)->Chosen(CTestMating::Cock), 5);
+            });
+            Click(dialog, u"testMating"_s);
+            QVERIFY(mating.Shown());
+        });
+        ShellFixture::MenuAction(*m_main, CmdEditPair)->trigger();
+        QVERIFY(editor.Shown());
+
+        // The pedigree of 13, a son of the full sibs 3 and 4, marks their parents 1 and 2.
+        QVERIFY(InstallShippedFiles());
+        CDrukujRodowodGolebia pedigree(*m_app, m_app->pigeons[13], m_main.get());
+        QVERIFY(ModalDriver::ShowFocused(&pedigree));
+        Click(&pedigree, u"markCommon"_s);
+        const auto marked = OnNextWindow([](QDialog* shown) {
+            const QString html = static_cast<CPodgladHTML*>(shown)->Browser()->toHtml();
+            QVERIFY(static_cast<CPodgladHTML*>(shown)->Browser()->toPlainText().contains(
+                Band(1) + u" [1]"_s));
+            QVERIFY(html.contains(u"#ffe08a"_s, Qt::CaseInsensitive));
+        });
+        Click(&pedigree, u"print"_s);
+        QVERIFY(marked.Shown());
+    }
+
     void failedWritesChangeNothing() {
         m_page->SelectPair(1);
         m_page->SelectChild(0);
@@ -469,8 +564,9 @@ private Q_SLOTS:
             Find<QLineEdit>(&season, u"name"_s)->setText(m_app->seasons.back().name);
             CNajlepszePary best(*m_app, m_main.get());
             best.PairsView()->selectRow(2); // the couple of cock 12
+            CTestMating mating(*m_app, 12, 15, m_main.get());
             for (QDialog* dialog :
-                 std::initializer_list<QDialog*>{&editor, &child, &season, &best}) {
+                 std::initializer_list<QDialog*>{&editor, &child, &season, &best, &mating}) {
                 if (!ModalDriver::ShowFocused(dialog))
                     QTest::qFail("A window was not shown", __FILE__, __LINE__);
                 shown.push_back(dialog->size());
@@ -515,6 +611,17 @@ private:
             QVERIFY(seed.AddCategoryLink(1, id).ok());
         }
         QVERIFY(seed.SetPigeonShortDescription(4, u"Młody, szybki"_s).ok());
+        // 17, a cock of the other loft, sired 5 and 6; 13 is a son of 3 and 4.
+        PigeonRecord other;
+        other.idLoft = 2;
+        other.country = u"PL"_s;
+        other.branch = u"0207"_s;
+        other.year = u"2024"_s;
+        other.ringNumber = u"1017"_s;
+        other.sex = 1;
+        QVERIFY(seed.SavePigeon(-1, other).ok() && other.id == 17);
+        QVERIFY(seed.SetPigeonParents(5, 17, 0).ok() && seed.SetPigeonParents(6, 17, 0).ok());
+        QVERIFY(seed.SetPigeonParents(13, 3, 4).ok());
         using namespace BreedingFixture;
         m_pairA = StorePair(seed, 1, 12, 15, ComposeLocalTime(2025, 3, 1, 0, 30, 0), u"Para A"_s);
         m_pairB =

@@ -142,4 +142,22 @@ Family SeedFamily(bool photos) {
     return family;
 }
 
+int StoreCousinHen(const Family& family) {
+    AppData data;
+    Check(data.LoadLofts().ok() && data.SelectLoft(family.loftId).ok(),
+          "The loft could not be read");
+    PigeonRecord hen;
+    hen.idLoft = family.loftId;
+    hen.country = u"PL"_s;
+    hen.branch = u"0207"_s;
+    hen.year = u"2025"_s;
+    hen.ringNumber = u"4711"_s;
+    hen.name = u"Kuzynka"_s;
+    hen.sex = 2;
+    hen.idSire = family.generations[2][0];
+    hen.idDam = family.generations[2][3];
+    Check(data.SavePigeon(-1, hen).ok(), "The hen could not be stored");
+    return hen.id;
+}
+
 } // namespace FamilyFixture

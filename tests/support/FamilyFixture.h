@@ -29,4 +29,8 @@ void Check(bool ok, const char* what);
 /// subject two). The caller loads the loft afterwards (AppData::SelectLoft).
 Family SeedFamily(bool photos);
 
+/// Stores, outside the category, a hen whose sire is the subject's sire's sire and whose dam
+/// is the subject's dam's dam: the subject and she share those two (F of their young 12.5 %).
+int StoreCousinHen(const Family& family);
+
 } // namespace FamilyFixture
