@@ -137,6 +137,13 @@ void Print(const QTextDocument& document, QPrinter& printer, bool onePage) {
 
 bool PrintToPdf(const QTextDocument& document, const QString& path,
                 QPageLayout::Orientation orientation, bool onePage) {
+    return PaintToPdf(path, orientation, [&document, onePage](QPrinter& printer) {
+        Print(document, printer, onePage);
+    });
+}
+
+bool PaintToPdf(const QString& path, QPageLayout::Orientation orientation,
+                const std::function<void(QPrinter&)>& paint) {
     // Printed beside the target first, so that a failed print leaves an earlier file whole.
     QTemporaryFile part(path + u".XXXXXX.part"_s);
     if (!part.open())
@@ -148,7 +155,7 @@ bool PrintToPdf(const QTextDocument& document, const QString& path,
         printer.setOutputFileName(part.fileName());
         PreparePrinter(printer, orientation);
         printer.setDocName(QFileInfo(path).completeBaseName());
-        Print(document, printer, onePage);
+        paint(printer);
     }
     if (!IsWholePdf(part.fileName()))
         return false;

@@ -3,6 +3,8 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
+
 class QPainter;
 class QPrinter;
 class QRectF;
@@ -46,5 +48,10 @@ void Print(const QTextDocument& document, QPrinter& printer, bool onePage);
 /// Prints straight into a PDF file; false when the file could not be written.
 bool PrintToPdf(const QTextDocument& document, const QString& path,
                 QPageLayout::Orientation orientation, bool onePage);
+
+/// Paints into a PDF file on A4 sheets (10 mm margins); the file is put in place only when it
+/// was written whole. False when it could not be written.
+bool PaintToPdf(const QString& path, QPageLayout::Orientation orientation,
+                const std::function<void(QPrinter&)>& paint);
 
 } // namespace PagePrinter
