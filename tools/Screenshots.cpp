@@ -28,10 +28,13 @@
 #include "pedigree/Pedigree.h"
 #include "pedigree/PodgladHTML.h"
 #include "racing/DodajLotnika.h"
+#include "racing/HistoriaLotow.h"
 #include "racing/KalkulatorOdleglosci.h"
 #include "racing/KalkulatorPredkosci.h"
 #include "racing/NajlepszeGolebie.h"
 #include "racing/NowyLot.h"
+#include "racing/RaceHistoryChart.h"
+#include "racing/RaceResults.h"
 #include "racing/SpisOddzialow.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/ChooserCandidates.h"
@@ -369,6 +372,24 @@ int main(int argc, char** argv) {
         best.RankedList()->selectRow(0);
         Save(&best, folder, u"best-pigeons.png"_s);
         best.hide();
+        // The race history of a bird that flew every race, its two seasons before drawn from
+        // this one's races a year earlier.
+        const std::vector<RaceResultRow> season = CollectRaceResults(appData, 4).rows;
+        std::vector<RaceResultRow> rows;
+        for (int back = 2; back >= 0; --back) {
+            for (size_t i = 0; i < season.size(); ++i) {
+                RaceResultRow row = season[i];
+                row.race.czasodlotu -= back * 364 * 86400LL;
+                if (row.velocity)
+                    *row.velocity *= 0.9f + 0.03f * float(2 - back) + 0.01f * float(i % 4);
+                row.position = (i + size_t(back)) % 5 == 3 ? 0 : row.position + back * 23;
+                rows.push_back(row);
+            }
+        }
+        CHistoriaLotow history(appData.FindPigeon(4), rows, &main);
+        history.Chart()->Highlight(int(rows.size()) - 3);
+        Save(&history, folder, u"race-history.png"_s);
+        history.hide();
     }
     main.SetActiveTab(CMainDialog::TabStart);
     {

@@ -137,11 +137,18 @@ void Print(const QTextDocument& document, QPrinter& printer, bool onePage) {
 
 bool PrintToPdf(const QTextDocument& document, const QString& path,
                 QPageLayout::Orientation orientation, bool onePage) {
+    return PaintToPdf(path, orientation, [&document, onePage](QPrinter& printer) {
+        Print(document, printer, onePage);
+    });
+}
+
+bool PaintToPdf(const QString& path, QPageLayout::Orientation orientation,
+                const std::function<void(QPrinter&)>& paint) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     PreparePrinter(printer, orientation);
-    return PrintWholePdf(printer, [&](QPrinter& into) { Print(document, into, onePage); });
+    return PrintWholePdf(printer, paint);
 }
 
 bool PrintWholePdf(QPrinter& printer, const std::function<void(QPrinter&)>& print) {

@@ -53,4 +53,9 @@ bool PrintToPdf(const QTextDocument& document, const QString& path,
 /// in place only when whole; false (the old file kept) when it could not be written.
 bool PrintWholePdf(QPrinter& printer, const std::function<void(QPrinter&)>& print);
 
+/// Paints into a PDF file on A4 sheets (10 mm margins); the file is put in place only when it
+/// was written whole. False when it could not be written.
+bool PaintToPdf(const QString& path, QPageLayout::Orientation orientation,
+                const std::function<void(QPrinter&)>& paint);
+
 } // namespace PagePrinter

@@ -1,5 +1,6 @@
 #include "pedigree/PageStyleFields.h"
 #include "pedigree/PrintWindows.h"
+#include "racing/HistoriaLotow.h"
 #include "register/PreviewPages.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
@@ -40,6 +41,12 @@ CPanelPodgladuTab5::CPanelPodgladuTab5(AppData& appData, QWidget* parent)
     }
     connect(m_buttons[0], &QPushButton::clicked, this, &CPanelPodgladuTab5::PrintAll);
     connect(m_buttons[1], &QPushButton::clicked, this, &CPanelPodgladuTab5::Save);
+    m_history = new QPushButton(u"Race history"_s, this);
+    m_history->setObjectName(u"raceHistory"_s);
+    m_history->setAutoDefault(false);
+    connect(m_history, &QPushButton::clicked, this, [this] {
+        ShowRaceHistory(m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId), m_results.rows, this);
+    });
     Refresh();
 }
 
@@ -60,6 +67,12 @@ void CPanelPodgladuTab5::Refresh() {
     m_counters[Best]->setText(QString::number(m_results.bestPosition));
     for (QPushButton* button : m_buttons)
         button->setEnabled(pigeon.id >= 1);
+    // Greyed out with the reason, rather than a window with an empty chart.
+    const bool hasRaces = pigeon.id >= 1 && !m_results.rows.empty();
+    m_history->setEnabled(hasRaces);
+    m_history->setToolTip(hasRaces        ? u"Velocity and position race by race"_s
+                          : pigeon.id < 1 ? u"Select pigeon from list"_s
+                                          : u"This pigeon has no race results."_s);
 }
 
 void PrintRacingResults(const AppData& data, int pigeonId, QWidget* parent) {
@@ -100,4 +113,5 @@ void CPanelPodgladuTab5::resizeEvent(QResizeEvent*) {
         PlaceCounter(m_counters[i], QRect(right, 4 + int(i) * 62, 240, 58));
     for (size_t i = 0; i < m_buttons.size(); ++i)
         m_buttons[i]->setGeometry(right + int(i) * 122, h - 36, 116, 28);
+    m_history->setGeometry(right - 150, 0, 140, 26);
 }

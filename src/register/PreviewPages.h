@@ -211,4 +211,5 @@ private:
     QTableWidget* m_list;
     std::vector<QLabel*> m_counters; // average velocity, maximum, average position, count, best
     std::vector<QPushButton*> m_buttons;
+    QPushButton* m_history;
 };

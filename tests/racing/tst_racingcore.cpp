@@ -6,6 +6,7 @@
 #include "racing/BranchList.h"
 #include "racing/Calculators.h"
 #include "racing/RaceEditing.h"
+#include "racing/RaceHistory.h"
 #include "racing/RaceLists.h"
 #include "racing/RacePage.h"
 #include "racing/RaceResults.h"
@@ -87,6 +88,27 @@ void FlewPositions(AppData& data, int pigeonId, const std::vector<int>& position
         race.flyers.push_back(Flyer(raceId, raceId, pigeonId, race.czasodlotu + 12600, position));
         data.races.push_back(race);
     }
+}
+
+// A result row from "yyyy-mm-dd place velocity position" ("-" for no date, no velocity); a date
+// after "arrived" is the arrival of a race whose release is not known.
+RaceResultRow HistoryRow(const QString& spec) {
+    const QStringList f = spec.split(u' ');
+    const auto date = [](const QString& text) {
+        const QStringList d = text.split(u'-');
+        return d.size() == 3 ? ComposeLocalTime(d[0].toInt(), d[1].toInt(), d[2].toInt(), 7, 0, 0)
+                             : qint64(-1);
+    };
+    RaceResultRow row;
+    const bool arrived = f[0] == u"arrived"_s;
+    row.race.czasodlotu = arrived ? -1 : date(f[0]);
+    const qint64 arrival = arrived ? date(f[1]) : row.race.czasodlotu;
+    row.arrival = arrival == -1 ? -1 : arrival + 3600;
+    row.race.miejscowosc = f[arrived ? 2 : 1];
+    if (f[arrived ? 3 : 2] != u"-"_s)
+        row.velocity = f[arrived ? 3 : 2].toFloat();
+    row.position = f[arrived ? 4 : 3].toInt();
+    return row;
 }
 
 QByteArray Utf16File(const QString& text) {
@@ -216,6 +238,69 @@ private Q_SLOTS:
                      (QStringList{u"Hanower"_s, u"słonecznie"_s, QString::number(positions[0]),
                                   u"1192.86"_s, FormatTime(results.rows[0].arrival)}));
         }
+    }
+
+    void raceHistory_data() {
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QStringList>("points");
+        QTest::addColumn<QString>("axes"); // velocity min max step, position max step
+        QTest::addColumn<QList<int>>("seasons");
+        QTest::addColumn<int>("undated");
+        QTest::newRow("date order over three seasons")
+            << QStringList{u"2026-06-14 Gniezno 1250 5"_s, u"2024-05-04 Hanower 1100.5 0"_s,
+                           u"2025-07-01 Poznań - 12"_s}
+            << QStringList{u"Hanower, 04/05/24: 1100.5 m/min, not placed"_s,
+                           u"Poznań, 01/07/25: no velocity, position 12"_s,
+                           u"Gniezno, 14/06/26: 1250 m/min, position 5"_s}
+            << u"1100 1250 50, 15 5"_s << QList<int>{2024, 2025, 2026} << 0;
+        QTest::newRow("before 1970, dated by the arrival")
+            << QStringList{u"arrived 1966-05-01 Lipsk - 1"_s, u"1965-06-20 Lipsk 980 3"_s}
+            << QStringList{u"Lipsk, 20/06/65: 980 m/min, position 3"_s,
+                           u"Lipsk, 01/05/66: no velocity, position 1"_s}
+            << u"850 1100 50, 5 1"_s << QList<int>{1965, 1966} << 0;
+        QTest::newRow("one race") << QStringList{u"2025-05-04 Gniezno 1192.86 2"_s}
+                                  << QStringList{u"Gniezno, 04/05/25: 1192.86 m/min, position 2"_s}
+                                  << u"1050 1350 50, 5 1"_s << QList<int>{2025} << 0;
+        QTest::newRow("no velocity, no date")
+            << QStringList{u"- Gniezno 1200 1"_s, u"2025-06-01 Gniezno - 0"_s}
+            << QStringList{u"Gniezno, 01/06/25: no velocity, not placed"_s} << u"0 1000 200, 5 1"_s
+            << QList<int>{2025} << 1;
+        QTest::newRow("no races") << QStringList{} << QStringList{} << u"0 1000 200, 5 1"_s
+                                  << QList<int>{} << 0;
+    }
+
+    void raceHistory() {
+        QFETCH(QStringList, rows);
+        QFETCH(QStringList, points);
+        QFETCH(QString, axes);
+        QFETCH(QList<int>, seasons);
+        QFETCH(int, undated);
+        std::vector<RaceResultRow> results;
+        for (const QString& row : rows)
+            results.push_back(HistoryRow(row));
+        const RaceHistory history = BuildRaceHistory(results);
+        QStringList texts;
+        for (const RaceHistoryPoint& point : history.points) {
+            texts.append(RaceHistoryText(point));
+            QVERIFY(point.date > history.from && point.date < history.to);
+        }
+        QCOMPARE(texts, points);
+        const ChartAxis& v = history.velocity;
+        QCOMPARE(u"%1 %2 %3, %4 %5"_s.arg(v.min)
+                     .arg(v.max)
+                     .arg(v.step)
+                     .arg(history.position.max)
+                     .arg(history.position.step),
+                 axes);
+        QCOMPARE(v.Ticks().front(), v.min);
+        QCOMPARE(v.Ticks().back(), v.max);
+        QList<int> years;
+        for (const ChartSeason& season : history.seasons) {
+            years.append(season.year);
+            QVERIFY(season.from < season.to);
+        }
+        QCOMPARE(years, seasons);
+        QCOMPARE(history.undated, undated);
     }
 
     void bestPigeonRanking() {

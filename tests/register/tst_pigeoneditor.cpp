@@ -6,6 +6,7 @@
 #include "app/MainMenu.h"
 #include "pedigree/FamilyTreeView.h"
 #include "pedigree/PodgladHTML.h"
+#include "racing/RaceHistoryChart.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/PigeonTableModel.h"
 #include "register/PreviewPages.h"
@@ -32,15 +33,18 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
 #include <QPushButton>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 using namespace Qt::StringLiterals;
 
@@ -128,9 +132,10 @@ private Q_SLOTS:
                 QVERIFY(seed.SaveChild(-1, record).ok());
             }
         }
-        // Three races of the cock: positions 0, 5 and 2.
+        // Three races of the cock, one a season from 2024: positions 0, 5 and 2.
+        int season = 2024;
         for (int position : {0, 5, 2})
-            BreedingFixture::StoreRace(seed, 1, ComposeLocalTime(2026, 6, 14, 7, 0, 0),
+            BreedingFixture::StoreRace(seed, 1, ComposeLocalTime(season++, 6, 14, 7, 0, 0),
                                        {{m_ids[Cock], position}});
         QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Niebieski"_s, &m_blue).ok());
         QVERIFY(seed.AddLookup(Lookup::Colours, 1, u"Czerwony"_s, &m_red).ok());
@@ -548,6 +553,67 @@ private Q_SLOTS:
         QCOMPARE(Text(page, u"averageVelocity"_s), u"0"_s);
         QCOMPARE(Text(page, u"bestPosition"_s), u"0"_s);
         QCOMPARE(Text(page, u"maximumVelocity"_s), u"0"_s);
+    }
+
+    // The race results page opens the cock's race history; a bird without races cannot.
+    void raceHistoryWindow() {
+        m_list->ShowPreviewPage(4);
+        QWidget* page = m_list->PreviewPage(4);
+        auto* button = Find<QPushButton>(page, u"raceHistory"_s);
+        m_list->SelectRow(Hen1);
+        QVERIFY(!button->isEnabled());
+        QCOMPARE(button->toolTip(), u"This pigeon has no race results."_s);
+        m_list->SelectRow(Cock);
+        QVERIFY(button->isEnabled());
+        const QString pdf = m_data->path() + u"/historia"_s;
+        FileDialog::SetNextName(pdf);
+        const auto window = OnNextWindow([&pdf](QDialog* dialog) {
+            QCOMPARE(dialog->objectName(), u"raceHistory"_s);
+            auto* chart = Find<RaceHistoryChart>(dialog, u"chart"_s);
+            QTRY_COMPARE(QApplication::focusWidget(), chart);
+            auto* details = Find<QLabel>(dialog, u"details"_s);
+            const QStringList races = {u"Gniezno, 14/06/24: 1250 m/min, not placed"_s,
+                                       u"Gniezno, 14/06/25: 1232.88 m/min, position 5"_s,
+                                       u"Gniezno, 14/06/26: 1243.09 m/min, position 2"_s};
+            for (int i : {0, 1, 2, 2}) { // Right stops at the last race
+                QTest::keyClick(chart, Qt::Key_Right);
+                QCOMPARE(details->text(), races[i]);
+            }
+            QTest::keyClick(chart, Qt::Key_Left);
+            QCOMPARE(details->text(), races[1]);
+            QVERIFY(!chart->PositionPoint(0)); // not placed: no point
+            // To the dialog's window: the cursor alone would move over the main window too.
+            QTest::mouseMove(dialog->windowHandle(),
+                             chart->mapTo(dialog, chart->PositionPoint(2)->toPoint()));
+            QTRY_COMPARE(QToolTip::text(), races[2]);
+            QTest::mouseClick(chart, Qt::LeftButton, {}, chart->VelocityPoint(0)->toPoint());
+            QCOMPARE(details->text(), races[0]);
+
+            Click(dialog, u"savePdf"_s); // ".pdf" is added to a name without one
+            QFile saved(pdf + u".pdf"_s);
+            QVERIFY(saved.open(QIODevice::ReadOnly));
+            const QByteArray file = saved.readAll();
+            QVERIFY(file.startsWith("%PDF") && file.trimmed().endsWith("%%EOF"));
+            QVERIFY(MessageBox::History().isEmpty());
+            {
+                const auto print = OnNextWindow([](QDialog* printDialog) {
+                    QVERIFY(qobject_cast<QPrintDialog*>(printDialog));
+                    printDialog->reject();
+                });
+                QTest::keyClick(chart, Qt::Key_P, Qt::ControlModifier);
+            }
+            QTest::keyClick(chart, Qt::Key_Escape);
+            QVERIFY(!dialog->isVisible());
+        });
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(window.Shown());
+        // On a dark theme the series stay readable: the lighter hues are taken.
+        QPalette dark;
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        QVERIFY(ChartColours(dark).velocity.lightness() > 150);
+        QVERIFY(ChartColours(dark).position.lightness() > 150);
+        QVERIFY(PrintColours().velocity.lightness() < 120);
     }
 
     void summaryWithAnApostropheIsStored() {
