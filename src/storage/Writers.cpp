@@ -300,7 +300,8 @@ DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
     return result;
 }
 
-DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId) {
+DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId,
+                                          const InsertTail& tail) {
     {
         const auto close = qScopeGuard([this] { runner.Close(); });
         if (!runner.Open(PigeonsDbPath()))
@@ -320,6 +321,9 @@ DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int 
             if (DbResult r = runner.Run(link, {categoryId, pigeon.id}); !r.ok())
                 return r;
         }
+        if (tail)
+            if (DbResult r = tail(runner, added); !r.ok())
+                return r;
         if (DbResult r = transaction.Commit(); !r.ok())
             return r;
     }
@@ -337,6 +341,13 @@ DbResult AppData::AddPigeonToCategory(PigeonRecord& pigeon, int categoryId) {
     if (result.ok())
         pigeon = added.front();
     return result;
+}
+
+DbResult AppData::AddPigeonsWith(std::vector<PigeonRecord>& added, int categoryId,
+                                 const InsertTail& tail) {
+    for (PigeonRecord& pigeon : added)
+        pigeon.id = -1;
+    return InsertPigeonsInCategory(added, categoryId, tail);
 }
 
 DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last,
