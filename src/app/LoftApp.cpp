@@ -1,5 +1,7 @@
 #include "app/LoftApp.h"
 
+#include "app/CommandLine.h"
+
 #include "app/BackupChecks.h"
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
@@ -28,7 +30,9 @@ void CLoftApp::SetIdentity() {
 
 std::optional<CLoftApp::Options> CLoftApp::ParseCommandLine(QApplication& app) {
     QCommandLineParser parser;
-    parser.setApplicationDescription(u"Vornel, the loft register for pigeon fanciers."_s);
+    parser.setApplicationDescription(u"Vornel, the loft register for pigeon fanciers.\n\n"
+                                     u"Commands for scripts (no display needed):\n"_s +
+                                     CommandUsage());
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption noSplash(u"nosplash"_s, u"Start without the splash picture."_s);

@@ -274,6 +274,13 @@ QString CsvImportPlan::Message(int limit) const {
     return lines.join(u'\n');
 }
 
+std::vector<int> FindPigeonsByBand(const AppData& data, const QString& band) {
+    BandIndex index;
+    for (const auto& [id, pigeon] : data.pigeons)
+        index.Add(PigeonBand(pigeon), id);
+    return index.Find(band);
+}
+
 bool ParseCsvTime(const QString& text, int& seconds) {
     static const QRegularExpression form(u"^(\\d{1,2})[:.](\\d{2})(?:[:.](\\d{2}))?$"_s);
     const QRegularExpressionMatch m = form.match(text.trimmed());

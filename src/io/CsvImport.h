@@ -114,6 +114,9 @@ CsvImportPlan PlanCsvImport(const AppData& data, const std::vector<CsvRecord>& r
 /// all or nothing. The loaded data follows only once everything is stored.
 DbResult ApplyCsvImport(AppData& data, CsvImportPlan& plan, const CsvImportOptions& options);
 
+/// The loaded pigeons whose band is the text, given in full or by its last parts.
+std::vector<int> FindPigeonsByBand(const AppData& data, const QString& band);
+
 /// Parses "11:23", "11:23:17", "11.23.17" into seconds of the day; false when not a time.
 bool ParseCsvTime(const QString& text, int& seconds);
 /// Parses "2024-05-18", "18.05.2024", "18/05/2024" (two-digit years too); false when the day
