@@ -30,9 +30,8 @@ void Print(FILE* stream, const QString& text) {
 }
 
 // Options with a value, and the flags.
-const QStringList kValued = {u"--data-dir"_s, u"--loft"_s,      u"--category"_s, u"--race"_s,
-                             u"--pigeon"_s,   u"--csv"_s,       u"--delimiter"_s,
-                             u"--encoding"_s};
+const QStringList kValued = {u"--data-dir"_s, u"--loft"_s, u"--category"_s,  u"--race"_s,
+                             u"--pigeon"_s,   u"--csv"_s,  u"--delimiter"_s, u"--encoding"_s};
 const QStringList kFlags = {u"--create-missing"_s};
 
 bool Parse(const QStringList& args, QStringList& words, QMap<QString, QString>& options,
@@ -71,8 +70,9 @@ std::optional<Failure> Backup(const QString& folder) {
     if (!QFileInfo(folder).isDir())
         return Failure{2, u"the backup folder %1 does not exist."_s.arg(folder)};
     if (BackupChecks::IsSameOrInside(folder, source))
-        return Failure{2, u"the backup cannot go into the data folder %1 or a folder inside it."_s
-                              .arg(source)};
+        return Failure{
+            2,
+            u"the backup cannot go into the data folder %1 or a folder inside it."_s.arg(source)};
     const QString destination = QDir(folder).filePath(u"VNBACKUP"_s);
     if (FinishInterruptedCopy(destination).kind == InterruptedCopy::Kind::Stuck)
         return Failure{1, u"an earlier backup into %1 was stopped halfway and cannot be "
@@ -148,9 +148,10 @@ std::optional<Failure> Export(AppData& data, const QString& what,
         const QString band = options.value(u"--pigeon"_s);
         const std::vector<int> found = FindPigeonsByBand(data, band);
         if (found.size() != 1)
-            return Failure{2, band.isEmpty() ? u"name the pigeon with --pigeon BAND."_s
-                                             : u"the band \"%1\" matches %2 pigeons."_s.arg(band)
-                                                   .arg(found.size())};
+            return Failure{
+                2, band.isEmpty()
+                       ? u"name the pigeon with --pigeon BAND."_s
+                       : u"the band \"%1\" matches %2 pigeons."_s.arg(band).arg(found.size())};
         table = ResultsCsv(data, found.front());
     } else if (what == u"race"_s) {
         int raceId = 0;
@@ -207,8 +208,8 @@ std::optional<Failure> Import(AppData& data, const QString& what,
     if (reparse && !ReparseCsvSource(source, error))
         return Failure{2, error};
     const QStringList header = source.records.empty() ? QStringList() : source.records[0].fields;
-    CsvImportPlan plan = PlanCsvImport(data, source.records,
-                                       RememberedCsvMapping(settings.kind, header), settings);
+    CsvImportPlan plan =
+        PlanCsvImport(data, source.records, RememberedCsvMapping(settings.kind, header), settings);
     if (!plan.ok()) {
         QString message = plan.Message(1).replace(u'\n', u' ');
         if (plan.problems.size() > 1)
@@ -218,10 +219,10 @@ std::optional<Failure> Import(AppData& data, const QString& what,
     }
     if (DbResult r = ApplyCsvImport(data, plan, settings); !r.ok())
         return Failure{1, r.message()};
-    Print(stdout, u"Imported %1 pigeons and %2 entries; %3 rows skipped."_s
-                      .arg(plan.newPigeons.size())
-                      .arg(plan.entries.size())
-                      .arg(plan.skipped));
+    Print(stdout,
+          u"Imported %1 pigeons and %2 entries; %3 rows skipped."_s.arg(plan.newPigeons.size())
+              .arg(plan.entries.size())
+              .arg(plan.skipped));
     return std::nullopt;
 }
 

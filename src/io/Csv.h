@@ -36,8 +36,8 @@ CsvEncoding GuessCsvEncoding(const QByteArray& bytes);
 /// that encoding (a zero byte, a control character, a byte the encoding does not have).
 bool DecodeCsv(const QByteArray& bytes, CsvEncoding encoding, QString& text, QString& error);
 
-/// The delimiter among ',', ';' and TAB that splits the first lines into the same number of
-/// fields (more than one); ',' when none does.
+/// The delimiter among ",", ";" and TAB that splits the header row into the most fields
+/// (more than one); "," when none does.
 QChar GuessCsvDelimiter(const QString& text);
 
 struct CsvRecord {

@@ -20,7 +20,7 @@ QString Two(int n) {
 
 QString LookupName(const LookupMap& map, int id) {
     const auto found = map.find(id);
-    return found == map.end() ? QString() : found->second;
+    return found == map.end() ? QString() : found->second.trimmed();
 }
 
 QString Band(const PigeonRecord& p) {
@@ -55,9 +55,9 @@ QString BandText(const QString& country, const QString& branch, const QString& y
 
 CsvTable PigeonsCsv(const AppData& data, const std::vector<int>& pigeonIds) {
     CsvTable table;
-    table.header = {u"Country"_s,       u"Union"_s,         u"Year"_s,         u"Band"_s,
-                    u"Sex"_s,           u"Remarks"_s,       u"Color"_s,        u"Sire"_s,
-                    u"Dam"_s,           u"Name"_s,          u"Date of birth"_s, u"Date of purchase"_s,
+    table.header = {u"Country"_s,     u"Union"_s,   u"Year"_s,          u"Band"_s,
+                    u"Sex"_s,         u"Remarks"_s, u"Color"_s,         u"Sire"_s,
+                    u"Dam"_s,         u"Name"_s,    u"Date of birth"_s, u"Date of purchase"_s,
                     u"Date of sale"_s};
     table.rows.reserve(pigeonIds.size());
     for (int id : pigeonIds) {
@@ -77,8 +77,8 @@ CsvTable PigeonsCsv(const AppData& data, const std::vector<int>& pigeonIds) {
 
 CsvTable ResultsCsv(const AppData& data, int pigeonId) {
     CsvTable table;
-    table.header = {u"Race"_s,     u"Release"_s,  u"Distance (m)"_s,
-                    u"Position"_s, u"Arrival"_s,  u"Velocity (m/min)"_s};
+    table.header = {u"Race"_s,     u"Release"_s, u"Distance (m)"_s,
+                    u"Position"_s, u"Arrival"_s, u"Velocity (m/min)"_s};
     for (const RaceResultRow& row : CollectRaceResults(data, pigeonId).rows) {
         const qint64 metres = qint64(row.race.odleglosckm) * 1000 + row.race.odlegloscm;
         table.rows.push_back({row.race.miejscowosc, CsvDateTime(row.race.czasodlotu),
@@ -90,11 +90,16 @@ CsvTable ResultsCsv(const AppData& data, int pigeonId) {
 
 CsvTable RaceEntriesCsv(const AppData& data, int raceId) {
     CsvTable table;
-    table.header = {u"Band"_s,           u"Name"_s,
-                    u"Arrival"_s,        u"Position (union)"_s,
-                    u"Position (club)"_s, u"Coefficient (union)"_s,
-                    u"Coefficient (club)"_s, u"Points (union)"_s,
-                    u"Points (club)"_s,  u"Velocity (m/min)"_s,
+    table.header = {u"Band"_s,
+                    u"Name"_s,
+                    u"Arrival"_s,
+                    u"Position (union)"_s,
+                    u"Position (club)"_s,
+                    u"Coefficient (union)"_s,
+                    u"Coefficient (club)"_s,
+                    u"Points (union)"_s,
+                    u"Points (club)"_s,
+                    u"Velocity (m/min)"_s,
                     u"Remarks"_s};
     const int index = RaceIndexOf(data, raceId);
     if (index < 0)
@@ -102,13 +107,12 @@ CsvTable RaceEntriesCsv(const AppData& data, int raceId) {
     const RaceRecord& race = data.races[size_t(index)];
     for (const FlyerRecord& flyer : race.flyers) {
         const PigeonRecord& p = data.FindPigeon(flyer.id_golebia);
-        table.rows.push_back({Band(p), p.name, CsvDateTime(flyer.DataCzasPrzylotu),
-                              QString::number(flyer.nr_konkursu),
-                              QString::number(flyer.nr_konkursu_sekcja),
-                              FormatNumber(flyer.CoefficientOddzialowy),
-                              FormatNumber(flyer.CoefficientSekcyjny),
-                              FormatNumber(flyer.PunktyOddzial), FormatNumber(flyer.PunktySekcja),
-                              VelocityText(RaceVelocity(race, flyer)), flyer.notatki});
+        table.rows.push_back(
+            {Band(p), p.name, CsvDateTime(flyer.DataCzasPrzylotu),
+             QString::number(flyer.nr_konkursu), QString::number(flyer.nr_konkursu_sekcja),
+             FormatNumber(flyer.CoefficientOddzialowy), FormatNumber(flyer.CoefficientSekcyjny),
+             FormatNumber(flyer.PunktyOddzial), FormatNumber(flyer.PunktySekcja),
+             VelocityText(RaceVelocity(race, flyer)), flyer.notatki});
     }
     return table;
 }
@@ -130,10 +134,15 @@ CsvTable TransactionsCsv(const AppData& data) {
     }
     // "Another" counts in neither total, as in the printed report.
     for (const auto& [currency, sums] : totals) {
-        table.rows.push_back({{}, u"Total sales"_s, {}, {}, PriceNumber(sums.first),
-                              CurrencyCode(currency), {}});
-        table.rows.push_back({{}, u"Total purchases"_s, {}, {}, PriceNumber(sums.second),
-                              CurrencyCode(currency), {}});
+        table.rows.push_back(
+            {{}, u"Total sales"_s, {}, {}, PriceNumber(sums.first), CurrencyCode(currency), {}});
+        table.rows.push_back({{},
+                              u"Total purchases"_s,
+                              {},
+                              {},
+                              PriceNumber(sums.second),
+                              CurrencyCode(currency),
+                              {}});
     }
     return table;
 }

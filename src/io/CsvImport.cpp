@@ -8,11 +8,10 @@
 
 #include <QCryptographicHash>
 #include <QDate>
-#include <QRegularExpression>
-#include <QSettings>
-
 #include <QDateTime>
+#include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSettings>
 
 #include <array>
 #include <unordered_map>
@@ -147,13 +146,15 @@ QString CsvFieldName(CsvField field) {
 std::vector<CsvField> CsvFieldsOf(CsvImportKind kind) {
     using F = CsvField;
     if (kind == CsvImportKind::Pigeons)
-        return {F::Ignore, F::Band,    F::Country,     F::Union,         F::Year,
-                F::Ring,   F::Name,    F::Sex,         F::Colour,        F::Remarks,
-                F::DateOfBirth, F::DatePurchased, F::DateSold, F::Sire, F::Dam};
-    return {F::Ignore,        F::Band,          F::Country,          F::Union,
-            F::Year,          F::Ring,          F::Arrival,          F::ArrivalDate,
-            F::ArrivalTime,   F::PositionUnion, F::PositionClub,     F::CoefficientUnion,
-            F::CoefficientClub, F::PointsUnion, F::PointsClub,       F::Remarks};
+        return {F::Ignore,      F::Band,          F::Country,  F::Union,  F::Year,
+                F::Ring,        F::Name,          F::Sex,      F::Colour, F::Remarks,
+                F::DateOfBirth, F::DatePurchased, F::DateSold, F::Sire,   F::Dam};
+    return {F::Ignore,          F::Band,         F::Country,
+            F::Union,           F::Year,         F::Ring,
+            F::Arrival,         F::ArrivalDate,  F::ArrivalTime,
+            F::PositionUnion,   F::PositionClub, F::CoefficientUnion,
+            F::CoefficientClub, F::PointsUnion,  F::PointsClub,
+            F::Remarks};
 }
 
 CsvMapping GuessCsvMapping(CsvImportKind kind, const QStringList& header) {
@@ -345,8 +346,8 @@ public:
 
     // The band of a row, from the whole band or its parts; empty with a reason when wrong.
     bool RowBand(const CsvRecord& r, BandParts& parts, QString& reason) const {
-        for (CsvField f : {CsvField::Band, CsvField::Country, CsvField::Union, CsvField::Year,
-                           CsvField::Ring})
+        for (CsvField f :
+             {CsvField::Band, CsvField::Country, CsvField::Union, CsvField::Year, CsvField::Ring})
             if (Get(r, f).contains(u'\n') || Get(r, f).contains(u'\r')) {
                 reason = u"the band \"%1\" holds a line break; a band is one line."_s.arg(
                     Get(r, f).simplified());
@@ -555,8 +556,8 @@ public:
         }
         int seconds = 0;
         if (!ParseCsvTime(clock, seconds)) {
-            reason = u"\"%1\" is not a time of day (hours 0-23, minutes and seconds 0-59)."_s.arg(
-                clock);
+            reason =
+                u"\"%1\" is not a time of day (hours 0-23, minutes and seconds 0-59)."_s.arg(clock);
             return false;
         }
         int y = 0, m = 0, d = 0;
@@ -581,12 +582,13 @@ public:
     }
 
     bool Figures(const CsvRecord& r, FlyerRecord& f, QString& reason) const {
-        const std::pair<CsvField, int*> wholes[] = {{CsvField::PositionUnion, &f.nr_konkursu},
-                                                    {CsvField::PositionClub, &f.nr_konkursu_sekcja}};
+        const std::pair<CsvField, int*> wholes[] = {
+            {CsvField::PositionUnion, &f.nr_konkursu},
+            {CsvField::PositionClub, &f.nr_konkursu_sekcja}};
         for (const auto& [field, target] : wholes)
             if (!ParseWhole(Get(r, field), *target)) {
-                reason = u"\"%1\" is not a whole number (%2)."_s.arg(Get(r, field),
-                                                                     CsvFieldName(field));
+                reason =
+                    u"\"%1\" is not a whole number (%2)."_s.arg(Get(r, field), CsvFieldName(field));
                 return false;
             }
         const std::pair<CsvField, float*> reals[] = {
@@ -630,9 +632,9 @@ CsvImportPlan PlanCsvImport(const AppData& data, const std::vector<CsvRecord>& r
     if (header.size() == 1) {
         for (const QChar other : {u';', u',', u'\t'})
             if (header.front().contains(other)) {
-                plan.error = u"The file splits into one column only: its delimiter is not the "
-                             u"one chosen. Choose \"%1\"."_s.arg(other == u'\t' ? u"TAB"_s
-                                                                                 : QString(other));
+                plan.error =
+                    u"The file splits into one column only: its delimiter is not the "
+                    u"one chosen. Choose \"%1\"."_s.arg(other == u'\t' ? u"TAB"_s : QString(other));
                 return plan;
             }
     }
@@ -647,9 +649,9 @@ CsvImportPlan PlanCsvImport(const AppData& data, const std::vector<CsvRecord>& r
     }
     for (size_t i = 1; i < records.size(); ++i)
         if (records[i].fields.size() != header.size())
-            planner.Problem(records[i], u"%1 fields where the header has %2."_s
-                                            .arg(records[i].fields.size())
-                                            .arg(header.size()));
+            planner.Problem(records[i],
+                            u"%1 fields where the header has %2."_s.arg(records[i].fields.size())
+                                .arg(header.size()));
     if (!plan.problems.empty())
         return plan;
     if (entries) {
@@ -684,9 +686,8 @@ DbResult ApplyCsvImport(AppData& data, CsvImportPlan& plan, const CsvImportOptio
         if (!transaction.Begun())
             return ResultOfFailure(extra);
         for (const QString& name : std::as_const(plan.newColours)) {
-            if (DbResult r =
-                    extra.Run(u"INSERT INTO kolory(nazwa, id_hodowli) VALUES ( ?, ? );"_s,
-                              {name, data.CurrentLoftId()});
+            if (DbResult r = extra.Run(u"INSERT INTO kolory(nazwa, id_hodowli) VALUES ( ?, ? );"_s,
+                                       {name, data.CurrentLoftId()});
                 !r.ok())
                 return r;
             colourIds.push_back(extra.LastInsertId());
@@ -729,11 +730,10 @@ DbResult ApplyCsvImport(AppData& data, CsvImportPlan& plan, const CsvImportOptio
         for (size_t i = 0; i < plan.entries.size(); ++i) {
             FlyerRecord& f = plan.entries[i];
             f.id_golebia = idOf(added, plan.entryPigeon[i]);
-            if (DbResult r = session.Run(insert, {f.notatki, f.id_lotu, f.id_hodowli, f.id_golebia,
-                                                  f.DataCzasPrzylotu, f.nr_konkursu,
-                                                  f.nr_konkursu_sekcja, f.CoefficientOddzialowy,
-                                                  f.CoefficientSekcyjny, f.PunktyOddzial,
-                                                  f.PunktySekcja});
+            if (DbResult r = session.Run(
+                    insert, {f.notatki, f.id_lotu, f.id_hodowli, f.id_golebia, f.DataCzasPrzylotu,
+                             f.nr_konkursu, f.nr_konkursu_sekcja, f.CoefficientOddzialowy,
+                             f.CoefficientSekcyjny, f.PunktyOddzial, f.PunktySekcja});
                 !r.ok())
                 return r;
             f.id = session.LastInsertId();
