@@ -1,5 +1,7 @@
 #include "app/LoftApp.h"
 
+#include "app/CommandLine.h"
+
 #include "app/BackupChecks.h"
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
@@ -88,7 +90,9 @@ bool CLoftApp::AnswerInformationOptions(const QStringList& arguments) {
               u"  -v, --version        output version information and exit\n\n"
               u"Without --data-dir the data folder is $VORNEL_HOME, else the InstallPath "
               u"setting\nof ~/.config/Vornel/Vornel.conf, else ~/.local/share/Vornel/Vornel.\n"
-              u"Full documentation: man %1\n"_s.arg(kProgram));
+              u"Full documentation: man %1\n\n"
+              u"Commands for scripts (no display needed):\n"_s.arg(kProgram) +
+                  CommandUsage());
         return true;
     }
     if (p.parser.isSet(p.version)) {

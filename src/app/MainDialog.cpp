@@ -8,6 +8,8 @@
 #include "app/ZakladkaStartowa.h"
 #include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
+#include "io/CsvCommands.h"
+#include "io/CsvExport.h"
 #include "notes/ZakladkaNotatnik.h"
 #include "pedigree/ListPage.h"
 #include "pedigree/PrintWindows.h"
@@ -17,6 +19,7 @@
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/BandSearch.h"
 #include "register/LookupListDialog.h"
+#include "register/PigeonTableModel.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
@@ -265,6 +268,13 @@ void CMainDialog::RunCommand(int id) {
         return;
     }
     switch (id) {
+    case CmdCsvImportPigeons:
+    case CmdCsvImportEntries:
+    case CmdCsvExportRace:
+    case CmdCsvExportResults:
+    case CmdCsvExportTransactions:
+        RunCsvCommand(id);
+        break;
     case CmdCreateBackup:
         CreateBackup();
         break;
@@ -383,6 +393,50 @@ void CMainDialog::PrintTransactionReport() {
 void CMainDialog::OpenHelp(const QString& page) {
     CPomoc help(InstallDir() + u"/html/help/"_s + page, this);
     help.exec();
+}
+
+void CMainDialog::RunCsvCommand(int id) {
+    if (m_data.currentLoft < 0) {
+        MessageBox::ShowMessage(this, u"Select a loft first."_s);
+        return;
+    }
+    const int row = m_races->SelectedRace();
+    const int race =
+        row >= 0 && size_t(row) < m_data.races.size() ? m_data.races[size_t(row)].id : 0;
+    const bool needsRace = id == CmdCsvImportEntries || id == CmdCsvExportRace;
+    if (needsRace && race == 0) {
+        MessageBox::ShowMessage(this, u"First select a race in the races tab."_s);
+        return;
+    }
+    CsvImportOptions options;
+    const auto& categories = m_data.lofts[size_t(m_data.currentLoft)].categories;
+    if (m_data.currentCategory >= 0 && size_t(m_data.currentCategory) < categories.size())
+        options.categoryId = categories[size_t(m_data.currentCategory)].id;
+    options.raceId = race;
+    switch (id) {
+    case CmdCsvImportPigeons:
+    case CmdCsvImportEntries:
+        options.kind = id == CmdCsvImportPigeons ? CsvImportKind::Pigeons : CsvImportKind::Entries;
+        if (options.kind == CsvImportKind::Pigeons && options.categoryId < 1) {
+            MessageBox::ShowMessage(this, u"Select a category for the pigeons first."_s);
+            return;
+        }
+        SavePendingEdits();
+        if (CsvCommands::Import(this, m_data, options))
+            loadLoftData(m_data.CurrentLoftId()); // every list shows the new rows
+        return;
+    case CmdCsvExportRace:
+        CsvCommands::Save(this, RaceEntriesCsv(m_data, race), u"race.csv"_s);
+        return;
+    case CmdCsvExportResults:
+        if (const int pigeon = m_pigeonList->Model()->PigeonAt(m_data.currentPigeon); pigeon > 0)
+            CsvCommands::Save(this, ResultsCsv(m_data, pigeon), u"results.csv"_s);
+        else
+            MessageBox::ShowMessage(this, u"Select pigeon from list first."_s);
+        return;
+    default:
+        CsvCommands::Save(this, TransactionsCsv(m_data), u"transactions.csv"_s);
+    }
 }
 
 void CMainDialog::CreateBackup() {

@@ -67,6 +67,7 @@ private:
     void OpenHelp(const QString& page);
     void PrintTransactionReport();
     void CreateBackup();
+    void RunCsvCommand(int id);
     void ImportBackup();
     bool SavePendingEdits();
 

@@ -29,10 +29,17 @@ constexpr const char16_t* kConfiguration = u"Configuration";
 constexpr const char16_t* kHelp = u"Help";
 constexpr const char16_t* kPrintList = u"Individual Print List";
 constexpr const char16_t* kCurrentSeason = u"Current Season";
+constexpr const char16_t* kCsv = u"CSV files";
 
 const MenuEntry kEntries[] = {
     {CmdCreateBackup, u"Create Backup", kDatabase, nullptr, false, 1},
     {CmdImportBackup, u"Import Backup", kDatabase, nullptr, false, 16},
+    {CmdCsvImportPigeons, u"Import pigeons from CSV...", kDatabase, kCsv, true, -1},
+    {CmdCsvImportEntries, u"Import race entries from CSV...", kDatabase, kCsv, false, -1},
+    {CmdCsvExportRace, u"Export current race to CSV...", kDatabase, kCsv, true, -1},
+    {CmdCsvExportResults, u"Export racing results of current pigeon to CSV...", kDatabase, kCsv,
+     false, -1},
+    {CmdCsvExportTransactions, u"Export transactions to CSV...", kDatabase, kCsv, false, -1},
     {CmdExitProgram, u"Exit Program", kDatabase, nullptr, true, -1},
     {CmdManageLofts, u"Manage Lofts and Categories", kLofts, nullptr, false, -1},
     {CmdManageBreeders, u"Manage Breeders", kLofts, nullptr, false, -1},

@@ -74,6 +74,11 @@ enum MenuCommand : int {
     CmdBestPairs = 32852,
     CmdRingSeries = 32853,
     CmdTestMating = 32854,
+    CmdCsvImportPigeons = 32901,
+    CmdCsvImportEntries = 32902,
+    CmdCsvExportRace = 32903,
+    CmdCsvExportResults = 32904,
+    CmdCsvExportTransactions = 32905,
 };
 
 // One entry of the menu: where it stands and what it shows.

@@ -1,5 +1,7 @@
 #include "pedigree/EksportListyDoHTML.h"
 
+#include "io/CsvCommands.h"
+#include "io/CsvExport.h"
 #include "pedigree/PageStyleFields.h"
 #include "pedigree/PodgladHTML.h"
 #include "ui/MessageBox.h"
@@ -93,7 +95,11 @@ CEksportListyDoHTML::CEksportListyDoHTML(const AppData& appData, std::vector<int
     auto* print = Button(this, u"print"_s, u"Print/Print Preview"_s);
     print->setDefault(true);
     auto* save = Button(this, u"save"_s, u"Save list as..."_s);
+    auto* csv = Button(this, u"csv"_s, u"CSV"_s);
+    csv->setToolTip(u"Save the pigeons as a CSV file, every column of the list"_s);
     auto* close = Button(this, u"close"_s, u"Close"_s);
+    connect(csv, &QPushButton::clicked, this,
+            [this] { CsvCommands::Save(this, PigeonsCsv(m_data, m_ids), u"pigeons.csv"_s); });
     connect(print, &QPushButton::clicked, this, &CEksportListyDoHTML::PrintPreview);
     connect(save, &QPushButton::clicked, this, &CEksportListyDoHTML::SaveList);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
@@ -117,6 +123,7 @@ CEksportListyDoHTML::CEksportListyDoHTML(const AppData& appData, std::vector<int
     buttons->addStretch();
     buttons->addWidget(print);
     buttons->addWidget(save);
+    buttons->addWidget(csv);
     buttons->addWidget(close);
     layout->addLayout(buttons, 3, 0, 1, 3);
     layout->setColumnStretch(0, 1);

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -76,6 +77,12 @@ public:
     /// to the category, all or nothing. The new ids go to newIds in ring order.
     DbResult AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last, int categoryId,
                            std::vector<int>& newIds);
+    /// Statements run on the open pigeons file in an insert's transaction, once the new pigeons
+    /// are in (with their ids); a failure rolls the whole insert back.
+    using InsertTail = std::function<DbResult(DbSession&, std::vector<PigeonRecord>&)>;
+    /// Inserts pigeons linked to a category (none for 0), then runs tail: all or nothing.
+    DbResult AddPigeonsWith(std::vector<PigeonRecord>& added, int categoryId,
+                            const InsertTail& tail);
     DbResult SaveLoft(int mode, LoftRecord& loft);
     DbResult SaveCategory(int mode, CategoryRecord& category);
     /// A stored pair enters pairs, an updated one replaces its record there (keeping its
@@ -134,5 +141,6 @@ public:
 private:
     /// Puts a stored child into, over or out of its pair's children, by the writer's mode.
     void MirrorChild(int mode, const ChildRecord& child);
-    DbResult InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId);
+    DbResult InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId,
+                                     const InsertTail& tail = {});
 };

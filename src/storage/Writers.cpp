@@ -309,7 +309,8 @@ DbResult AppData::SavePigeon(int mode, PigeonRecord& pigeon) {
 
 // Every new pigeon enters here. Its id is chosen, not left to SQLite, which would hand out the
 // id of a deleted pigeon again and with it the rows that still name that pigeon.
-DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId) {
+DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int categoryId,
+                                          const InsertTail& tail) {
     {
         DbSession extra;
         const auto close = qScopeGuard([this] { runner.Close(); });
@@ -338,6 +339,9 @@ DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int 
             if (DbResult r = runner.Run(link, {categoryId, pigeon.id}); !r.ok())
                 return r;
         }
+        if (tail)
+            if (DbResult r = tail(runner, added); !r.ok())
+                return r;
         if (DbResult r = transaction.Commit(); !r.ok())
             return r;
     }
@@ -355,6 +359,13 @@ DbResult AppData::AddPigeonToCategory(PigeonRecord& pigeon, int categoryId) {
     if (result.ok())
         pigeon = added.front();
     return result;
+}
+
+DbResult AppData::AddPigeonsWith(std::vector<PigeonRecord>& added, int categoryId,
+                                 const InsertTail& tail) {
+    for (PigeonRecord& pigeon : added)
+        pigeon.id = -1;
+    return InsertPigeonsInCategory(added, categoryId, tail);
 }
 
 DbResult AppData::AddRingSeries(const PigeonRecord& model, qint64 first, qint64 last,

@@ -1,0 +1,57 @@
+#include "io/CsvCommands.h"
+
+#include "io/CsvImportDialog.h"
+#include "ui/FileDialog.h"
+#include "ui/MessageBox.h"
+
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace CsvCommands {
+
+QChar Delimiter() {
+    const QString stored =
+        QSettings(u"Vornel"_s, u"Vornel"_s).value(u"Csv/Delimiter"_s, u","_s).toString();
+    return stored == u";"_s ? QChar(u';') : QChar(u',');
+}
+
+void SetDelimiter(QChar delimiter) {
+    QSettings(u"Vornel"_s, u"Vornel"_s).setValue(u"Csv/Delimiter"_s, QString(delimiter));
+}
+
+void Save(QWidget* parent, const CsvTable& table, const QString& fileName) {
+    QString path = FileDialog::ChooseSaveFile(parent, u"Save as CSV..."_s, fileName,
+                                              FileDialog::QtFilter(u"CSV file|*.csv||"_s));
+    if (path.isEmpty())
+        return;
+    if (!path.contains(u'.'))
+        path += u".csv"_s;
+    if (!WriteCsvFile(path, table, Delimiter()))
+        MessageBox::ShowMessage(parent, u"The file\n%1\ncould not be written."_s.arg(path), {},
+                                QMessageBox::Warning);
+}
+
+bool Import(QWidget* parent, AppData& data, const CsvImportOptions& options) {
+    const QString path = FileDialog::ChooseOpenFile(
+        parent, u"Import from CSV..."_s, FileDialog::QtFilter(u"CSV file|*.csv;*.txt||"_s));
+    if (path.isEmpty())
+        return false;
+    CsvSource source;
+    QString error;
+    if (!LoadCsvSource(path, source, error)) {
+        MessageBox::ShowMessage(parent, error, {}, QMessageBox::Warning);
+        return false;
+    }
+    CsvImportDialog dialog(data, source, options, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    const CsvImportPlan& plan = dialog.Plan();
+    MessageBox::ShowMessage(parent, u"Imported %1 pigeons and %2 entries; %3 rows skipped."_s
+                                        .arg(plan.newPigeons.size())
+                                        .arg(plan.entries.size())
+                                        .arg(plan.skipped));
+    return true;
+}
+
+} // namespace CsvCommands
