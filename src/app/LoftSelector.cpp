@@ -132,7 +132,11 @@ void LoftSelector::AddCategory() {
             LoftEditing::AddCategory(m_data, m_parent, loft, u"Add new category"_s)) {
         const int selected = m_categories->currentIndex();
         m_categories->addItem(m_data.lofts[size_t(loft)].categories[size_t(*index)].name);
-        m_categories->setCurrentIndex(selected);
+        // With no category chosen yet (a new loft), the new one is chosen, so that the next
+        // pigeon has somewhere to go; otherwise the choice stays.
+        m_categories->setCurrentIndex(selected < 0 ? *index : selected);
+        if (selected < 0)
+            OnCategoryChosen(*index);
     }
 }
 

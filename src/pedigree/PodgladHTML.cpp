@@ -77,7 +77,7 @@ void CPodgladHTML::SuggestPdfName(const QString& baseName) {
     // Printouts saved as PDF go where the user keeps documents, not into the data folder.
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = m_path.isEmpty() ? QDir::homePath() : QFileInfo(m_path).absolutePath();
+        folder = QDir::homePath();
     const QString name = SafeFileName(baseName);
     m_pdfName = folder + u'/' + (name.isEmpty() ? u"printout"_s : name) + u".pdf"_s;
 }

@@ -320,9 +320,12 @@ DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int 
         if (!transaction.Begun())
             return ResultOfFailure(runner);
         int nextId = 0;
-        if (DbResult r = FirstFreePigeonId(runner, extra, static_cast<int>(added.size()), nextId);
-            !r.ok())
-            return r;
+        // An import of entries alone adds no pigeon, and needs no id.
+        if (!added.empty())
+            if (DbResult r =
+                    FirstFreePigeonId(runner, extra, static_cast<int>(added.size()), nextId);
+                !r.ok())
+                return r;
         Columns columns{u"id"};
         columns.insert(columns.end(), PigeonInsertColumns().begin(), PigeonInsertColumns().end());
         const QString insert = InsertSql(u"pigeons", columns);

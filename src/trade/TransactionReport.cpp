@@ -16,6 +16,7 @@ const int kColumns[] = {TransactionDate, TransactionClient, TransactionKind,
 // Shares of the page's width: the rich-text engine ignores millimetres, and columns sized by
 // their contents left the remarks a few letters wide.
 const char16_t* const kWidths[] = {u"13%", u"18%", u"10%", u"23%", u"12%", u"24%"};
+const QString kUnbroken = u"<td style=\"white-space:nowrap\">"_s;
 
 } // namespace
 
@@ -45,7 +46,9 @@ QString TransactionReportHtml(const AppData& data) {
             const QString cell = column == TransactionRemarks
                                      ? transaction.note
                                      : TransactionCell(data, transaction, column);
-            page += u"<td>"_s + (cell.isEmpty() ? u"&nbsp;"_s : HtmlText(cell)) + u"</td>"_s;
+            // A price broken over two lines reads as two numbers on paper.
+            page += (column == TransactionPrice ? kUnbroken : u"<td>"_s) +
+                    (cell.isEmpty() ? u"&nbsp;"_s : HtmlText(cell)) + u"</td>"_s;
         }
         page += u"</tr>\r\n"_s;
         if (transaction.kind == 0)
@@ -57,8 +60,9 @@ QString TransactionReportHtml(const AppData& data) {
     page += u"<h3>Totals</h3><table border=1 cellspacing=0 cellpadding=4><tr><th>Currency</th>"
             u"<th>Sales</th><th>Purchases</th></tr>"_s;
     for (const auto& [currency, sums] : totals) {
-        page += u"<tr><td>"_s + CurrencyCode(currency) + u"</td><td>"_s + PriceNumber(sums.first) +
-                u"</td><td>"_s + PriceNumber(sums.second) + u"</td></tr>"_s;
+        page += u"<tr><td>"_s + CurrencyCode(currency) + u"</td>"_s + kUnbroken +
+                PriceNumber(sums.first) + u"</td>"_s + kUnbroken + PriceNumber(sums.second) +
+                u"</td></tr>"_s;
     }
     page += u"</table>"_s;
     return page;

@@ -190,10 +190,17 @@ private Q_SLOTS:
         QCOMPARE(m_app->currentCategory, -1);
         QCOMPARE(m_app->currentPigeon, -1);
         QCOMPARE(PigeonList()->ShownCategory(), -1);
-        ModalDriver::NoDialogGuard guard; // no current category: nothing to edit or delete
-        Trigger(CmdEditCategory);
-        Trigger(CmdDeleteCategory);
-        QCOMPARE(guard.dialogsSeen(), 0);
+        {
+            ModalDriver::NoDialogGuard guard; // no current category: nothing to edit or delete
+            Trigger(CmdEditCategory);
+            Trigger(CmdDeleteCategory);
+            QCOMPARE(guard.dialogsSeen(), 0);
+        }
+        // With none chosen, the new category is chosen, so that a pigeon can go in at once.
+        const auto another = ModalDriver::AnswerNameDialog(u"Lotowe"_s);
+        Trigger(CmdAddCategory);
+        QCOMPARE(CategoryList()->currentIndex(), 1);
+        QCOMPARE(m_app->currentCategory, 1);
     }
 
     void tabCaptions_data() {

@@ -838,8 +838,9 @@ private Q_SLOTS:
         QCOMPARE(page.count(u"<tr valign=top>"_s), 4);
         QVERIFY(page.contains(u"Karma &lt;premium&gt;"_s));
         // "Another" counts in neither total.
-        QVERIFY(page.contains(u"<tr><td>PLN</td><td>0</td><td>100</td></tr>"_s));
-        QVERIFY(page.contains(u"<tr><td>EUR</td><td>20</td><td>0</td></tr>"_s));
+        const QString price = u"</td><td style=\"white-space:nowrap\">"_s;
+        QVERIFY(page.contains(u"<tr><td>PLN"_s + price + u"0"_s + price + u"100</td></tr>"_s));
+        QVERIFY(page.contains(u"<tr><td>EUR"_s + price + u"20"_s + price + u"0</td></tr>"_s));
 
         QString shown;
         const auto preview = ModalDriver::OnNextModal([&shown](QDialog* dialog) {
