@@ -596,7 +596,7 @@ private Q_SLOTS:
     // Tab walks the pair editor as it is laid out: the choices, the date, the remarks; the "..."
     // button of the child window has a name a screen reader can say.
     void pairEditorTabOrder() {
-        CDodajEdytujPare editor(*m_app, CDodajEdytujPare::Mode::Add, {}, m_main.get());
+        CDodajEdytujPare editor(*m_app, CDodajEdytujPare::Mode::New, {}, m_main.get());
         QVERIFY(ModalDriver::ShowFocused(&editor));
         QStringList walked{QApplication::focusWidget()->objectName()};
         for (int i = 0; i < 11; ++i) {
