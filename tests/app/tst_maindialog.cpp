@@ -369,12 +369,16 @@ private Q_SLOTS:
                 };
                 const int before = outcome();
                 QTest::keyClick(focus, Qt::Key_Space);
+                // Offscreen has no window manager to give the window back its activation.
+                QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
+                QCOMPARE(QApplication::focusWidget(), focus);
                 const int keyed = outcome() - before;
                 QVERIFY(m_dialog->isVisible());
                 QTest::mouseClick(page, Qt::LeftButton, {}, focus->geometry().center());
                 QVERIFY2(keyed == outcome() - before - keyed && keyed > 0,
                          qPrintable(focus->accessibleName()));
-                focus->setFocus(); // where the user left it, after the click at its place
+                QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
+                QCOMPARE(QApplication::focusWidget(), focus);
             }
         }
         QCOMPARE(reached, enabled);
@@ -386,6 +390,7 @@ private Q_SLOTS:
         });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
         QVERIFY(opened);
+        QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
         QCOMPARE(m_dialog->ActiveTab(), (tab + 1) % CMainDialog::TabCount);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
