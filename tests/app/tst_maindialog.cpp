@@ -412,13 +412,17 @@ private Q_SLOTS:
         const auto help = OnNextWindow(
             [](QDialog* dialog) { QCOMPARE(dialog->metaObject()->className(), "CPomoc"); });
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
         QVERIFY(m_dialog->MenuBar()->activeAction());
+        // The open menu takes the keys; a second Escape leaves the menu bar.
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-        for (QWidget* menu :
-             QList<QWidget*>{m_dialog->MenuBar()} +
-                 QList<QWidget*>(m_dialog->MenuBar()->findChildren<QMenu*>().begin(),
-                                 m_dialog->MenuBar()->findChildren<QMenu*>().end())) {
+        QVERIFY(!QApplication::activePopupWidget());
+        QList<QWidget*> menus{m_dialog->MenuBar()};
+        for (QMenu* menu : m_dialog->MenuBar()->findChildren<QMenu*>())
+            menus << menu;
+        for (QWidget* menu : menus) {
             QSet<QChar> letters;
             for (QAction* action : menu->actions()) {
                 if (action->isSeparator())
