@@ -36,10 +36,15 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLinearGradient>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
+#include <QStylePainter>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -149,6 +154,59 @@ private:
     CMainDialog* m_owner;
 };
 
+// Stands over the painted tab strip: Tab reaches it, Left and Right (Home, End) choose the tab,
+// and the active caption shows the focus frame. Clicks pass through to the client area.
+class MainTabStrip : public QWidget {
+public:
+    explicit MainTabStrip(CMainDialog* owner, QWidget* parent)
+        : QWidget(parent)
+        , m_owner(owner) {
+        setObjectName(u"tabStrip"_s);
+        setAccessibleName(u"Tabs"_s);
+        setFocusPolicy(Qt::TabFocus);
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int tab = m_owner->ActiveTab();
+        switch (event->key()) {
+        case Qt::Key_Left:
+            m_owner->SetActiveTab((tab + CMainDialog::TabCount - 1) % CMainDialog::TabCount);
+            break;
+        case Qt::Key_Right:
+            m_owner->SetActiveTab((tab + 1) % CMainDialog::TabCount);
+            break;
+        case Qt::Key_Home:
+            m_owner->SetActiveTab(0);
+            break;
+        case Qt::Key_End:
+            m_owner->SetActiveTab(CMainDialog::TabCount - 1);
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+        }
+        update();
+    }
+    void paintEvent(QPaintEvent*) override {
+        if (!hasFocus())
+            return;
+        QStylePainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        option.rect =
+            m_owner->CaptionRect(m_owner->ActiveTab()).translated(-pos()).adjusted(3, 3, -3, -3);
+        option.backgroundColor = palette().color(QPalette::Highlight);
+        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+    }
+    void focusInEvent(QFocusEvent*) override { update(); }
+    void focusOutEvent(QFocusEvent*) override { update(); }
+
+private:
+    CMainDialog* m_owner;
+};
+
 CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     : QDialog(parent)
     , m_data(appData)
@@ -187,6 +245,9 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_loftCount->setStyleSheet(u"color: rgb(105, 146, 229);"_s);
     m_categoryCount->setStyleSheet(u"color: white;"_s);
 
+    m_tabStrip = new MainTabStrip(this, m_client);
+    m_tabStrip->setGeometry(CaptionRect(0).united(CaptionRect(TabCount - 1)));
+
     m_startPage = new CZakladkaStartowa(m_data, m_client);
     m_pigeonList = new CZakladkaListaPsow(m_data, m_client);
     m_pairing = new CZakladkaEdycjaPtaka(m_data, m_client);
@@ -213,6 +274,7 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     // The menu asks the pages which commands they carry out, so it comes after them.
     BuildMainMenu(
         m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });
+    AddShortcuts();
 
     m_lofts = new LoftSelector(m_data, m_loftList, m_categoryList, m_loftCount, this,
                                {[this](int loftId) { loadLoftData(loftId); },
@@ -377,6 +439,76 @@ void CMainDialog::RunPageCommand(int id) {
     m_pages[size_t(target.tab)]->Perform(target.command);
 }
 
+void CMainDialog::AddShortcuts() {
+    const auto add = [this](const QList<QKeySequence>& keys, std::function<void()> run) {
+        for (const QKeySequence& key : keys)
+            connect(new QShortcut(key, this), &QShortcut::activated, this, run);
+    };
+    const auto step = [this](int by) {
+        SetActiveTab((m_activeTab + by + TabCount) % TabCount);
+    };
+    add({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+        [step] { step(1); });
+    add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+        [step] { step(-1); });
+    add({QKeySequence(Qt::Key_F10)}, [this] {
+        if (!m_menuBar->actions().isEmpty())
+            m_menuBar->setActiveAction(m_menuBar->actions().constFirst());
+    });
+    add({QKeySequence(Qt::CTRL | Qt::Key_F)}, [this] { FocusBandSearch(); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_N)}, [this] { RunTabShortcut(false); });
+    add({QKeySequence(Qt::CTRL | Qt::Key_P)}, [this] { RunTabShortcut(true); });
+}
+
+void CMainDialog::FocusBandSearch() {
+    // The welcome page has its own search; from the other pages it is the pigeon list's.
+    if (m_activeTab != TabStart)
+        SetActiveTab(TabPigeons);
+    auto* box = m_pages[size_t(m_activeTab)]->findChild<QLineEdit*>(
+        m_activeTab == TabStart ? u"searchBand"_s : u"bandSearch"_s);
+    if (box && box->isEnabled()) {
+        box->setFocus(Qt::ShortcutFocusReason);
+        box->selectAll();
+    }
+}
+
+void CMainDialog::RunTabShortcut(bool print) {
+    const auto perform = [this](int tab, PageCommand command) {
+        if (m_pages[size_t(tab)]->Handles(command))
+            m_pages[size_t(tab)]->Perform(command);
+    };
+    switch (m_activeTab) {
+    case TabStart:
+    case TabPigeons:
+        if (!print)
+            perform(TabPigeons, PageCommand::AddPigeon);
+        else if (m_activeTab == TabPigeons)
+            perform(TabPigeons, PageCommand::PrintCategory);
+        break;
+    case TabPairing:
+        perform(TabPairing, print ? PageCommand::PrintPairingCard : PageCommand::AddPair);
+        break;
+    case TabTransactions:
+        perform(TabTransactions, print ? PageCommand::PrintReport : PageCommand::AddTransaction);
+        break;
+    case TabRaces:
+        if (print)
+            m_races->ActivatePanelLink(CZakladkaLotyGolebi::PrintRaceCaption);
+        else
+            perform(TabRaces, PageCommand::AddRace);
+        break;
+    case TabNotepad:
+        if (!print)
+            perform(TabNotepad, PageCommand::NewNote);
+        else if (QPushButton* button = m_notepad->Button(u"print"_s); button && button->isEnabled())
+            button->click();
+        break;
+    default:
+        break;
+    }
+}
+
 void CMainDialog::PrintTransactionReport() {
     if (m_data.currentLoft < 0) {
         MessageBox::ShowMessage(this, u"Choose a loft to print its transactions."_s);
@@ -482,6 +614,8 @@ void CMainDialog::SetActiveTab(int tab) {
     page->show();
     page->PageShown();
     m_client->update();
+    m_tabStrip->setAccessibleDescription(QString::fromUtf16(kCaptions[tab]));
+    m_tabStrip->update();
 }
 
 QRect CMainDialog::CaptionRect(int tab) const {

@@ -64,6 +64,10 @@ private:
     void ClickClient(const QPoint& point);
     void LayoutClient();
     void RunPageCommand(int id);
+    void AddShortcuts();
+    void FocusBandSearch();
+    /// Ctrl+N and Ctrl+P: the active page's "new" or print command.
+    void RunTabShortcut(bool print);
     void OpenHelp(const QString& page);
     void PrintTransactionReport();
     void CreateBackup();
@@ -74,6 +78,7 @@ private:
     AppData& m_data;
     QMenuBar* m_menuBar;
     QWidget* m_client;
+    QWidget* m_tabStrip = nullptr;
     QComboBox* m_loftList;
     QComboBox* m_categoryList;
     QLabel* m_loftCount;

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QSet>
 #include <QSettings>
 #include <QStyleOptionMenuItem>
 
@@ -110,6 +111,23 @@ QColor FromColorRef(uint value) {
                   static_cast<int>((value >> 16) & 0xFF));
 }
 
+// The text with '&' before the first letter no other entry of the same menu uses yet, a word's
+// first letter preferred, so that Alt+letter never has two targets.
+QString WithMnemonic(const QString& text, QSet<QChar>& used) {
+    for (const bool wordStart : {true, false}) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const QChar letter = text[i].toLower();
+            if (letter < u'a' || letter > u'z' || used.contains(letter))
+                continue;
+            if (wordStart && i > 0 && text[i - 1] != u' ')
+                continue;
+            used.insert(letter);
+            return text.left(i) + u'&' + text.mid(i);
+        }
+    }
+    return text;
+}
+
 } // namespace
 
 std::span<const MenuEntry> MenuEntries() {
@@ -120,11 +138,12 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& run,
                    const std::function<bool(int)>& hasAction) {
     std::map<QString, QMenu*> menus;
     std::map<QString, QMenu*> submenus;
+    std::map<const QWidget*, QSet<QChar>> mnemonics;
     for (const MenuEntry& entry : kEntries) {
         const QString menuName = QString::fromUtf16(entry.menu);
         QMenu*& menu = menus[menuName];
         if (!menu) {
-            menu = bar->addMenu(menuName);
+            menu = bar->addMenu(WithMnemonic(menuName, mnemonics[bar]));
             menu->setObjectName(u"menu "_s + menuName);
         }
         QMenu* target = menu;
@@ -134,18 +153,23 @@ void BuildMainMenu(QMenuBar* bar, const std::function<void(int)>& run,
             if (!sub) {
                 if (entry.separatorBefore)
                     menu->addSeparator();
-                sub = menu->addMenu(name);
+                sub = menu->addMenu(WithMnemonic(name, mnemonics[menu]));
                 sub->setObjectName(u"menu "_s + name);
             }
             target = sub;
         } else if (entry.separatorBefore) {
             menu->addSeparator();
         }
-        QAction* action = target->addAction(QString::fromUtf16(entry.text));
+        QAction* action =
+            target->addAction(WithMnemonic(QString::fromUtf16(entry.text), mnemonics[target]));
         action->setObjectName(u"action%1"_s.arg(entry.id));
         if (entry.icon >= 0)
             action->setIcon(Artwork::MenuIcon(entry.icon));
         action->setEnabled(hasAction(entry.id));
+        if (entry.id == CmdExitProgram)
+            action->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+        else if (entry.id == CmdAllHelpTopics)
+            action->setShortcut(QKeySequence(Qt::Key_F1));
         const int id = entry.id;
         action->setData(id);
         QObject::connect(action, &QAction::triggered, bar, [run, id] { run(id); });

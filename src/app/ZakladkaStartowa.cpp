@@ -22,6 +22,11 @@ namespace {
 // Top edges of the link rectangles; each is 30 pixels high.
 constexpr int kLinkTops[] = {100, 130, 160, 190, 220, 385, 415, 445, 475};
 constexpr int kCalendarMinimumWidth = 1281;
+// The names of the links drawn in the panel pictures, for the keyboard and screen readers.
+const char16_t* const kLinkNames[] = {
+    u"Add a new pigeon", u"Add a new pair",   u"Add a new transaction",
+    u"Add a new client", u"Write a new note", u"Program introduction",
+    u"All help topics",  u"Visit our site",   u"Your racing site in minutes"};
 
 } // namespace
 
@@ -214,4 +219,12 @@ void CZakladkaStartowa::RunLink(int index) {
     default:
         break;
     }
+}
+
+int CZakladkaStartowa::PanelLinkCount() const {
+    return int(std::size(kLinkNames));
+}
+
+PanelLink CZakladkaStartowa::PanelLinkAt(int link) const {
+    return {LinkRects()[size_t(link)], QString::fromUtf16(kLinkNames[link]), LinkEnabled(link)};
 }

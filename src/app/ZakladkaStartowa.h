@@ -38,6 +38,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    int PanelLinkCount() const override;
+    PanelLink PanelLinkAt(int link) const override;
+    void RunPanelLink(int link) override { RunLink(link); }
 
 private:
     void RunLink(int index);

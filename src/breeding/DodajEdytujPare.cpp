@@ -21,6 +21,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <vector>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -146,6 +148,18 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
     layout->addLayout(buttons);
     m_remarks->setMinimumHeight(90);
     resize(820, 640);
+
+    // Tab follows the layout: the two choices first, then the date, then the remarks.
+    std::vector<QWidget*> order{
+        findChild<QWidget*>(u"selectSire"_s), findChild<QWidget*>(u"selectDam"_s),
+        findChild<QWidget*>(u"sireTree"_s), findChild<QWidget*>(u"damTree"_s), testMating};
+    for (QWidget* part : m_date->findChildren<QWidget*>())
+        if (part->focusPolicy() & Qt::TabFocus)
+            order.push_back(part);
+    order.insert(order.end(), {previous, next, m_remarks, save, cancel});
+    for (size_t i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    order.front()->setFocus();
 
     // The pairing day is typed; the time of day is kept from the opening.
     const qint64 opened =

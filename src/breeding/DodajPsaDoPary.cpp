@@ -40,6 +40,7 @@ CDodajPsaDoPary::CDodajPsaDoPary(AppData& appData, const PairRecord& pair, Mode 
     heading->setPalette(palette);
     auto* choose = new QPushButton(u"..."_s, this);
     choose->setObjectName(u"choosePigeon"_s);
+    choose->setAccessibleName(u"Choose pigeon"_s);
     choose->setAutoDefault(false);
     choose->setFixedWidth(36);
     connect(choose, &QPushButton::clicked, this, &CDodajPsaDoPary::Choose);

@@ -52,6 +52,10 @@ CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent)
     m_deleteSeason->setObjectName(u"deleteSeason"_s);
     m_pairsView->setObjectName(u"pairsList"_s);
     m_childrenView->setObjectName(u"childrenList"_s);
+    m_pairsView->setAccessibleName(u"Pairs"_s);
+    m_childrenView->setAccessibleName(u"Children of the selected pair"_s);
+    BindRowKeys(m_pairsView, PageCommand::EditPair, PageCommand::DeletePair);
+    BindRowKeys(m_childrenView, PageCommand::EditChild, PageCommand::DeleteChild);
     KeepComboNarrow(m_seasons, 24);
     for (QPushButton* button : {m_addSeason, m_deleteSeason})
         button->setAutoDefault(false);
@@ -425,4 +429,8 @@ void CZakladkaEdycjaPtaka::DeleteSeason() {
     }
     FillSeasons(0);
     ShowSeason(0);
+}
+
+PanelLink CZakladkaEdycjaPtaka::PanelLinkAt(int link) const {
+    return {LinkRect(link), QString::fromUtf16(kLinkTexts[link]), LinkEnabled(link)};
 }

@@ -74,6 +74,7 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     page.setColor(QPalette::Window, QColor(236, 242, 251));
     setPalette(page);
     m_list->setObjectName(u"notes"_s);
+    m_list->setAccessibleName(u"Notes"_s);
     m_list->setViewMode(QListView::ListMode);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setTextElideMode(Qt::ElideRight);

@@ -72,10 +72,10 @@ CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
     FollowSelectedRow(m_racesView, this, [this](int row) { OnRaceSelected(row); });
     FollowSelectedRow(m_flyersView, this, [this](int row) { m_flyer = row; });
     // A double click on a row edits it, as its caption does.
-    connect(m_racesView, &QTableView::doubleClicked, this,
-            [this] { Perform(PageCommand::EditRace); });
-    connect(m_flyersView, &QTableView::doubleClicked, this,
-            [this] { Perform(PageCommand::EditFlyer); });
+    m_racesView->setAccessibleName(u"Races"_s);
+    m_flyersView->setAccessibleName(u"Pigeons in the selected race"_s);
+    BindRowKeys(m_racesView, PageCommand::EditRace, PageCommand::DeleteRace);
+    BindRowKeys(m_flyersView, PageCommand::EditFlyer, PageCommand::DeleteFlyer);
 }
 
 bool CZakladkaLotyGolebi::HasRace() const {
@@ -387,4 +387,8 @@ void CZakladkaLotyGolebi::mousePressEvent(QMouseEvent* event) {
             return;
         }
     }
+}
+
+PanelLink CZakladkaLotyGolebi::PanelLinkAt(int link) const {
+    return {CaptionRect(link), QString::fromUtf16(kCaptionTexts[link]), CaptionEnabled(link)};
 }

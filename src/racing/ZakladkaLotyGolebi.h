@@ -57,6 +57,9 @@ Q_SIGNALS:
 
 protected:
     void HandleCommand(PageCommand command) override;
+    int PanelLinkCount() const override { return CaptionCount; }
+    PanelLink PanelLinkAt(int link) const override;
+    void RunPanelLink(int link) override { RunCaption(link); }
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

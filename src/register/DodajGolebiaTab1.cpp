@@ -22,6 +22,7 @@
 #include <QPushButton>
 
 #include <functional>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -130,14 +131,18 @@ CDodajGolebiaTab1::CDodajGolebiaTab1(AppData& appData, PigeonRecord& working, QW
             ManageLookup(mode);
         };
     };
-    looksForm->addRow(u"Color"_s, WithManager(looks, m_colour, u"manageColours"_s, manager(1)));
-    looksForm->addRow(u"Variety"_s,
-                      WithManager(looks, m_variety, u"manageVarieties"_s, manager(2)));
-    looksForm->addRow(u"Line"_s, WithManager(looks, m_line, u"manageLines"_s, manager(3)));
-    looksForm->addRow(u"Eye Color"_s,
-                      WithManager(looks, m_eyeColour, u"manageEyeColours"_s, manager(4)));
-    looksForm->addRow(u"Pigeon Status"_s,
-                      WithManager(looks, m_status, u"manageStatuses"_s, manager(0)));
+    const std::tuple<const char16_t*, QComboBox*, const char16_t*, int> managed[] = {
+        {u"Color", m_colour, u"manageColours", 1},
+        {u"Variety", m_variety, u"manageVarieties", 2},
+        {u"Line", m_line, u"manageLines", 3},
+        {u"Eye Color", m_eyeColour, u"manageEyeColours", 4},
+        {u"Pigeon Status", m_status, u"manageStatuses", 0}};
+    for (const auto& [label, box, name, mode] : managed) {
+        QWidget* row = WithManager(looks, box, QString::fromUtf16(name), manager(mode));
+        row->findChild<QPushButton*>()->setAccessibleName(u"Manage "_s + QString::fromUtf16(label) +
+                                                          u" list"_s);
+        looksForm->addRow(QString::fromUtf16(label), row);
+    }
     looksForm->addRow(u"Breeder"_s, m_breeder);
     looksForm->addRow(u"Owner"_s, m_owner);
 
@@ -162,6 +167,7 @@ CDodajGolebiaTab1::CDodajGolebiaTab1(AppData& appData, PigeonRecord& working, QW
     for (const auto& [row, name] : {std::pair{0, u"chooseSire"_s}, std::pair{1, u"chooseDam"_s}}) {
         auto* choose = new QPushButton(u"..."_s, parents);
         choose->setObjectName(name);
+        choose->setAccessibleName(row == 0 ? u"Choose sire"_s : u"Choose dam"_s);
         choose->setMaximumWidth(28);
         choose->setAutoDefault(false);
         const bool sire = row == 0;

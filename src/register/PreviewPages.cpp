@@ -180,6 +180,7 @@ CPanelPodgladuTab1::CPanelPodgladuTab1(AppData& appData, QWidget* parent)
     m_summary->setTextFormat(Qt::PlainText);
     m_summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_setSummary->setObjectName(u"setSummary"_s);
+    m_setSummary->setAccessibleName(u"Set summary"_s);
     m_setSummary->setToolTip(u"Set summary...."_s);
     m_setSummary->setAutoDefault(false);
     connect(m_setSummary, &QPushButton::clicked, this, &CPanelPodgladuTab1::SetSummary);

@@ -67,6 +67,8 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     connect(m_bandSearch, &QLineEdit::returnPressed, this, search);
 
     m_view->setObjectName(u"pigeonList"_s);
+    m_view->setAccessibleName(u"Pigeons in the category"_s);
+    BindRowKeys(m_view, PageCommand::EditPigeon, PageCommand::DeletePigeon);
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -95,6 +97,7 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     FollowSelectedRow(m_view, this, [this](int row) { ShowSelected(row); });
 
     m_photo->setObjectName(u"pigeonPhoto"_s);
+    m_photo->setAccessibleName(u"Photo of the selected pigeon"_s);
     m_photo->ShowPlaceholder(Artwork::DefaultPortrait());
     m_photo->setCursor(Qt::PointingHandCursor);
     m_photo->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -631,4 +634,8 @@ void CZakladkaListaPsow::OpenPhotoViewer() {
     }
     CPodgladZdjec viewer(pigeon.photos, this);
     viewer.exec();
+}
+
+PanelLink CZakladkaListaPsow::PanelLinkAt(int link) const {
+    return {LinkRect(link), QString::fromUtf16(kLinkTexts[link]), LinkEnabled(link)};
 }

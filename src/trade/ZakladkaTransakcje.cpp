@@ -68,6 +68,8 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     // Return and a double click edit the selected transaction.
     connect(m_view, &QTableView::activated, this,
             [this] { Perform(PageCommand::EditTransaction); });
+    m_view->setAccessibleName(u"Transactions"_s);
+    BindRowKeys(m_view, std::nullopt, PageCommand::DeleteTransaction);
 }
 
 bool CZakladkaTransakcje::Handles(PageCommand command) const {
@@ -238,4 +240,8 @@ void CZakladkaTransakcje::DeleteTransaction() {
     }
     m_model->RemoveRow(row);
     SelectRow(-1);
+}
+
+PanelLink CZakladkaTransakcje::PanelLinkAt(int link) const {
+    return {LinkRect(link), QString::fromUtf16(kLinkTexts[link]), LinkEnabled(link)};
 }

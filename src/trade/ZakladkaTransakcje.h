@@ -46,6 +46,9 @@ Q_SIGNALS:
 
 protected:
     void HandleCommand(PageCommand command) override;
+    int PanelLinkCount() const override { return LinkCount; }
+    PanelLink PanelLinkAt(int link) const override;
+    void RunPanelLink(int link) override { RunLink(link); }
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 

@@ -42,6 +42,8 @@ DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
     m_month->setObjectName(u"month"_s);
     m_year->setObjectName(u"year"_s);
     m_calendar->setObjectName(u"calendarButton"_s);
+    m_calendar->setAccessibleName(label.isEmpty() ? u"Open the calendar"_s
+                                                  : u"Open the calendar: "_s + label);
     m_day->setPlaceholderText(u"dd"_s);
     m_month->setPlaceholderText(u"mm"_s);
     m_year->setPlaceholderText(u"yyyy"_s);

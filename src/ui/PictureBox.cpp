@@ -8,7 +8,9 @@
 
 PictureBox::PictureBox(QWidget* parent, Mode mode)
     : QWidget(parent)
-    , m_mode(mode) {}
+    , m_mode(mode) {
+    setAccessibleName(QStringLiteral("Picture"));
+}
 
 bool PictureBox::LoadFile(const QString& path) {
     QImageReader reader(path);

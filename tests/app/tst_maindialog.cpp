@@ -11,6 +11,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "support/WidgetSteps.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
@@ -21,6 +22,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -324,6 +326,122 @@ private Q_SLOTS:
         QVERIFY(MessageBox::History().isEmpty());
         Trigger(CmdExitProgram);
         QCOMPARE(m_dialog->result(), int(QDialog::Accepted));
+        QVERIFY(!m_dialog->isVisible());
+    }
+
+    // Each tab by keyboard alone: Ctrl+PgDn reaches it, Tab reaches each enabled side-panel link
+    // (and skips the disabled ones), Space runs a link as a click at its place does, and Ctrl+N
+    // opens the tab's "new" window, closed again with Escape.
+    void everyTabByKeyboard_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("newWindow");
+        const char* const names[] = {"start",        "pigeons", "pairing",
+                                     "transactions", "races",   "notepad"};
+        const QString windows[] = {u"CDodajGolebia"_s,    u"CDodajGolebia"_s,
+                                   u"CDodajEdytujPare"_s, u"CDodajZmienTransakcje"_s,
+                                   u"CNowyLot"_s,         u"CNowaNazwa"_s};
+        for (int tab = 0; tab < CMainDialog::TabCount; ++tab)
+            QTest::newRow(names[tab]) << tab << windows[tab];
+    }
+
+    void everyTabByKeyboard() {
+        QFETCH(int, tab);
+        QFETCH(QString, newWindow);
+        ShellFixture::SeedLofts({{u"Loft"_s, {u"Young"_s}}});
+        Open();
+        int performed = 0;
+        for (int page = 0; page < CMainDialog::TabCount; ++page)
+            connect(m_dialog->Page(page), &CTabPage::commandPerformed, this, [&] { ++performed; });
+        for (int step = 0; step < tab; ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(m_dialog->ActiveTab(), tab);
+
+        CTabPage* page = m_dialog->Page(tab);
+        QStringList enabled;
+        for (QWidget* link : page->PanelLinkWidgets())
+            if (link->isEnabled())
+                enabled << link->accessibleName();
+        QCOMPARE(enabled.isEmpty(), tab == CMainDialog::TabNotepad);
+        QStringList reached;
+        for (int i = 0; i < 60 && reached.size() < enabled.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QWidget* focus = QApplication::focusWidget();
+            if (!page->PanelLinkWidgets().empty() && focus->parent() == page &&
+                !focus->accessibleName().isEmpty() && !reached.contains(focus->accessibleName())) {
+                reached << focus->accessibleName();
+                ModalDriver::NoDialogGuard guard;
+                const auto outcome = [&] {
+                    return guard.dialogsSeen() + MessageBox::History().size() + m_launched.size() +
+                           performed;
+                };
+                const int before = outcome();
+                QTest::keyClick(focus, Qt::Key_Space);
+                // Offscreen has no window manager to give the window back its activation.
+                QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
+                QCOMPARE(QApplication::focusWidget(), focus);
+                const int keyed = outcome() - before;
+                QVERIFY(m_dialog->isVisible());
+                QTest::mouseClick(page, Qt::LeftButton, {}, focus->geometry().center());
+                QVERIFY2(keyed == outcome() - before - keyed && keyed > 0,
+                         qPrintable(focus->accessibleName()));
+                QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
+                QCOMPARE(QApplication::focusWidget(), focus);
+            }
+        }
+        QCOMPARE(reached, enabled);
+
+        bool opened = false;
+        const auto window = OnNextWindow([&](QDialog* dialog) {
+            opened = QLatin1StringView(dialog->metaObject()->className()) == newWindow;
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(opened);
+        QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(m_dialog->ActiveTab(), (tab + 1) % CMainDialog::TabCount);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_PageUp, Qt::ControlModifier);
+        QCOMPARE(m_dialog->ActiveTab(), tab);
+    }
+
+    // The window-wide keys: the tab strip takes Left and Right, Ctrl+F the band search, F1 the
+    // help, F10 the menu bar, Ctrl+Q ends the program; menu letters never clash.
+    void windowKeys() {
+        Open();
+        QWidget* strip = Find<QWidget>(m_dialog.get(), u"tabStrip"_s);
+        for (int i = 0; i < 8 && QApplication::focusWidget() != strip; ++i)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), strip);
+        QTest::keyClick(strip, Qt::Key_Right);
+        QCOMPARE(m_dialog->ActiveTab(), int(CMainDialog::TabPigeons));
+        QTest::keyClick(strip, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"bandSearch"_s);
+        const auto help = OnNextWindow(
+            [](QDialog* dialog) { QCOMPARE(dialog->metaObject()->className(), "CPomoc"); });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        QVERIFY(ModalDriver::ShowFocused(m_dialog.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F10);
+        QVERIFY(m_dialog->MenuBar()->activeAction());
+        // The open menu takes the keys; a second Escape leaves the menu bar.
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!QApplication::activePopupWidget());
+        QList<QWidget*> menus{m_dialog->MenuBar()};
+        for (QMenu* menu : m_dialog->MenuBar()->findChildren<QMenu*>())
+            menus << menu;
+        for (QWidget* menu : menus) {
+            QSet<QChar> letters;
+            for (QAction* action : menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const qsizetype amp = action->text().indexOf(u'&');
+                QVERIFY2(amp >= 0, qPrintable(action->text()));
+                QVERIFY2(!letters.contains(action->text()[amp + 1].toLower()),
+                         qPrintable(action->text()));
+                letters.insert(action->text()[amp + 1].toLower());
+            }
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
         QVERIFY(!m_dialog->isVisible());
     }
 

@@ -593,6 +593,25 @@ private Q_SLOTS:
         QCOMPARE(sizes(), before);
     }
 
+    // Tab walks the pair editor as it is laid out: the choices, the date, the remarks; the "..."
+    // button of the child window has a name a screen reader can say.
+    void pairEditorTabOrder() {
+        QStringList walked;
+        const auto editor = OnNextWindow([&](QDialog*) {
+            walked << QApplication::focusWidget()->objectName();
+            for (int i = 0; i < 11; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                walked << QApplication::focusWidget()->objectName();
+            }
+        });
+        QVERIFY(ModalDriver::ShowFocused(m_main.get()));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
+        QCOMPARE(walked.join(u' '), u"selectSire selectDam sireTree damTree testMating day month "
+                                    u"year calendarButton previousSlot nextSlot remarks"_s);
+        CDodajPsaDoPary child(*m_app, PairRecord{}, CDodajPsaDoPary::Mode::Add, {}, m_main.get());
+        QCOMPARE(Find<QWidget>(&child, u"choosePigeon"_s)->accessibleName(), u"Choose pigeon"_s);
+    }
+
 private:
     void Seed() {
         ShellFixture::SeedLofts({{u"Gołębnik"_s, {u"Lotowe"_s}}, {u"Druga"_s, {}}});

@@ -165,6 +165,9 @@ private Q_SLOTS:
 
     void addWithEveryField() {
         const auto step = ModalDriver::OnNextModal([](QDialog* editor) {
+            // Every "..." button has a name a screen reader can say.
+            for (const QPushButton* button : editor->findChildren<QPushButton*>())
+                QVERIFY(button->text() != u"..."_s || !button->accessibleName().isEmpty());
             for (const auto& [name, text] :
                  {std::pair{u"country"_s, u"PL"_s}, std::pair{u"union"_s, u"0207"_s},
                   std::pair{u"year"_s, u"2026"_s}, std::pair{u"band"_s, u"4711"_s},
