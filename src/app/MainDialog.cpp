@@ -6,6 +6,7 @@
 #include "app/Oprogramie.h"
 #include "app/Pomoc.h"
 #include "app/ZakladkaStartowa.h"
+#include "breeding/NajlepszePary.h"
 #include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "io/CsvCommands.h"
@@ -13,6 +14,7 @@
 #include "notes/ZakladkaNotatnik.h"
 #include "pedigree/ListPage.h"
 #include "pedigree/PrintWindows.h"
+#include "racing/HistoriaLotow.h"
 #include "racing/KalkulatorOdleglosci.h"
 #include "racing/KalkulatorPredkosci.h"
 #include "racing/SpisOddzialow.h"
@@ -267,10 +269,15 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_startPage->SetPigeonFinder(showFound);
     m_pigeonList->SetPigeonFinder(showFound);
     ConnectPrintWindows(m_pigeonList, m_data);
+    m_pigeonList->SetRaceHistoryOpener(ShowRaceHistory);
     connect(m_transactions, &CZakladkaTransakcje::printReportRequested, this,
             &CMainDialog::PrintTransactionReport);
     connect(m_races, &CZakladkaLotyGolebi::htmlPageRequested, this,
             [this](const QString& path, bool landscape) { ShowHtmlPage(path, landscape, this); });
+    connect(m_races, &CZakladkaLotyGolebi::bestPairsRequested, this, [this] {
+        CNajlepszePary dialog(m_data, m_races);
+        dialog.exec();
+    });
     // The menu asks the pages which commands they carry out, so it comes after them.
     BuildMainMenu(
         m_menuBar, [this](int id) { RunCommand(id); }, [this](int id) { return HasAction(id); });

@@ -2,10 +2,10 @@
 
 #include "racing/RaceEditing.h"
 #include "racing/RaceResults.h"
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/LocalTime.h"
+#include "storage/Velocity.h"
 #include "trade/TradeTexts.h"
 
 #include <map>

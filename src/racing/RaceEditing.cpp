@@ -1,6 +1,5 @@
 #include "racing/RaceEditing.h"
 
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 
@@ -24,28 +23,6 @@ void CountAll(AppData& data, const RaceRecord& race, int sign) {
 }
 
 } // namespace
-
-void CountInTotals(PigeonRecord& pigeon, const RaceRecord& race, const FlyerRecord& flyer,
-                   int sign) {
-    pigeon.raceEntries += sign;
-    if (IsPlaced(flyer.nr_konkursu)) {
-        pigeon.placedEntries += sign;
-        pigeon.positionSum += sign * flyer.nr_konkursu;
-    }
-    if (const std::optional<float> velocity = RaceVelocity(race, flyer))
-        pigeon.velocitySum += static_cast<float>(sign) * *velocity;
-    if (pigeon.raceEntries <= 0) {
-        // Nothing left to average; no rounding residue survives either.
-        pigeon.raceEntries = 0;
-        pigeon.velocitySum = 0.0f;
-    }
-    if (pigeon.placedEntries <= 0 || pigeon.raceEntries == 0) {
-        pigeon.placedEntries = 0;
-        pigeon.positionSum = 0;
-    }
-    pigeon.averagePosition =
-        pigeon.placedEntries > 0 ? pigeon.positionSum / pigeon.placedEntries : 0;
-}
 
 int RaceIndexOf(const AppData& data, int raceId) {
     const auto found = std::find_if(data.races.begin(), data.races.end(),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/DbSession.h"
+#include "storage/Velocity.h"
 
 class AppData;
 struct FlyerRecord;
@@ -9,16 +10,6 @@ struct RaceRecord;
 
 // What a stored change of a race or an entry does to the loaded data: the race list, its
 // entries and the racing totals of the pigeons concerned, kept as a reload would leave them.
-
-/// A union position of 0 (or less) means "not placed": it is neither averaged nor the best.
-inline bool IsPlaced(int position) {
-    return position >= 1;
-}
-
-/// Adds (sign 1) or takes away (sign -1) one entry in its pigeon's racing totals; the loader
-/// counts each entry with it too.
-void CountInTotals(PigeonRecord& pigeon, const RaceRecord& race, const FlyerRecord& flyer,
-                   int sign);
 
 /// Index of the loaded race with this id, -1 when none.
 int RaceIndexOf(const AppData& data, int raceId);

@@ -1,9 +1,9 @@
 #include "racing/RaceLists.h"
 
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/LocalTime.h"
+#include "storage/Velocity.h"
 
 using namespace Qt::StringLiterals;
 

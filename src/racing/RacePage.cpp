@@ -2,12 +2,12 @@
 
 #include "racing/RaceLists.h"
 #include "racing/RaceResults.h"
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
 #include "storage/TextFile.h"
+#include "storage/Velocity.h"
 
 using namespace Qt::StringLiterals;
 

@@ -1,12 +1,12 @@
 #include "racing/RaceResults.h"
 
 #include "racing/RaceEditing.h"
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
 #include "storage/TextFile.h"
+#include "storage/Velocity.h"
 
 #include <algorithm>
 

@@ -1,6 +1,5 @@
 #include "racing/ZakladkaLotyGolebi.h"
 
-#include "breeding/NajlepszePary.h"
 #include "racing/DodajLotnika.h"
 #include "racing/NajlepszeGolebie.h"
 #include "racing/NowyLot.h"
@@ -191,11 +190,9 @@ void CZakladkaLotyGolebi::HandleCommand(PageCommand command) {
     case PageCommand::BestPigeons:
         ShowBestPigeons();
         break;
-    case PageCommand::BestPairs: {
-        CNajlepszePary dialog(m_data, this);
-        dialog.exec();
+    case PageCommand::BestPairs:
+        Q_EMIT bestPairsRequested();
         break;
-    }
     default:
         break;
     }

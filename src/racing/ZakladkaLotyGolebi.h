@@ -54,6 +54,8 @@ public:
 Q_SIGNALS:
     /// A page was written for the preview window to show and print.
     void htmlPageRequested(const QString& path, bool landscape);
+    /// The best pairs window belongs to breeding, which opens it.
+    void bestPairsRequested();
 
 protected:
     void HandleCommand(PageCommand command) override;

@@ -1,6 +1,5 @@
 #include "pedigree/PageStyleFields.h"
 #include "pedigree/PrintWindows.h"
-#include "racing/HistoriaLotow.h"
 #include "register/PreviewPages.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
@@ -45,7 +44,8 @@ CPanelPodgladuTab5::CPanelPodgladuTab5(AppData& appData, QWidget* parent)
     m_history->setObjectName(u"raceHistory"_s);
     m_history->setAutoDefault(false);
     connect(m_history, &QPushButton::clicked, this, [this] {
-        ShowRaceHistory(m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId), m_results.rows, this);
+        if (m_openHistory)
+            m_openHistory(m_data.FindPigeon(m_pigeonId < 1 ? 0 : m_pigeonId), m_results.rows, this);
     });
     Refresh();
 }

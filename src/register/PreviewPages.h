@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class AppData;
@@ -189,6 +190,11 @@ private:
     std::vector<QPushButton*> m_buttons;
 };
 
+/// Opens a pigeon's race history; the racing windows provide it, so that the register includes
+/// none of them.
+using RaceHistoryOpener =
+    std::function<void(const PigeonRecord&, const std::vector<RaceResultRow>&, QWidget*)>;
+
 // Page 5: the pigeon's races with its position, velocity and arrival, and their figures.
 class CPanelPodgladuTab5 : public CPreviewPage {
     Q_OBJECT
@@ -201,6 +207,7 @@ public:
     void PrintAll();
     /// Writes the results page where the user chooses.
     void Save();
+    void SetRaceHistoryOpener(RaceHistoryOpener open) { m_openHistory = std::move(open); }
 
 protected:
     void Refresh() override;
@@ -212,4 +219,5 @@ private:
     std::vector<QLabel*> m_counters; // average velocity, maximum, average position, count, best
     std::vector<QPushButton*> m_buttons;
     QPushButton* m_history;
+    RaceHistoryOpener m_openHistory;
 };

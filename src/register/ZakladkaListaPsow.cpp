@@ -1,5 +1,7 @@
 #include "register/ZakladkaListaPsow.h"
 
+#include "pedigree/DrukujRodowodGolebia.h"
+#include "pedigree/DrzewoGenealogicznePsa.h"
 #include "pedigree/EksportListyDoHTML.h"
 #include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
@@ -116,6 +118,10 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
 }
 
 CZakladkaListaPsow::~CZakladkaListaPsow() = default;
+
+void CZakladkaListaPsow::SetRaceHistoryOpener(const RaceHistoryOpener& open) {
+    static_cast<CPanelPodgladuTab5*>(m_previews[4])->SetRaceHistoryOpener(open);
+}
 
 void CZakladkaListaPsow::SetPigeonFinder(BandSearchRunner::Show show) {
     m_finder = std::make_unique<BandSearchRunner>(m_data, this, std::move(show));
@@ -638,4 +644,22 @@ void CZakladkaListaPsow::OpenPhotoViewer() {
 
 PanelLink CZakladkaListaPsow::PanelLinkAt(int link) const {
     return {LinkRect(link), QString::fromUtf16(kLinkTexts[link]), LinkEnabled(link)};
+}
+
+void ConnectPrintWindows(CZakladkaListaPsow* list, AppData& appData) {
+    QObject::connect(list, &CZakladkaListaPsow::familyTreeRequested, list,
+                     [list, &appData](int pigeonId) {
+                         CDrzewoGenealogicznePsa tree(appData, pigeonId, list);
+                         tree.exec();
+                     });
+    QObject::connect(
+        list, &CZakladkaListaPsow::pedigreeRequested, list, [list, &appData](int pigeonId) {
+            CDrukujRodowodGolebia pedigree(appData, appData.FindPigeon(pigeonId), list);
+            pedigree.exec();
+        });
+    QObject::connect(list, &CZakladkaListaPsow::printListRequested, list,
+                     [list, &appData](const std::vector<int>& ids, const QString& title) {
+                         CEksportListyDoHTML dialog(appData, ids, title, 0, list);
+                         dialog.exec();
+                     });
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "register/BandSearchRunner.h"
+#include "register/PreviewPages.h"
 #include "storage/DbSession.h"
 #include "ui/TabPage.h"
 
@@ -41,6 +42,8 @@ public:
 
     /// Where a pigeon found by the band search box is shown (its category made current).
     void SetPigeonFinder(BandSearchRunner::Show show);
+    /// How the race results page opens a pigeon's race history.
+    void SetRaceHistoryOpener(const RaceHistoryOpener& open);
     /// The main window's count labels; the category count is this page's to write.
     void SetCountLabels(QLabel* loftCount, QLabel* categoryCount);
     /// Shows the pigeons of a category of a loft (indexes into the loaded lofts).
@@ -122,3 +125,7 @@ private:
     std::unique_ptr<BandSearchRunner> m_finder;
     int m_previewPage = 0;
 };
+
+/// Opens the family tree, the pedigree print and the list export when the pigeon list asks for
+/// them.
+void ConnectPrintWindows(CZakladkaListaPsow* list, AppData& appData);

@@ -1,11 +1,11 @@
 // The three loaders. Each reads every table once with SELECT * and sorts rows into place in
 // memory: a query per pair or per race costs seconds on a large loft.
 
-#include "racing/RaceEditing.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
 #include "storage/Schema.h"
+#include "storage/Velocity.h"
 
 #include <QScopeGuard>
 

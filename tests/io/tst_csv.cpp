@@ -3,9 +3,9 @@
 #include "io/CsvExport.h"
 #include "io/CsvImport.h"
 #include "io/CsvImportDialog.h"
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
+#include "storage/Velocity.h"
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
 

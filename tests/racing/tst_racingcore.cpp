@@ -10,12 +10,12 @@
 #include "racing/RaceLists.h"
 #include "racing/RacePage.h"
 #include "racing/RaceResults.h"
-#include "racing/Velocity.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
 #include "storage/TextFile.h"
+#include "storage/Velocity.h"
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
 

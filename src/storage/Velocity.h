@@ -1,12 +1,16 @@
 #pragma once
 
+// The velocity of a race entry and the racing totals it feeds: the loader needs them, so they
+// live in the core beside it.
+
 #include <QString>
 #include <QtGlobal>
 
 #include <optional>
 
-struct RaceRecord;
 struct FlyerRecord;
+struct PigeonRecord;
+struct RaceRecord;
 
 /// Metres per minute over distanceKm * 1000 + distanceM flown from release to arrival.
 /// Nothing when either time is unset or the flight time or the distance is not positive, so
@@ -16,3 +20,13 @@ std::optional<float> RaceVelocity(const RaceRecord& race, const FlyerRecord& fly
 
 /// The velocity in the general notation, empty when there is none.
 QString VelocityText(std::optional<float> velocity);
+
+/// A union position of 0 (or less) means "not placed": it is neither averaged nor the best.
+inline bool IsPlaced(int position) {
+    return position >= 1;
+}
+
+/// Adds (sign 1) or takes away (sign -1) one entry in its pigeon's racing totals; the loader
+/// and race editing both count with it.
+void CountInTotals(PigeonRecord& pigeon, const RaceRecord& race, const FlyerRecord& flyer,
+                   int sign);

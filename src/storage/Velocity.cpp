@@ -1,4 +1,4 @@
-#include "racing/Velocity.h"
+#include "storage/Velocity.h"
 
 #include "storage/Formatting.h"
 #include "storage/Records.h"
@@ -24,4 +24,26 @@ std::optional<float> RaceVelocity(const RaceRecord& race, const FlyerRecord& fly
 
 QString VelocityText(std::optional<float> velocity) {
     return velocity ? FormatNumber(*velocity) : QString();
+}
+
+void CountInTotals(PigeonRecord& pigeon, const RaceRecord& race, const FlyerRecord& flyer,
+                   int sign) {
+    pigeon.raceEntries += sign;
+    if (IsPlaced(flyer.nr_konkursu)) {
+        pigeon.placedEntries += sign;
+        pigeon.positionSum += sign * flyer.nr_konkursu;
+    }
+    if (const std::optional<float> velocity = RaceVelocity(race, flyer))
+        pigeon.velocitySum += static_cast<float>(sign) * *velocity;
+    if (pigeon.raceEntries <= 0) {
+        // Nothing left to average; no rounding residue survives either.
+        pigeon.raceEntries = 0;
+        pigeon.velocitySum = 0.0f;
+    }
+    if (pigeon.placedEntries <= 0 || pigeon.raceEntries == 0) {
+        pigeon.placedEntries = 0;
+        pigeon.positionSum = 0;
+    }
+    pigeon.averagePosition =
+        pigeon.placedEntries > 0 ? pigeon.positionSum / pigeon.placedEntries : 0;
 }
