@@ -2,9 +2,13 @@
 
 #include "storage/LocalTime.h"
 #include "ui/CalendarDialog.h"
+#include "ui/DateParts.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +59,8 @@ DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
     layout->addWidget(m_year);
     layout->addWidget(m_calendar);
     connect(m_calendar, &QPushButton::clicked, this, &DateFields::PickFromCalendar);
+    for (QLineEdit* edit : {m_day, m_month, m_year})
+        edit->installEventFilter(this);
     if (m_check)
         OnChecked(false);
 }
@@ -127,6 +133,79 @@ qint64 DateFields::Compose(int hour, int minute, int second) const {
         return -1;
     return ComposeLocalTime(*Number(m_year), *Number(m_month), *Number(m_day), hour, minute,
                             second);
+}
+
+bool DateFields::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        static_cast<QObject*>(edit)->event(event);
+        edit->selectAll();
+    }
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::FocusIn) {
+        m_before = edit->text();
+        m_advanced = false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease)
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste)) {
+        const QList<int> n = SplitWhole(QGuiApplication::clipboard()->text());
+        if (n.size() == 3 && InRange(DatePart::Day, n[0]) && InRange(DatePart::Month, n[1]) &&
+            InRange(DatePart::Year, n[2]))
+            SetDate(n[0], n[1], n[2]);
+        else
+            ShowRefusal(edit, u"A date is pasted as 14/06/2025, from 1900 to 2100."_s);
+        return true;
+    }
+    const QString text = key->text();
+    if (text.size() != 1 || !text[0].isPrint())
+        return QWidget::eventFilter(watched, event);
+    TypeInto(edit, text[0]);
+    return true;
+}
+
+void DateFields::TypeInto(QLineEdit* edit, QChar c) {
+    const DatePart part = edit == m_day     ? DatePart::Day
+                          : edit == m_month ? DatePart::Month
+                                            : DatePart::Year;
+    QString digits = edit->text();
+    if (edit->hasSelectedText())
+        digits.remove(edit->selectionStart(), edit->selectedText().size());
+    if (IsPartSeparator(c)) {
+        if (std::exchange(m_advanced, false) || edit == m_year)
+            return;
+        if (digits.isEmpty())
+            return MoveOn(edit);
+    } else if (!c.isDigit()) {
+        return;
+    } else {
+        digits += c;
+        m_advanced = false;
+        if (digits.size() < RangeOf(part).digits) {
+            edit->setText(digits);
+            return;
+        }
+    }
+    if (!InRange(part, digits.toInt())) {
+        edit->setText(m_before);
+        edit->selectAll();
+        ShowRefusal(edit, RangeMessage(part));
+        return;
+    }
+    edit->setText(QString::number(digits.toInt()));
+    if (edit != m_year) {
+        MoveOn(edit);
+        m_advanced = c.isDigit();
+    }
+}
+
+void DateFields::MoveOn(QLineEdit* from) {
+    QLineEdit* next = from == m_day ? m_month : m_year;
+    next->setFocus(Qt::TabFocusReason);
+    next->selectAll();
+    m_before = next->text();
 }
 
 void DateFields::PickFromCalendar() {
