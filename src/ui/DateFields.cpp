@@ -160,7 +160,8 @@ bool DateFields::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const QString text = key->text();
-    if (text.size() != 1 || !text[0].isPrint())
+    if (text.size() != 1 || !text[0].isPrint() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
         return QWidget::eventFilter(watched, event);
     TypeInto(edit, text[0]);
     return true;

@@ -95,8 +95,9 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     const QString text = key->text();
-    if (text.size() != 1 || !(text[0].isDigit() || IsPartSeparator(text[0]))) {
-        if (!text.isEmpty() && text[0].isPrint())
+    if (text.size() != 1 || !(text[0].isDigit() || IsPartSeparator(text[0])) ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (!text.isEmpty() && text[0].isPrint() && !key->modifiers())
             return true; // letters have no place in a date
         m_typing = {};
         return QWidget::eventFilter(watched, event);
