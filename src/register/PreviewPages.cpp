@@ -114,6 +114,9 @@ void CPreviewPage::Fill() {
 
 void CPreviewPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Under a dark palette the labels are coloured to read on the window colour.
+    if (!Contrast::IsLight(palette()))
+        return painter.fillRect(rect(), palette().color(QPalette::Window));
     QLinearGradient gradient(rect().topLeft(), rect().topRight());
     gradient.setColorAt(0, QColor(213, 224, 247));
     gradient.setColorAt(1, Qt::white);
