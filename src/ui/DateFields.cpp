@@ -23,6 +23,10 @@ std::optional<int> Number(const QLineEdit* edit) {
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+DatePart PartOf(const QLineEdit* edit, const QLineEdit* day, const QLineEdit* month) {
+    return edit == day ? DatePart::Day : edit == month ? DatePart::Month : DatePart::Year;
+}
+
 } // namespace
 
 DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
@@ -151,9 +155,14 @@ bool DateFields::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->matches(QKeySequence::Paste)) {
-        const QList<int> n = SplitWhole(QGuiApplication::clipboard()->text());
-        if (n.size() == 3 && InRange(DatePart::Day, n[0]) && InRange(DatePart::Month, n[1]) &&
-            InRange(DatePart::Year, n[2]))
+        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+        const QList<int> n = SplitWhole(pasted);
+        bool number = false;
+        const int value = pasted.toInt(&number);
+        if (number && InRange(PartOf(edit, m_day, m_month), value))
+            edit->setText(QString::number(value));
+        else if (n.size() == 3 && InRange(DatePart::Day, n[0]) && InRange(DatePart::Month, n[1]) &&
+                 InRange(DatePart::Year, n[2]))
             SetDate(n[0], n[1], n[2]);
         else
             ShowRefusal(edit, u"A date is pasted as 14/06/2025, from 1900 to 2100."_s);
@@ -168,12 +177,15 @@ bool DateFields::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void DateFields::TypeInto(QLineEdit* edit, QChar c) {
-    const DatePart part = edit == m_day     ? DatePart::Day
-                          : edit == m_month ? DatePart::Month
-                                            : DatePart::Year;
+    const DatePart part = PartOf(edit, m_day, m_month);
     QString digits = edit->text();
-    if (edit->hasSelectedText())
-        digits.remove(edit->selectionStart(), edit->selectedText().size());
+    int at = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        at = edit->selectionStart();
+        digits.remove(at, edit->selectedText().size());
+    }
+    // A digit typed past a whole part is refused alone: the part keeps what it shows.
+    const bool full = digits.size() >= RangeOf(part).digits;
     if (IsPartSeparator(c)) {
         if (std::exchange(m_advanced, false) || edit == m_year)
             return;
@@ -182,7 +194,7 @@ void DateFields::TypeInto(QLineEdit* edit, QChar c) {
     } else if (!c.isDigit()) {
         return;
     } else {
-        digits += c;
+        digits.insert(at, c);
         m_advanced = false;
         if (digits.size() < RangeOf(part).digits) {
             edit->setText(digits);
@@ -190,8 +202,10 @@ void DateFields::TypeInto(QLineEdit* edit, QChar c) {
         }
     }
     if (!InRange(part, digits.toInt())) {
-        edit->setText(m_before);
-        edit->selectAll();
+        if (!full) {
+            edit->setText(m_before);
+            edit->selectAll();
+        }
         ShowRefusal(edit, RangeMessage(part));
         return;
     }

@@ -179,10 +179,13 @@ private Q_SLOTS:
         QTest::addColumn<int>("part");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("refused");
         const QString same = u"06/06/2025 21:15:00"_s;
-        const auto row = [](const char* name, const char* field, int part, const QString& typed,
-                            const QString& stored) {
-            QTest::newRow(name) << QString::fromLatin1(field) << part << typed << stored;
+        const auto row = [&same](const char* name, const char* field, int part,
+                                 const QString& typed, const QString& stored,
+                                 bool refused = false) {
+            QTest::newRow(name) << QString::fromLatin1(field) << part << typed << stored
+                                << (refused || stored == same || stored == u"06/06/2025"_s);
         };
         row("hour", "time", 0, u"07:15:00"_s, u"06/06/2025 07:15:00"_s);
         row("short time", "time", 0, u"7:16"_s, u"06/06/2025 07:16:00"_s);
@@ -196,6 +199,7 @@ private Q_SLOTS:
         row("month field", "fields", 1, u"7"_s, u"06/07/2025"_s);
         row("month field 13", "fields", 1, u"13"_s, u"06/06/2025"_s);
         row("day field 32", "fields", 0, u"32"_s, u"06/06/2025"_s);
+        row("year field, a fifth digit", "fields", 2, u"20241"_s, u"06/06/2024"_s, true);
     }
 
     // A click on a part selects it; what is typed replaces it or is refused with a note.
@@ -204,7 +208,7 @@ private Q_SLOTS:
         QFETCH(int, part);
         QFETCH(QString, typed);
         QFETCH(QString, stored);
-        const QString same = u"06/06/2025 21:15:00"_s;
+        QFETCH(bool, refused);
         QWidget host;
         auto* layout = new QVBoxLayout(&host);
         auto* pair = new DateTimeFields(&host);
@@ -221,7 +225,8 @@ private Q_SLOTS:
         QWidget* target = nullptr;
         QPoint at;
         if (field == u"fields"_s) {
-            target = QList<QLineEdit*>{fields->DayEdit(), fields->MonthEdit()}[part];
+            target =
+                QList<QLineEdit*>{fields->DayEdit(), fields->MonthEdit(), fields->YearEdit()}[part];
             at = target->rect().center();
         } else {
             QDateTimeEdit* edit = field == u"time"_s ? static_cast<QDateTimeEdit*>(pair->TimeEdit())
@@ -240,7 +245,7 @@ private Q_SLOTS:
                 : QDateTime::fromSecsSinceEpoch(pair->Time()).toString(u"dd/MM/yyyy HH:mm:ss"_s);
         QCOMPARE(shown, stored);
         // What was refused changed nothing and says what the part takes.
-        QCOMPARE(QToolTip::isVisible(), stored == same || stored == u"06/06/2025"_s);
+        QCOMPARE(QToolTip::isVisible(), refused);
     }
 
     void addEditAndDeleteRaces_data() {
