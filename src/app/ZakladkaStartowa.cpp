@@ -4,6 +4,7 @@
 #include "storage/AppData.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
+#include "ui/Contrast.h"
 
 #include <QCalendarWidget>
 #include <QGroupBox>
@@ -51,6 +52,8 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
     m_calendar->setWeekdayTextFormat(Qt::Sunday, dayText);
 
     m_sidePicture->setObjectName(u"sidePicture"_s);
+    // The page paints itself white whatever the theme: its labels must read on white.
+    Contrast::KeepReadableOn(this, Qt::white);
 
     auto* hint = new QLabel(u"Clicking on the thumbnail of the bird next to the list of birds "
                             u"includes browser his all photos added in program."_s,

@@ -9,6 +9,7 @@
 #include "register/WybierzPsaZListy.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
+#include "ui/Contrast.h"
 #include "ui/DateFields.h"
 #include "ui/MessageBox.h"
 
@@ -33,9 +34,7 @@ const QColor kPink(255, 167, 242);
 QLabel* Heading(const QString& text, const QColor& colour, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(CaptionFont(20));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    Contrast::SetTextColour(label, QPalette::WindowText, colour);
     return label;
 }
 

@@ -5,6 +5,7 @@
 #include "register/ChooserCandidates.h"
 #include "register/WybierzPsaZListy.h"
 #include "storage/AppData.h"
+#include "ui/Contrast.h"
 #include "ui/MessageBox.h"
 
 #include <QDateTime>
@@ -35,9 +36,7 @@ CDodajPsaDoPary::CDodajPsaDoPary(AppData& appData, const PairRecord& pair, Mode 
 
     auto* heading = new QLabel(u"P I G E O N"_s, this);
     heading->setFont(CaptionFont(20));
-    QPalette palette = heading->palette();
-    palette.setColor(QPalette::WindowText, QColor(63, 172, 255));
-    heading->setPalette(palette);
+    Contrast::SetTextColour(heading, QPalette::WindowText, QColor(63, 172, 255));
     auto* choose = new QPushButton(u"..."_s, this);
     choose->setObjectName(u"choosePigeon"_s);
     choose->setAccessibleName(u"Choose pigeon"_s);

@@ -5,6 +5,7 @@
 #include "breeding/RowTextModel.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
 #include "ui/PictureBox.h"
@@ -23,9 +24,7 @@ namespace {
 QLabel* Heading(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setFont(CaptionFont(20));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QColor(63, 172, 255));
-    label->setPalette(palette);
+    Contrast::SetTextColour(label, QPalette::WindowText, QColor(63, 172, 255));
     return label;
 }
 

@@ -2,6 +2,7 @@
 
 #include "breeding/RowTextModel.h"
 #include "ui/ColumnFitter.h"
+#include "ui/Contrast.h"
 
 #include <QHeaderView>
 #include <QTableView>
@@ -31,8 +32,6 @@ void SetUpRowList(QTableView* view, RowTextModel* model, const std::vector<int>&
     view->horizontalHeader()->setSectionsClickable(false);
     view->horizontalHeader()->setHighlightSections(false);
     view->setFont(RowListFont());
-    QPalette palette = view->palette();
-    palette.setColor(QPalette::Text, QColor(0, 0, 255));
-    view->setPalette(palette);
+    Contrast::SetTextColour(view, QPalette::Text, QColor(0, 0, 255));
     FitColumnsToWidth(view, widths);
 }

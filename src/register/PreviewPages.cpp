@@ -6,6 +6,7 @@
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "ui/ColumnFitter.h"
+#include "ui/Contrast.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
 
@@ -33,9 +34,7 @@ template <typename Label>
 Label* Styled(Label* label, const QString& name, const QFont& font, const QColor& colour) {
     label->setObjectName(name);
     label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    Contrast::SetTextColour(label, QPalette::WindowText, colour);
     return label;
 }
 
@@ -60,9 +59,7 @@ QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringL
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->horizontalHeader()->setSectionsClickable(false);
     list->horizontalHeader()->setHighlightSections(false);
-    QPalette palette = list->palette();
-    palette.setColor(QPalette::Text, QColor(0, 0, 255));
-    list->setPalette(palette);
+    Contrast::SetTextColour(list, QPalette::Text, QColor(0, 0, 255));
     return list;
 }
 
@@ -117,6 +114,9 @@ void CPreviewPage::Fill() {
 
 void CPreviewPage::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    // Under a dark palette the labels are coloured to read on the window colour.
+    if (!Contrast::IsLight(palette()))
+        return painter.fillRect(rect(), palette().color(QPalette::Window));
     QLinearGradient gradient(rect().topLeft(), rect().topRight());
     gradient.setColorAt(0, QColor(213, 224, 247));
     gradient.setColorAt(1, Qt::white);
@@ -149,9 +149,7 @@ QLabel* CPreviewPage::Counter(const QString& name, const QString& caption) {
 void CPreviewPage::Title(const QString& text, int x, int width) {
     auto* title = new QLabel(text, this);
     title->setFont(Face(u"Tahoma"_s, 14, 700));
-    QPalette palette = title->palette();
-    palette.setColor(QPalette::WindowText, QColor(63, 172, 255));
-    title->setPalette(palette);
+    Contrast::SetTextColour(title, QPalette::WindowText, QColor(63, 172, 255));
     title->setGeometry(x, 4, width, 22);
 }
 

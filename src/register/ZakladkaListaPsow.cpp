@@ -16,6 +16,7 @@
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/ColumnFitter.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
@@ -90,9 +91,7 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);
     m_view->setFont(font);
-    QPalette palette = m_view->palette();
-    palette.setColor(QPalette::Text, QColor(0, 0, 255));
-    m_view->setPalette(palette);
+    Contrast::SetTextColour(m_view, QPalette::Text, QColor(0, 0, 255));
     // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it the current
     // pigeon; a click below the last row selects none.
     ClearSelectionOnEmptyClick(m_view);

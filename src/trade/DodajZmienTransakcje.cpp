@@ -7,6 +7,7 @@
 #include "trade/ContactBook.h"
 #include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
+#include "ui/Contrast.h"
 #include "ui/DateFields.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
@@ -33,9 +34,7 @@ const QColor kHeadingColour(63, 172, 255);
 
 void StyleHeading(QLabel* label) {
     label->setFont(CaptionFont(14));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, kHeadingColour);
-    label->setPalette(palette);
+    Contrast::SetTextColour(label, QPalette::WindowText, kHeadingColour);
 }
 
 QLabel* Heading(const QString& text, QWidget* parent) {

@@ -8,6 +8,7 @@
 #include "trade/TradeTexts.h"
 #include "ui/Banner.h"
 #include "ui/ColumnFitter.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 
@@ -60,9 +61,7 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);
     m_view->setFont(font);
-    QPalette palette = m_view->palette();
-    palette.setColor(QPalette::Text, QColor(0, 0, 255));
-    m_view->setPalette(palette);
+    Contrast::SetTextColour(m_view, QPalette::Text, QColor(0, 0, 255));
     ClearSelectionOnEmptyClick(m_view);
     FollowSelectedRow(m_view, this, [this](int row) { m_selectedRow = row; });
     // Return and a double click edit the selected transaction.

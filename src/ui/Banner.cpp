@@ -1,8 +1,10 @@
 #include "ui/Banner.h"
 
 #include "ui/Artwork.h"
+#include "ui/Contrast.h"
 
 #include <QPainter>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -16,7 +18,11 @@ QFont CaptionFont(int pixelSize, bool bold) {
 }
 
 void PaintBanner(QPainter& painter, const QRect& client, const QString& title, int textLeft) {
-    painter.fillRect(client, Qt::white);
+    // Under a dark palette the dialog's own labels stand on its window colour, not on white.
+    const auto* widget = dynamic_cast<const QWidget*>(painter.device());
+    const QPalette palette = widget ? widget->palette() : QPalette();
+    painter.fillRect(client, Contrast::IsLight(palette) ? QColor(Qt::white)
+                                                        : palette.color(QPalette::Window));
     painter.drawPixmap(client.topLeft(), Artwork::Banner());
     painter.setFont(CaptionFont(28));
     painter.setPen(Qt::white);

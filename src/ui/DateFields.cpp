@@ -2,9 +2,13 @@
 
 #include "storage/LocalTime.h"
 #include "ui/CalendarDialog.h"
+#include "ui/DateParts.h"
 
 #include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +21,10 @@ std::optional<int> Number(const QLineEdit* edit) {
     bool ok = false;
     const int value = edit->text().trimmed().toInt(&ok);
     return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+DatePart PartOf(const QLineEdit* edit, const QLineEdit* day, const QLineEdit* month) {
+    return edit == day ? DatePart::Day : edit == month ? DatePart::Month : DatePart::Year;
 }
 
 } // namespace
@@ -57,6 +65,8 @@ DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
     layout->addWidget(m_year);
     layout->addWidget(m_calendar);
     connect(m_calendar, &QPushButton::clicked, this, &DateFields::PickFromCalendar);
+    for (QLineEdit* edit : {m_day, m_month, m_year})
+        edit->installEventFilter(this);
     if (m_check)
         OnChecked(false);
 }
@@ -129,6 +139,90 @@ qint64 DateFields::Compose(int hour, int minute, int second) const {
         return -1;
     return ComposeLocalTime(*Number(m_year), *Number(m_month), *Number(m_day), hour, minute,
                             second);
+}
+
+bool DateFields::eventFilter(QObject* watched, QEvent* event) {
+    auto* edit = static_cast<QLineEdit*>(watched);
+    if (event->type() == QEvent::MouseButtonRelease) {
+        static_cast<QObject*>(edit)->event(event);
+        edit->selectAll();
+    }
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::FocusIn) {
+        m_before = edit->text();
+        m_advanced = false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease)
+        return true;
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste)) {
+        const QString pasted = QGuiApplication::clipboard()->text().trimmed();
+        const QList<int> n = SplitWhole(pasted);
+        bool number = false;
+        const int value = pasted.toInt(&number);
+        if (number && InRange(PartOf(edit, m_day, m_month), value))
+            edit->setText(QString::number(value));
+        else if (n.size() == 3 && InRange(DatePart::Day, n[0]) && InRange(DatePart::Month, n[1]) &&
+                 InRange(DatePart::Year, n[2]))
+            SetDate(n[0], n[1], n[2]);
+        else
+            ShowRefusal(edit, u"A date is pasted as 14/06/2025, from 1900 to 2100."_s);
+        return true;
+    }
+    const QString text = key->text();
+    if (text.size() != 1 || !text[0].isPrint() ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        return QWidget::eventFilter(watched, event);
+    TypeInto(edit, text[0]);
+    return true;
+}
+
+void DateFields::TypeInto(QLineEdit* edit, QChar c) {
+    const DatePart part = PartOf(edit, m_day, m_month);
+    QString digits = edit->text();
+    int at = edit->cursorPosition();
+    if (edit->hasSelectedText()) {
+        at = edit->selectionStart();
+        digits.remove(at, edit->selectedText().size());
+    }
+    // A digit typed past a whole part is refused alone: the part keeps what it shows.
+    const bool full = digits.size() >= RangeOf(part).digits;
+    if (IsPartSeparator(c)) {
+        if (std::exchange(m_advanced, false) || edit == m_year)
+            return;
+        if (digits.isEmpty())
+            return MoveOn(edit);
+    } else if (!c.isDigit()) {
+        return;
+    } else {
+        digits.insert(at, c);
+        m_advanced = false;
+        if (digits.size() < RangeOf(part).digits) {
+            edit->setText(digits);
+            return;
+        }
+    }
+    if (!InRange(part, digits.toInt())) {
+        if (!full) {
+            edit->setText(m_before);
+            edit->selectAll();
+        }
+        ShowRefusal(edit, RangeMessage(part));
+        return;
+    }
+    edit->setText(QString::number(digits.toInt()));
+    if (edit != m_year) {
+        MoveOn(edit);
+        m_advanced = c.isDigit();
+    }
+}
+
+void DateFields::MoveOn(QLineEdit* from) {
+    QLineEdit* next = from == m_day ? m_month : m_year;
+    next->setFocus(Qt::TabFocusReason);
+    next->selectAll();
+    m_before = next->text();
 }
 
 void DateFields::PickFromCalendar() {

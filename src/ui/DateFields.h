@@ -38,7 +38,12 @@ public:
     QCheckBox* CheckBox() const { return m_check; }
     QPushButton* CalendarButton() const { return m_calendar; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void TypeInto(QLineEdit* edit, QChar c);
+    void MoveOn(QLineEdit* from);
     void OnChecked(bool checked);
     void PickFromCalendar();
 
@@ -48,4 +53,6 @@ private:
     QLineEdit* m_month;
     QLineEdit* m_year;
     QPushButton* m_calendar;
+    QString m_before;        // the part as it was before the digits being typed into it
+    bool m_advanced = false; // a full part just moved on; the separator after it is dropped
 };

@@ -1,15 +1,20 @@
 #include "ui/DateTimeFields.h"
 
 #include "storage/LocalTime.h"
+#include "ui/DateParts.h"
 
+#include <QClipboard>
 #include <QDateEdit>
 #include <QDateTime>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QRegularExpression>
 #include <QTimeEdit>
-#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -33,36 +38,163 @@ DateTimeFields::DateTimeFields(QWidget* parent, const QString& dateLabel, const 
     layout->addWidget(m_time, 2);
     setFocusProxy(m_date);
     // A click on a day, month, hour ... selects it, so that what is typed replaces it.
-    m_date->installEventFilter(this);
-    m_time->installEventFilter(this);
+    for (QDateTimeEdit* edit : std::initializer_list<QDateTimeEdit*>{m_date, m_time}) {
+        edit->installEventFilter(this);
+        edit->findChild<QLineEdit*>()->installEventFilter(this);
+    }
 }
 
+namespace {
+
+DatePart PartOf(const QDateTimeEdit* edit, int section) {
+    switch (edit->sectionAt(section)) {
+    case QDateTimeEdit::DaySection:
+        return DatePart::Day;
+    case QDateTimeEdit::MonthSection:
+        return DatePart::Month;
+    case QDateTimeEdit::YearSection:
+        return DatePart::Year;
+    case QDateTimeEdit::HourSection:
+        return DatePart::Hour;
+    case QDateTimeEdit::MinuteSection:
+        return DatePart::Minute;
+    default:
+        return DatePart::Second;
+    }
+}
+
+void Select(QDateTimeEdit* edit, int section) {
+    edit->setCurrentSectionIndex(section);
+    edit->setSelectedSection(edit->sectionAt(section));
+}
+
+} // namespace
+
 bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
+    if (auto* line = qobject_cast<QLineEdit*>(watched)) {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return QWidget::eventFilter(watched, event);
+        auto* edit = static_cast<QDateTimeEdit*>(line->parentWidget());
+        static_cast<QObject*>(line)->event(event);
+        const int at =
+            line->cursorPositionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const int section = int(line->text().left(at).count(QRegularExpression(u"\\D"_s)));
+        Begin(edit, std::min(section, edit->sectionCount() - 1));
+        return true;
+    }
     auto* edit = qobject_cast<QDateTimeEdit*>(watched);
     if (!edit)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::MouseButtonRelease)
-        QTimer::singleShot(0, edit, [edit] { edit->setSelectedSection(edit->currentSection()); });
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        m_typing = {};
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
-    const QString text = static_cast<QKeyEvent*>(event)->text();
-    if (text.isEmpty()) // Shift on its way to ':' changes nothing
-        return QWidget::eventFilter(watched, event);
-    const bool advanced = m_advanced == edit;
-    m_advanced = nullptr;
-    if (text.size() != 1)
-        return QWidget::eventFilter(watched, event);
-    // A full section moves on by itself; the separator typed after it ("14/06/2025") must not
-    // move on a second time.
-    if (advanced && !text[0].isLetterOrNumber() && !text[0].isSpace())
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->matches(QKeySequence::Paste)) {
+        TypeWhole(edit, QGuiApplication::clipboard()->text());
         return true;
-    if (!text[0].isDigit())
+    }
+    const QString text = key->text();
+    if (text.size() != 1 || !(text[0].isDigit() || IsPartSeparator(text[0])) ||
+        (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (!text.isEmpty() && text[0].isPrint() && !key->modifiers())
+            return true; // letters have no place in a date
+        m_typing = {};
         return QWidget::eventFilter(watched, event);
-    const QDateTimeEdit::Section before = edit->currentSection();
-    static_cast<QObject*>(edit)->event(event);
-    if (edit->currentSection() != before)
-        m_advanced = edit;
+    }
+    if (m_typing.edit != edit || m_typing.section != edit->currentSectionIndex())
+        Begin(edit, edit->currentSectionIndex());
+    if (text[0].isDigit()) {
+        TypeDigit(edit, text[0]);
+    } else if (!m_typing.digits.isEmpty()) {
+        Commit(edit);
+    } else if (!std::exchange(m_typing.advanced, false) &&
+               m_typing.section + 1 < edit->sectionCount()) {
+        Begin(edit, m_typing.section + 1);
+    }
     return true;
+}
+
+void DateTimeFields::Begin(QDateTimeEdit* edit, int section) {
+    Select(edit, section);
+    m_typing = {edit, section, {}, edit->dateTime(), false};
+}
+
+void DateTimeFields::TypeDigit(QDateTimeEdit* edit, QChar digit) {
+    m_typing.digits += digit;
+    m_typing.advanced = false;
+    const DatePart part = PartOf(edit, m_typing.section);
+    if (m_typing.digits.size() >= RangeOf(part).digits)
+        return Commit(edit);
+    // A digit that already makes a value shows at once ("7" is 07); a year shows when whole.
+    const int value = m_typing.digits.toInt();
+    if (part != DatePart::Year && InRange(part, value) &&
+        SetPart(edit, m_typing.section, value, nullptr))
+        Select(edit, m_typing.section);
+}
+
+void DateTimeFields::Commit(QDateTimeEdit* edit) {
+    const int section = m_typing.section;
+    QString why;
+    if (!SetPart(edit, section, m_typing.digits.toInt(), &why)) {
+        edit->setDateTime(m_typing.before);
+        Begin(edit, section);
+        ShowRefusal(edit, why);
+        return;
+    }
+    const bool last = section + 1 >= edit->sectionCount();
+    Begin(edit, last ? section : section + 1);
+    m_typing.advanced = !last;
+}
+
+bool DateTimeFields::SetPart(QDateTimeEdit* edit, int section, int value, QString* why) {
+    const DatePart part = PartOf(edit, section);
+    if (!InRange(part, value)) {
+        if (why)
+            *why = RangeMessage(part);
+        return false;
+    }
+    if (edit == m_time) {
+        const QTime t = m_time->time();
+        int hms[] = {t.hour(), t.minute(), t.second()};
+        hms[int(part) - int(DatePart::Hour)] = value;
+        m_time->setTime(QTime(hms[0], hms[1], hms[2]));
+        return true;
+    }
+    const QDate d = m_date->date();
+    int dmy[] = {m_pendingDay ? m_pendingDay : d.day(), d.month(), d.year()};
+    dmy[int(part)] = value;
+    m_pendingDay = 0;
+    if (QDate::isValid(dmy[2], dmy[1], dmy[0])) {
+        m_date->setDate(QDate(dmy[2], dmy[1], dmy[0]));
+        return true;
+    }
+    if (part == DatePart::Day && why) { // the month typed next may have it
+        m_date->setDate(m_typing.before.date());
+        m_pendingDay = value;
+        return true;
+    }
+    if (why)
+        *why = u"%1/%2/%3 is not a date."_s.arg(dmy[0], 2, 10, QChar(u'0'))
+                   .arg(dmy[1], 2, 10, QChar(u'0'))
+                   .arg(dmy[2]);
+    return false;
+}
+
+void DateTimeFields::TypeWhole(QDateTimeEdit* edit, const QString& text) {
+    const QList<int> n = SplitWhole(text);
+    if (edit == m_time && (n.size() == 2 || n.size() == 3) &&
+        QTime::isValid(n[0], n[1], n.value(2))) {
+        m_time->setTime(QTime(n[0], n[1], n.value(2)));
+    } else if (edit == m_date && n.size() == 3 && InRange(DatePart::Year, n[2]) &&
+               QDate::isValid(n[2], n[1], n[0])) {
+        m_date->setDate(QDate(n[2], n[1], n[0]));
+    } else {
+        ShowRefusal(edit, edit == m_time
+                              ? u"A time is typed as 07:15:00, from 00:00:00 to 23:59:59."_s
+                              : u"A date is typed as 14/06/2025, from 1900 to 2100."_s);
+    }
+    Begin(edit, 0);
 }
 
 void DateTimeFields::SetTime(qint64 time, qint64 fallback) {
@@ -73,6 +205,7 @@ void DateTimeFields::SetTime(qint64 time, qint64 fallback) {
         f = {now.date().year(), now.date().month(),  now.date().day(),
              now.time().hour(), now.time().minute(), 0};
     }
+    m_pendingDay = 0;
     m_date->setDate(QDate(f.year, f.month, f.day));
     m_time->setTime(QTime(f.hour, f.minute, f.second));
     m_shown = m_date->text() + u' ' + m_time->text();

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QDateTime>
 #include <QWidget>
 
 class QDateEdit;
+class QDateTimeEdit;
 class QTimeEdit;
 
 // A date picker and a time picker that together hold one stored time, composed in local time
@@ -31,6 +33,23 @@ private:
     QDateEdit* m_date;
     QTimeEdit* m_time;
     qint64 m_stored = -1;
-    QString m_shown;               // what SetTime put on screen
-    QObject* m_advanced = nullptr; // the picker a digit just moved to its next section
+    QString m_shown; // what SetTime put on screen
+    // What is being typed into one part: the digits so far and the value before them.
+    struct Typing {
+        QDateTimeEdit* edit = nullptr;
+        int section = -1;
+        QString digits;
+        QDateTime before;
+        bool advanced = false; // a full part just moved on; the separator after it is dropped
+    };
+
+    void Begin(QDateTimeEdit* edit, int section);
+    void TypeDigit(QDateTimeEdit* edit, QChar digit);
+    void Commit(QDateTimeEdit* edit);
+    void TypeWhole(QDateTimeEdit* edit, const QString& text);
+    /// Puts a value into the part; false (and why) when it is not a value the part can hold.
+    bool SetPart(QDateTimeEdit* edit, int section, int value, QString* why);
+
+    Typing m_typing;
+    int m_pendingDay = 0; // a day the shown month lacks, kept until the month is typed
 };

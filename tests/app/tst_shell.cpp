@@ -16,10 +16,12 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "ui/Contrast.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDir>
@@ -31,6 +33,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -39,6 +43,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <map>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -560,6 +565,51 @@ private Q_SLOTS:
         QCOMPARE(ReadTextFile(intro), QChar(0xFEFF) + u"<p>my own notes</p>"_s);
         CPomoc missing(InstallDir() + u"/html/help/missing.html"_s);
         QVERIFY(missing.Browser()->toPlainText().contains(u"not there"_s));
+    }
+
+    // Under a dark palette every label reads on what is drawn behind it, and so does the
+    // pigeon list's text on its cells.
+    void darkPaletteKeepsTextReadable() {
+        const QPalette light = QApplication::palette();
+        const QString style = QApplication::style()->name();
+        const auto restore = qScopeGuard([&] {
+            m_dialog.reset();
+            QApplication::setStyle(style);
+            QApplication::setPalette(light);
+        });
+        QApplication::setStyle(u"Fusion"_s);
+        QPalette dark(QColor(45, 45, 45), QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+        dark.setColor(QPalette::Text, QColor(235, 235, 235));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        QApplication::setPalette(dark);
+        Open();
+        for (int tab = 0; tab < CMainDialog::TabCount; ++tab) {
+            m_dialog->SetActiveTab(tab);
+            QWidget* page = m_dialog->Page(tab);
+            const QImage shot = page->grab().toImage();
+            for (const QLabel* label : page->findChildren<QLabel*>()) {
+                if (!label->isVisibleTo(page) || label->text().isEmpty())
+                    continue;
+                // The colour most pixels of the label have is what its text stands on.
+                std::map<QRgb, int> counts;
+                const QRect r(label->mapTo(page, QPoint()), label->size());
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        ++counts[shot.pixel(x, y)];
+                const QRgb back =
+                    std::max_element(counts.begin(), counts.end(), [](auto a, auto b) {
+                        return a.second < b.second;
+                    })->first;
+                const double ratio =
+                    Contrast::Ratio(label->palette().color(QPalette::WindowText), QColor(back));
+                QVERIFY2(ratio >= Contrast::kReadable, qPrintable(label->text()));
+            }
+        }
+        auto* list = m_dialog->Page(CMainDialog::TabPigeons)->findChild<QTableView*>();
+        QVERIFY(list);
+        QVERIFY(Contrast::Ratio(list->palette().color(QPalette::Text),
+                                list->palette().color(QPalette::Base)) >= Contrast::kReadable);
     }
 
 private:

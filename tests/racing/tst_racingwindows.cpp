@@ -19,6 +19,7 @@
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
 #include "support/WidgetSteps.h"
+#include "ui/DateFields.h"
 #include "ui/DateTimeFields.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
@@ -36,6 +37,8 @@
 #include <QTableView>
 #include <QTest>
 #include <QTimeEdit>
+#include <QToolTip>
+#include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 using ModalDriver::OnNextModal;
@@ -169,6 +172,80 @@ private Q_SLOTS:
         m_dialog->SetActiveTab(CMainDialog::TabRaces);
         QCOMPARE(m_tab->FlyersView()->verticalHeader()->count(), 1);
         QVERIFY(m_tab->FlyersModel()->CellText(0, 1).contains(u"101"_s));
+    }
+
+    void typingIntoDateParts_data() {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<bool>("refused");
+        const QString same = u"06/06/2025 21:15:00"_s;
+        const auto row = [&same](const char* name, const char* field, int part,
+                                 const QString& typed, const QString& stored,
+                                 bool refused = false) {
+            QTest::newRow(name) << QString::fromLatin1(field) << part << typed << stored
+                                << (refused || stored == same || stored == u"06/06/2025"_s);
+        };
+        row("hour", "time", 0, u"07:15:00"_s, u"06/06/2025 07:15:00"_s);
+        row("short time", "time", 0, u"7:16"_s, u"06/06/2025 07:16:00"_s);
+        row("minute", "time", 1, u"05"_s, u"06/06/2025 21:05:00"_s);
+        row("hour 25", "time", 0, u"25:61"_s, same);
+        row("day", "date", 0, u"14/06/2025"_s, u"14/06/2025 21:15:00"_s);
+        row("day the month lacks", "date", 0, u"31/07/2024"_s, u"31/07/2024 21:15:00"_s);
+        row("month 13", "date", 1, u"13"_s, same);
+        row("31 June", "date", 0, u"31/06"_s, same);
+        row("day field", "fields", 0, u"14/06/2025"_s, u"14/06/2025"_s);
+        row("month field", "fields", 1, u"7"_s, u"06/07/2025"_s);
+        row("month field 13", "fields", 1, u"13"_s, u"06/06/2025"_s);
+        row("day field 32", "fields", 0, u"32"_s, u"06/06/2025"_s);
+        row("year field, a fifth digit", "fields", 2, u"20241"_s, u"06/06/2024"_s, true);
+    }
+
+    // A click on a part selects it; what is typed replaces it or is refused with a note.
+    void typingIntoDateParts() {
+        QFETCH(QString, field);
+        QFETCH(int, part);
+        QFETCH(QString, typed);
+        QFETCH(QString, stored);
+        QFETCH(bool, refused);
+        QWidget host;
+        auto* layout = new QVBoxLayout(&host);
+        auto* pair = new DateTimeFields(&host);
+        auto* fields = new DateFields(u"Date"_s, false, &host);
+        layout->addWidget(pair);
+        layout->addWidget(fields);
+        pair->SetTime(ComposeLocalTime(2025, 6, 6, 21, 15, 0));
+        fields->SetDate(6, 6, 2025);
+        host.show();
+        host.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&host));
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QWidget* target = nullptr;
+        QPoint at;
+        if (field == u"fields"_s) {
+            target =
+                QList<QLineEdit*>{fields->DayEdit(), fields->MonthEdit(), fields->YearEdit()}[part];
+            at = target->rect().center();
+        } else {
+            QDateTimeEdit* edit = field == u"time"_s ? static_cast<QDateTimeEdit*>(pair->TimeEdit())
+                                                     : pair->DateEdit();
+            auto* line = edit->findChild<QLineEdit*>();
+            target = line;
+            const int x = line->fontMetrics().horizontalAdvance(line->text().left(3 * part + 1));
+            at = QPoint(x + 2, line->height() / 2);
+        }
+        QTest::mouseClick(target, Qt::LeftButton, {}, at);
+        for (const QChar letter : typed) // each key to where the focus has moved
+            ModalDriver::TypeText(QApplication::focusWidget(), letter);
+        const QString shown =
+            field == u"fields"_s
+                ? QDateTime::fromSecsSinceEpoch(fields->Compose(0, 0, 0)).toString(u"dd/MM/yyyy"_s)
+                : QDateTime::fromSecsSinceEpoch(pair->Time()).toString(u"dd/MM/yyyy HH:mm:ss"_s);
+        QCOMPARE(shown, stored);
+        // What was refused changed nothing and says what the part takes.
+        QCOMPARE(QToolTip::isVisible(), refused);
     }
 
     void addEditAndDeleteRaces_data() {
