@@ -21,13 +21,20 @@ void SetDelimiter(QChar delimiter) {
 }
 
 void Save(QWidget* parent, const CsvTable& table, const QString& fileName) {
+    // The delimiter is chosen with the file's type; spreadsheets set to a decimal comma read
+    // semicolons. The last choice is offered first.
+    const QString comma = u"CSV file, comma-separated (*.csv)"_s;
+    const QString semicolon = u"CSV file, semicolon-separated (*.csv)"_s;
+    QString chosen = Delimiter() == u';' ? semicolon : comma;
     QString path = FileDialog::ChooseSaveFile(parent, u"Save as CSV..."_s, fileName,
-                                              FileDialog::QtFilter(u"CSV file|*.csv||"_s));
+                                              comma + u";;"_s + semicolon, &chosen);
     if (path.isEmpty())
         return;
     if (!path.contains(u'.'))
         path += u".csv"_s;
-    if (!WriteCsvFile(path, table, Delimiter()))
+    const QChar delimiter = chosen == semicolon ? QChar(u';') : QChar(u',');
+    SetDelimiter(delimiter);
+    if (!WriteCsvFile(path, table, delimiter))
         MessageBox::ShowMessage(parent, u"The file\n%1\ncould not be written."_s.arg(path), {},
                                 QMessageBox::Warning);
 }

@@ -17,6 +17,7 @@ namespace {
 struct TestState {
     bool on = false;
     std::deque<QString> names;
+    QString nextFilter;
     QStringList titles;
     QStringList filters;
 };
@@ -117,8 +118,16 @@ QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const 
 }
 
 QString FileDialog::ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
-                                   const QString& filter) {
-    if (auto answer = TestAnswer(title, filter))
+                                   const QString& filter, QString* selectedFilter) {
+    if (auto answer = TestAnswer(title, filter)) {
+        if (selectedFilter && !State().nextFilter.isEmpty())
+            *selectedFilter = State().nextFilter;
+        State().nextFilter.clear();
         return *answer;
-    return QFileDialog::getSaveFileName(parent, title, fileName, filter);
+    }
+    return QFileDialog::getSaveFileName(parent, title, fileName, filter, selectedFilter);
+}
+
+void FileDialog::SetNextFilter(const QString& filter) {
+    State().nextFilter = filter;
 }

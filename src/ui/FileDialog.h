@@ -12,8 +12,9 @@ public:
     /// shown inside the window; its first line is the caption.
     static QString ChooseFolder(QWidget* parent, const QString& title);
     static QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter);
+    /// With selectedFilter, the dialog starts on that filter and hands back the one chosen.
     static QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
-                                  const QString& filter);
+                                  const QString& filter, QString* selectedFilter = nullptr);
 
     /// A filter written as "label|patterns|label|patterns||" (patterns split by ";") in the
     /// form Qt's dialogs take. Each label keeps its words; "*.*" means every file.
@@ -23,6 +24,8 @@ public:
     // (nothing when none is queued).
     static void SetTestMode(bool on);
     static void SetNextName(const QString& name);
+    /// The filter the next save dialog with a choice of filters hands back.
+    static void SetNextFilter(const QString& filter);
     static QStringList& Titles();
     /// The filters the dialogs asked with, one per title (empty for a folder).
     static QStringList& Filters();

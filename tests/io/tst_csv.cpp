@@ -1,5 +1,6 @@
 #include "app/SingleInstance.h"
 #include "io/Csv.h"
+#include "io/CsvCommands.h"
 #include "io/CsvExport.h"
 #include "io/CsvImport.h"
 #include "io/CsvImportDialog.h"
@@ -8,12 +9,15 @@
 #include "storage/Velocity.h"
 #include "support/DbProbe.h"
 #include "support/TestDataDir.h"
+#include "ui/FileDialog.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLockFile>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTest>
 
@@ -110,6 +114,25 @@ private Q_SLOTS:
         QCOMPARE(CsvBytes(table), QByteArray("\xEF\xBB\xBF"
                                              "Band,Remarks\r\nPL 1,\"a, \"\"b\"\"\nc\"\r\n"
                                              "\xC5\x81,\r\n"));
+    }
+
+    // The delimiter goes with the file type chosen in the save dialog, and is offered first the
+    // next time.
+    void savedWithTheChosenDelimiter() {
+        TestDataDir dir;
+        FileDialog::SetTestMode(true);
+        const auto off = qScopeGuard([] { FileDialog::SetTestMode(false); });
+        const CsvTable table{{u"Band"_s, u"Name"_s}, {{u"PL 1"_s, u"A; B"_s}}};
+        const auto saved = [&](const QString& name, const QString& filter) {
+            FileDialog::SetNextName(dir.path() + u'/' + name);
+            FileDialog::SetNextFilter(filter);
+            CsvCommands::Save(nullptr, table, u"x.csv"_s);
+            QFile file(dir.path() + u'/' + name + (name.contains(u'.') ? u""_s : u".csv"_s));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        QCOMPARE(saved(u"a"_s, u"CSV file, semicolon-separated (*.csv)"_s), CsvBytes(table, u';'));
+        QCOMPARE(saved(u"b.csv"_s, {}), CsvBytes(table, u';'));
+        QCOMPARE(saved(u"c.csv"_s, u"CSV file, comma-separated (*.csv)"_s), CsvBytes(table));
     }
 
     void reader_data() {
@@ -250,8 +273,8 @@ private Q_SLOTS:
         const QString head = u"Band;Arrival time;Remarks\r\n"_s;
         QTest::newRow("wrong delimiter") << u"Band|Arrival time\r\nPL 1 20 5|11:00\r\n"_s
                                          << u"No column is chosen for \"Whole band\""_s;
-        QTest::newRow("semicolon read as comma")
-            << u"Band;Arrival time\r\nPL 1 20 5;11:00\r\n"_s << u"The file splits into one column only"_s;
+        QTest::newRow("semicolon read as comma") << u"Band;Arrival time\r\nPL 1 20 5;11:00\r\n"_s
+                                                 << u"The file splits into one column only"_s;
         QTest::newRow("missing column") << u"Band;Remarks\r\nPL 1 20 5;x\r\n"_s
                                         << u"No column is chosen for \"Arrival time\""_s;
         QTest::newRow("two pigeons")
@@ -330,7 +353,8 @@ private Q_SLOTS:
         QCOMPARE(dialog.ColumnField(1)->currentText(), u"(ignore)"_s);
         auto* import = dialog.findChild<QPushButton*>(u"import"_s);
         QTest::mouseClick(import, Qt::LeftButton);
-        QVERIFY2(dialog.result() == QDialog::Accepted, qPrintable(dialog.Problems()->toPlainText()));
+        QVERIFY2(dialog.result() == QDialog::Accepted,
+                 qPrintable(dialog.Problems()->toPlainText()));
         const PigeonRecord& p = loft.data.pigeons.rbegin()->second;
         QCOMPARE(BandText(p.country, p.branch, p.year, p.ringNumber), u"PL 7 24 1"_s);
         QCOMPARE(p.name, QString());
