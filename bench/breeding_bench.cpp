@@ -12,12 +12,12 @@
 #include "breeding/BestPairs.h"
 #include "breeding/NajlepszePary.h"
 #include "breeding/Relationship.h"
-#include "breeding/RowTextModel.h"
 #include "breeding/TestMating.h"
 #include "breeding/TestMatingPage.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/RowIdTableModel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
     page.show();
     page.LayoutPage();
     QApplication::processEvents();
-    RowTextModel* pairs = page.PairsModel();
+    RowIdTableModel* pairs = page.PairsModel();
     std::vector<double> all, season, click, ranking, dialog, column, mating, written, window;
     size_t common = 0;
     int listed = 0;

@@ -11,10 +11,10 @@
 #include "racing/NajlepszeGolebie.h"
 #include "racing/RaceHistoryChart.h"
 #include "racing/RaceResults.h"
-#include "racing/TextTableModel.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/RowIdTableModel.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -18,8 +18,8 @@
 #include "pedigree/PodgladHTML.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/RowIdTableModel.h"
 #include "trade/DodajZmienTransakcje.h"
-#include "trade/IdTableModel.h"
 #include "trade/TransactionReport.h"
 #include "trade/ZakladkaTransakcje.h"
 

@@ -15,7 +15,6 @@
 #include "breeding/DodajPsaDoPary.h"
 #include "breeding/DodajSezon.h"
 #include "breeding/NajlepszePary.h"
-#include "breeding/RowTextModel.h"
 #include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "notes/NoteBodies.h"
@@ -42,7 +41,6 @@
 #include "register/DodajSerieObraczek.h"
 #include "register/LeczenieSuplementacjaDodajZmien.h"
 #include "register/LookupListDialog.h"
-#include "register/PigeonTableModel.h"
 #include "register/PreviewPages.h"
 #include "register/PrzeniesPsa.h"
 #include "register/WybierzPsaZListy.h"
@@ -50,6 +48,7 @@
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
+#include "storage/RowIdTableModel.h"
 #include "support/BreedingFixture.h"
 #include "support/FamilyFixture.h"
 #include "trade/ContactBook.h"
@@ -283,7 +282,7 @@ int main(int argc, char** argv) {
     {
         auto* list = main.findChild<CZakladkaListaPsow*>();
         CDodajGolebia editor(appData, CDodajGolebia::Mode::Edit,
-                             appData.FindPigeon(list->Model()->PigeonAt(3)), nullptr, &main);
+                             appData.FindPigeon(list->Model()->IdAt(3)), nullptr, &main);
         const char* const pages[] = {"editor-information.png", "editor-remarks.png",
                                      "editor-documents.png",   "editor-treatments.png",
                                      "editor-photos.png",      "editor-pedigree-notes.png"};
@@ -496,7 +495,7 @@ int main(int argc, char** argv) {
         breedingMain.Lofts()->OnLoftChosen(lofts->currentIndex());
         breedingMain.SetActiveTab(CMainDialog::TabPairing);
         auto* page = static_cast<CZakladkaEdycjaPtaka*>(breedingMain.Page(CMainDialog::TabPairing));
-        page->SelectPair(page->PairsModel()->RowOfKey(breeding.parentsPair));
+        page->SelectPair(page->PairsModel()->RowOfId(breeding.parentsPair));
         page->SelectChild(0);
         Save(&breedingMain, folder, u"pairing-tab.png"_s);
         {

@@ -21,10 +21,10 @@
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/BandSearch.h"
 #include "register/LookupListDialog.h"
-#include "register/PigeonTableModel.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
+#include "storage/RowIdTableModel.h"
 #include "storage/Schema.h"
 #include "trade/ContactEditor.h"
 #include "trade/ContactManager.h"
@@ -568,7 +568,7 @@ void CMainDialog::RunCsvCommand(int id) {
         CsvCommands::Save(this, RaceEntriesCsv(m_data, race), u"race.csv"_s);
         return;
     case CmdCsvExportResults:
-        if (const int pigeon = m_pigeonList->Model()->PigeonAt(m_data.currentPigeon); pigeon > 0)
+        if (const int pigeon = m_pigeonList->Model()->IdAt(m_data.currentPigeon); pigeon > 0)
             CsvCommands::Save(this, ResultsCsv(m_data, pigeon), u"results.csv"_s);
         else
             MessageBox::ShowMessage(this, u"Select pigeon from list first."_s);

@@ -57,7 +57,7 @@ std::vector<RankedCouple> RankBestPairs(const AppData& data) {
     return couples;
 }
 
-RowTextModel::Row BestPairRow(const AppData& data, const RankedCouple& couple, int place) {
+RowIdTableModel::Row BestPairRow(const AppData& data, const RankedCouple& couple, int place) {
     return {couple.pair.id,
             {QString::number(place), BandLabel(data.FindPigeon(couple.pair.idCock)),
              BandLabel(data.FindPigeon(couple.pair.idHen))}};
@@ -71,7 +71,7 @@ std::vector<int> BestPairColumnWidths() {
     return {30, 145, 145};
 }
 
-RowTextModel::Row RacedChildRow(const PigeonRecord& pigeon) {
+RowIdTableModel::Row RacedChildRow(const PigeonRecord& pigeon) {
     const float velocity =
         pigeon.raceEntries > 0 ? pigeon.velocitySum / static_cast<float>(pigeon.raceEntries) : 0;
     return {pigeon.id,

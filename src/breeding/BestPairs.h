@@ -1,7 +1,7 @@
 #pragma once
 
-#include "breeding/RowTextModel.h"
 #include "storage/Records.h"
+#include "storage/RowIdTableModel.h"
 
 #include <vector>
 
@@ -33,11 +33,11 @@ bool HasRaced(const PigeonRecord& pigeon);
 std::vector<RankedCouple> RankBestPairs(const AppData& data);
 
 /// A row of the best pairs list: the place counted from 1, the sire's and the dam's band texts.
-RowTextModel::Row BestPairRow(const AppData& data, const RankedCouple& couple, int place);
+RowIdTableModel::Row BestPairRow(const AppData& data, const RankedCouple& couple, int place);
 QStringList BestPairHeaders();
 std::vector<int> BestPairColumnWidths();
 
 /// A row of a couple's young: band text, race entries, average position and average velocity.
-RowTextModel::Row RacedChildRow(const PigeonRecord& pigeon);
+RowIdTableModel::Row RacedChildRow(const PigeonRecord& pigeon);
 QStringList RacedChildHeaders();
 std::vector<int> RacedChildColumnWidths();

@@ -2,9 +2,9 @@
 
 #include "breeding/PigeonPanel.h"
 #include "breeding/RowList.h"
-#include "breeding/RowTextModel.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
@@ -49,8 +49,8 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     : BannerDialog(parent)
     , m_data(appData)
     , m_couples(RankBestPairs(appData))
-    , m_pairs(new RowTextModel(BestPairHeaders(), this))
-    , m_children(new RowTextModel(RacedChildHeaders(), this))
+    , m_pairs(new RowIdTableModel(BestPairHeaders(), {}, this))
+    , m_children(new RowIdTableModel(RacedChildHeaders(), {}, this))
     , m_pairsView(new QTableView(this))
     , m_childrenView(new QTableView(this))
     , m_sirePhoto(Photo(u"sirePhoto"_s, this))
@@ -75,7 +75,7 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     // A long description is cut rather than making the window taller; the tooltip has it all.
     m_childDescription->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
 
-    std::vector<RowTextModel::Row> rows;
+    std::vector<RowIdTableModel::Row> rows;
     rows.reserve(m_couples.size());
     for (size_t i = 0; i < m_couples.size(); ++i)
         rows.push_back(BestPairRow(m_data, m_couples[i], static_cast<int>(i) + 1));
@@ -137,7 +137,7 @@ void CNajlepszePary::ShowCouple(int row) {
     m_damBand->setText(BandLabel(dam));
     ShowPigeonPhoto(m_sirePhoto, sire, 0);
     ShowPigeonPhoto(m_damPhoto, dam, 0);
-    std::vector<RowTextModel::Row> rows;
+    std::vector<RowIdTableModel::Row> rows;
     for (const ChildRecord& young : pair.children)
         rows.push_back(RacedChildRow(m_data.FindPigeon(young.idPigeon)));
     m_children->SetRows(std::move(rows));
@@ -148,7 +148,7 @@ void CNajlepszePary::ShowChild(int row) {
     // A click beside the rows leaves the bird shown.
     if (row < 0 || row >= m_children->rowCount())
         return;
-    const PigeonRecord& pigeon = m_data.FindPigeon(m_children->Key(row));
+    const PigeonRecord& pigeon = m_data.FindPigeon(m_children->IdAt(row));
     m_childBand->setText(BandLabel(pigeon));
     m_childDescription->setText(pigeon.shortDescription);
     m_childDescription->setToolTip(PlainToolTip(pigeon.shortDescription));

@@ -10,7 +10,7 @@ class ElidedLabel;
 class PictureBox;
 class QLabel;
 class QTableView;
-class RowTextModel;
+class RowIdTableModel;
 
 // The best pairs of the loft, ranked by the race results of their young, with the chosen
 // couple's photos and young, and the chosen young bird's photo and description. It reads the
@@ -24,8 +24,8 @@ public:
     const std::vector<RankedCouple>& Couples() const { return m_couples; }
     QTableView* PairsView() const { return m_pairsView; }
     QTableView* ChildrenView() const { return m_childrenView; }
-    RowTextModel* PairsModel() const { return m_pairs; }
-    RowTextModel* ChildrenModel() const { return m_children; }
+    RowIdTableModel* PairsModel() const { return m_pairs; }
+    RowIdTableModel* ChildrenModel() const { return m_children; }
     /// The couple whose young are listed, -1 for none.
     int ShownCouple() const { return m_shownCouple; }
 
@@ -37,8 +37,8 @@ private:
     const AppData& m_data;
     std::vector<RankedCouple> m_couples;
     int m_shownCouple = -1;
-    RowTextModel* m_pairs;
-    RowTextModel* m_children;
+    RowIdTableModel* m_pairs;
+    RowIdTableModel* m_children;
     QTableView* m_pairsView;
     QTableView* m_childrenView;
     PictureBox* m_sirePhoto;

@@ -49,7 +49,7 @@ std::vector<int> PairsInFilter(const std::vector<PairRecord>& pairs, const Seaso
     return shown;
 }
 
-RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& lineage) {
+RowIdTableModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& lineage) {
     const bool two = pair.idCock > 0 && pair.idHen > 0 && pair.idCock != pair.idHen;
     return {pair.id,
             {u" "_s, BandLabel(data.FindPigeon(pair.idCock)),
@@ -58,7 +58,7 @@ RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& 
              two ? PercentText(lineage.MatingInbreeding(pair.idCock, pair.idHen)) : QString()}};
 }
 
-RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair) {
+RowIdTableModel::Row PairRow(const AppData& data, const PairRecord& pair) {
     Lineage lineage(data);
     return PairRow(data, pair, lineage);
 }
@@ -71,7 +71,7 @@ std::vector<int> PairColumnWidths() {
     return {30, 160, 160, 130, 160, 60};
 }
 
-RowTextModel::Row ChildRow(const AppData& data, const ChildRecord& child) {
+RowIdTableModel::Row ChildRow(const AppData& data, const ChildRecord& child) {
     const PigeonRecord& pigeon = data.FindPigeon(child.idPigeon);
     return {child.id, {u" "_s, BandLabel(pigeon), SexWord(pigeon.sex), OneLine(child.remarks)}};
 }
@@ -84,8 +84,8 @@ std::vector<int> ChildColumnWidths() {
     return {30, 140, 140, 180};
 }
 
-std::vector<RowTextModel::Row> ChildRows(const AppData& data, const PairRecord& pair) {
-    std::vector<RowTextModel::Row> rows;
+std::vector<RowIdTableModel::Row> ChildRows(const AppData& data, const PairRecord& pair) {
+    std::vector<RowIdTableModel::Row> rows;
     rows.reserve(pair.children.size());
     for (const ChildRecord& child : pair.children)
         rows.push_back(ChildRow(data, child));

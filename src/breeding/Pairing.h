@@ -1,6 +1,6 @@
 #pragma once
 
-#include "breeding/RowTextModel.h"
+#include "storage/RowIdTableModel.h"
 
 #include <QString>
 #include <QStringList>
@@ -34,18 +34,18 @@ std::vector<int> PairsInFilter(const std::vector<PairRecord>& pairs, const Seaso
 /// A row of the pairs list: a blank, the sire's and the dam's band texts, the pairing date
 /// ("%d/%m/%y, %H:%M"), the first 30 characters of the remarks and the F of the pair's young
 /// in per cent. A list of rows shares one lineage, so that each ancestor is looked at once.
-RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& lineage);
-RowTextModel::Row PairRow(const AppData& data, const PairRecord& pair);
+RowIdTableModel::Row PairRow(const AppData& data, const PairRecord& pair, Lineage& lineage);
+RowIdTableModel::Row PairRow(const AppData& data, const PairRecord& pair);
 QStringList PairHeaders();
 std::vector<int> PairColumnWidths();
 
 /// A row of the children list: a blank, the band text, "Cock" or "Hen", the child's remarks.
-RowTextModel::Row ChildRow(const AppData& data, const ChildRecord& child);
+RowIdTableModel::Row ChildRow(const AppData& data, const ChildRecord& child);
 QStringList ChildHeaders();
 std::vector<int> ChildColumnWidths();
 
 /// The rows of a pair's children, in order.
-std::vector<RowTextModel::Row> ChildRows(const AppData& data, const PairRecord& pair);
+std::vector<RowIdTableModel::Row> ChildRows(const AppData& data, const PairRecord& pair);
 
 /// A pigeon's colour name, an empty line and its short description, as the panels under a
 /// chosen bird show them.

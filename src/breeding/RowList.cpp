@@ -1,6 +1,6 @@
 #include "breeding/RowList.h"
 
-#include "breeding/RowTextModel.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/ColumnFitter.h"
 #include "ui/Contrast.h"
 
@@ -16,8 +16,9 @@ QFont RowListFont() {
     return font;
 }
 
-void SetUpRowList(QTableView* view, RowTextModel* model, const std::vector<int>& widths) {
+void SetUpRowList(QTableView* view, RowIdTableModel* model, const std::vector<int>& widths) {
     view->setModel(model);
+    model->SetToolTips(RowIdTableModel::CellToolTips);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);

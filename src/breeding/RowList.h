@@ -5,7 +5,7 @@
 #include <vector>
 
 class QTableView;
-class RowTextModel;
+class RowIdTableModel;
 
 /// The font of the breeding lists: Tahoma 16 of medium weight.
 QFont RowListFont();
@@ -14,4 +14,4 @@ QFont RowListFont();
 /// one whole row selected at a time and fixed row heights. The columns keep the given widths
 /// and share out any room the list has beyond them, in the same proportions; long cells are
 /// cut with an ellipsis and never widen the window.
-void SetUpRowList(QTableView* view, RowTextModel* model, const std::vector<int>& widths);
+void SetUpRowList(QTableView* view, RowIdTableModel* model, const std::vector<int>& widths);

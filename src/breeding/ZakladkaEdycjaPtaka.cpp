@@ -6,11 +6,11 @@
 #include "breeding/Pairing.h"
 #include "breeding/Relationship.h"
 #include "breeding/RowList.h"
-#include "breeding/RowTextModel.h"
 #include "breeding/TestMating.h"
 #include "pedigree/DrukujKarteMiotu.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/Banner.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
@@ -42,8 +42,8 @@ CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent)
     , m_seasons(new QComboBox(this))
     , m_addSeason(new QPushButton(u"Add new seazon"_s, this))
     , m_deleteSeason(new QPushButton(u"Delete"_s, this))
-    , m_pairs(new RowTextModel(PairHeaders(), this))
-    , m_children(new RowTextModel(ChildHeaders(), this))
+    , m_pairs(new RowIdTableModel(PairHeaders(), {}, this))
+    , m_children(new RowIdTableModel(ChildHeaders(), {}, this))
     , m_pairsView(new QTableView(this))
     , m_childrenView(new QTableView(this)) {
     setObjectName(u"pairingPage"_s);
@@ -209,12 +209,12 @@ void CZakladkaEdycjaPtaka::RunLink(int link) {
 }
 
 void CZakladkaEdycjaPtaka::PageShown() {
-    const int pairId = m_pairs->Key(m_selectedPair);
-    const int childId = m_children->Key(m_selectedChild);
+    const int pairId = m_pairs->IdAt(m_selectedPair);
+    const int childId = m_children->IdAt(m_selectedChild);
     ShowSeason(m_seasons->currentIndex());
-    if (const int row = m_pairs->RowOfKey(pairId); pairId != 0 && row >= 0) {
+    if (const int row = m_pairs->RowOfId(pairId); pairId != 0 && row >= 0) {
         SelectPair(row);
-        if (const int child = m_children->RowOfKey(childId); childId != 0 && child >= 0)
+        if (const int child = m_children->RowOfId(childId); childId != 0 && child >= 0)
             SelectChild(child);
     }
 }
@@ -249,7 +249,7 @@ void CZakladkaEdycjaPtaka::ShowSeason(int item) {
     const SeasonRecord* season = item >= 1 && item <= static_cast<int>(m_data.seasons.size())
                                      ? &m_data.seasons[size_t(item - 1)]
                                      : nullptr;
-    std::vector<RowTextModel::Row> rows;
+    std::vector<RowIdTableModel::Row> rows;
     Lineage lineage(m_data);
     for (int index : PairsInFilter(m_data.pairs, season))
         rows.push_back(PairRow(m_data, m_data.pairs[size_t(index)], lineage));
@@ -296,7 +296,7 @@ void CZakladkaEdycjaPtaka::ChildChosen(int row) {
 }
 
 const PairRecord* CZakladkaEdycjaPtaka::CurrentPair() const {
-    const int id = m_pairs->Key(m_selectedPair);
+    const int id = m_pairs->IdAt(m_selectedPair);
     if (id == 0)
         return nullptr;
     const auto found = std::find_if(m_data.pairs.begin(), m_data.pairs.end(),
@@ -306,7 +306,7 @@ const PairRecord* CZakladkaEdycjaPtaka::CurrentPair() const {
 
 const ChildRecord* CZakladkaEdycjaPtaka::CurrentChild() const {
     const PairRecord* pair = CurrentPair();
-    const int id = m_children->Key(m_selectedChild);
+    const int id = m_children->IdAt(m_selectedChild);
     if (!pair || id == 0)
         return nullptr;
     const auto found = std::find_if(pair->children.begin(), pair->children.end(),

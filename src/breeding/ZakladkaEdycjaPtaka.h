@@ -7,7 +7,7 @@
 class QComboBox;
 class QPushButton;
 class QTableView;
-class RowTextModel;
+class RowIdTableModel;
 struct ChildRecord;
 struct PairRecord;
 
@@ -60,8 +60,8 @@ public:
     QPushButton* DeleteSeasonButton() const { return m_deleteSeason; }
     QTableView* PairsView() const { return m_pairsView; }
     QTableView* ChildrenView() const { return m_childrenView; }
-    RowTextModel* PairsModel() const { return m_pairs; }
-    RowTextModel* ChildrenModel() const { return m_children; }
+    RowIdTableModel* PairsModel() const { return m_pairs; }
+    RowIdTableModel* ChildrenModel() const { return m_children; }
 
 protected:
     void HandleCommand(PageCommand command) override;
@@ -95,8 +95,8 @@ private:
     QComboBox* m_seasons;
     QPushButton* m_addSeason;
     QPushButton* m_deleteSeason;
-    RowTextModel* m_pairs;
-    RowTextModel* m_children;
+    RowIdTableModel* m_pairs;
+    RowIdTableModel* m_children;
     QTableView* m_pairsView;
     QTableView* m_childrenView;
 };

@@ -1,10 +1,10 @@
 #include "racing/NajlepszeGolebie.h"
 
 #include "racing/RacingLists.h"
-#include "racing/TextTableModel.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/Artwork.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
@@ -50,18 +50,16 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     : BannerDialog(parent)
     , m_data(appData)
     , m_ranked(RankBestPigeons(appData))
-    , m_rankedModel(new TextTableModel(
-          {u"Nr."_s, u"Pigeon"_s}, [this] { return static_cast<int>(m_ranked.size()); },
-          [this](int row, int column) {
-              return column == 0 ? QString::number(row + 1)
-                                 : BandLabel(m_data.FindPigeon(m_ranked[size_t(row)]));
+    , m_rankedModel(new RowIdTableModel(
+          {u"Nr."_s, u"Pigeon"_s},
+          [this](int row, int id, int column) {
+              return column == 0 ? QString::number(row + 1) : BandLabel(m_data.FindPigeon(id));
           },
           this))
-    , m_resultsModel(new TextTableModel(
+    , m_resultsModel(new RowIdTableModel(
           {u"..."_s, u"Place"_s, u"Weather"_s, u"Position"_s, u"Velocity [m/min]"_s,
            u"Arrive time"_s},
-          [this] { return static_cast<int>(m_results.rows.size()); },
-          [this](int row, int column) {
+          [this](int row, int, int column) {
               if (column == 0)
                   return u" "_s;
               return ResultRowTexts(m_results.rows[size_t(row)]).value(column - 1);
@@ -82,6 +80,7 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
 
     m_rankedView->setObjectName(u"rankedList"_s);
     SetUpRacingList(m_rankedView, m_rankedModel, {30, 145});
+    m_rankedModel->Fill(m_ranked);
     ClearSelectionOnEmptyClick(m_rankedView);
     m_resultsView->setObjectName(u"resultsList"_s);
     m_resultsModel->SetCheckable(true);
@@ -138,12 +137,15 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
 void CNajlepszeGolebie::ShowPigeon(int row) {
     if (row < 0 || row >= static_cast<int>(m_ranked.size())) {
         m_results = {};
-        m_resultsModel->Reset();
+        m_resultsModel->Clear();
         return;
     }
     const PigeonRecord& pigeon = m_data.FindPigeon(m_ranked[size_t(row)]);
     m_results = CollectRaceResults(m_data, pigeon.id);
-    m_resultsModel->Reset();
+    std::vector<int> races;
+    for (const RaceResultRow& result : m_results.rows)
+        races.push_back(result.race.id);
+    m_resultsModel->Fill(std::move(races));
     m_average->setText(QString::number(m_results.averagePosition));
     m_qualifications->setText(QString::number(m_results.rows.size()));
     m_best->setText(QString::number(m_results.bestPosition));

@@ -10,7 +10,7 @@ class ElidedLabel;
 class PictureBox;
 class QLabel;
 class QTableView;
-class TextTableModel;
+class RowIdTableModel;
 
 // The best pigeons of the loft: those with more than ten entries by average union position,
 // and every race of the chosen one with three figures, its first photo and description.
@@ -23,8 +23,8 @@ public:
     const std::vector<int>& Ranked() const { return m_ranked; }
     QTableView* RankedList() const { return m_rankedView; }
     QTableView* ResultsList() const { return m_resultsView; }
-    TextTableModel* RankedModel() const { return m_rankedModel; }
-    TextTableModel* ResultsModel() const { return m_resultsModel; }
+    RowIdTableModel* RankedModel() const { return m_rankedModel; }
+    RowIdTableModel* ResultsModel() const { return m_resultsModel; }
 
 private:
     void ShowPigeon(int row);
@@ -32,8 +32,8 @@ private:
     const AppData& m_data;
     std::vector<int> m_ranked;
     PigeonRaceResults m_results;
-    TextTableModel* m_rankedModel;
-    TextTableModel* m_resultsModel;
+    RowIdTableModel* m_rankedModel;
+    RowIdTableModel* m_resultsModel;
     QTableView* m_rankedView;
     QTableView* m_resultsView;
     QLabel* m_average;

@@ -1,6 +1,6 @@
 #include "racing/RacingLists.h"
 
-#include "racing/TextTableModel.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/ColumnFitter.h"
 
 #include <QHeaderView>
@@ -8,8 +8,9 @@
 
 using namespace Qt::StringLiterals;
 
-void SetUpRacingList(QTableView* view, TextTableModel* model, const std::vector<int>& widths) {
+void SetUpRacingList(QTableView* view, RowIdTableModel* model, const std::vector<int>& widths) {
     view->setModel(model);
+    model->SetToolTips(RowIdTableModel::CellToolTips | RowIdTableModel::HeaderToolTips);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
     view->setSelectionMode(QAbstractItemView::SingleSelection);
     view->setEditTriggers(QAbstractItemView::NoEditTriggers);

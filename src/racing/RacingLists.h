@@ -3,8 +3,8 @@
 #include <vector>
 
 class QTableView;
-class TextTableModel;
+class RowIdTableModel;
 
 /// Sets up a report-style list of the racing windows over its model: grid lines, whole rows
 /// selected one at a time, blue Tahoma 16, the given column widths, no sorting or editing.
-void SetUpRacingList(QTableView* view, TextTableModel* model, const std::vector<int>& widths);
+void SetUpRacingList(QTableView* view, RowIdTableModel* model, const std::vector<int>& widths);

@@ -7,8 +7,8 @@
 #include "racing/RaceLists.h"
 #include "racing/RacePage.h"
 #include "racing/RacingLists.h"
-#include "racing/TextTableModel.h"
 #include "storage/AppData.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/Banner.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
@@ -34,6 +34,14 @@ constexpr int kListLeft = 240;
 constexpr int kHeadingHeight = 26;
 const QColor kHeadingColour(63, 172, 255);
 
+template <class Records> std::vector<int> IdsOf(const Records& records) {
+    std::vector<int> ids;
+    ids.reserve(records.size());
+    for (const auto& record : records)
+        ids.push_back(record.id);
+    return ids;
+}
+
 int GroupOf(int caption) {
     return caption >= kGroupFirst[2] ? 2 : caption >= kGroupFirst[1] ? 1 : 0;
 }
@@ -42,16 +50,19 @@ int GroupOf(int caption) {
 
 CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
-    , m_races(new TextTableModel(
-          RaceListHeaders(), [this] { return static_cast<int>(m_data.races.size()); },
-          [this](int row, int column) { return RaceCellText(m_data.races[size_t(row)], column); },
-          this))
-    , m_flyers(new TextTableModel(
-          FlyerListHeaders(),
-          [this] {
-              return HasRace() ? static_cast<int>(m_data.races[size_t(m_race)].flyers.size()) : 0;
+    , m_races(new RowIdTableModel(
+          RaceListHeaders(),
+          [this](int row, int, int column) {
+              return row < static_cast<int>(m_data.races.size())
+                         ? RaceCellText(m_data.races[size_t(row)], column)
+                         : QString();
           },
-          [this](int row, int column) {
+          this))
+    , m_flyers(new RowIdTableModel(
+          FlyerListHeaders(),
+          [this](int row, int, int column) {
+              if (!HasRace() || row >= FlyerCount())
+                  return QString();
               const RaceRecord& race = m_data.races[size_t(m_race)];
               return FlyerCellText(m_data, race, race.flyers[size_t(row)], column);
           },
@@ -81,6 +92,14 @@ bool CZakladkaLotyGolebi::HasRace() const {
     return m_race >= 0 && m_race < static_cast<int>(m_data.races.size());
 }
 
+int CZakladkaLotyGolebi::FlyerCount() const {
+    return HasRace() ? static_cast<int>(m_data.races[size_t(m_race)].flyers.size()) : 0;
+}
+
+void CZakladkaLotyGolebi::ShowFlyers() {
+    m_flyers->Fill(HasRace() ? IdsOf(m_data.races[size_t(m_race)].flyers) : std::vector<int>());
+}
+
 bool CZakladkaLotyGolebi::HasFlyer() const {
     return HasRace() && m_flyer >= 0 &&
            m_flyer < static_cast<int>(m_data.races[size_t(m_race)].flyers.size());
@@ -89,8 +108,8 @@ bool CZakladkaLotyGolebi::HasFlyer() const {
 void CZakladkaLotyGolebi::RebuildRaces() {
     m_race = -1;
     m_flyer = -1;
-    m_flyers->Reset();
-    m_races->Reset();
+    ShowFlyers();
+    m_races->Fill(IdsOf(m_data.races));
 }
 
 void CZakladkaLotyGolebi::ClearLoftLists() {
@@ -103,8 +122,8 @@ void CZakladkaLotyGolebi::FillLoftLists() {
 
 void CZakladkaLotyGolebi::PageShown() {
     // A pigeon deleted on another page took its entries along; the list shows those left.
-    if (m_flyersView->verticalHeader()->count() != m_flyers->rowCount()) {
-        m_flyers->Reset();
+    if (m_flyers->rowCount() != FlyerCount()) {
+        ShowFlyers();
         m_flyer = -1;
     }
 }
@@ -130,7 +149,7 @@ void CZakladkaLotyGolebi::SelectFlyer(int row) {
 void CZakladkaLotyGolebi::OnRaceSelected(int row) {
     m_race = row;
     m_flyer = -1;
-    m_flyers->Reset();
+    ShowFlyers();
 }
 
 QRect CZakladkaLotyGolebi::CaptionRect(int caption) const {
@@ -292,7 +311,8 @@ void CZakladkaLotyGolebi::AddFlyer() {
     if (editor.exec() != QDialog::Accepted || editor.Flyer().id <= 0)
         return;
     const FlyerRecord flyer = editor.Flyer();
-    m_flyers->Append([this, &flyer] { AddLoadedFlyer(m_data, flyer); });
+    AddLoadedFlyer(m_data, flyer);
+    m_flyers->SetRow(-1, flyer.id);
 }
 
 void CZakladkaLotyGolebi::EditFlyer() {
@@ -320,7 +340,8 @@ void CZakladkaLotyGolebi::DeleteFlyer() {
         MessageBox::ShowFailure(this, result);
         return;
     }
-    m_flyers->Remove(row, [this, &flyer] { RemoveLoadedFlyer(m_data, flyer.id_lotu, flyer.id); });
+    RemoveLoadedFlyer(m_data, flyer.id_lotu, flyer.id);
+    m_flyers->RemoveRow(row);
     SelectFlyer(-1);
 }
 

@@ -5,7 +5,7 @@
 #include <QRect>
 
 class QTableView;
-class TextTableModel;
+class RowIdTableModel;
 
 // The races tab: every loaded race, the current loft's entries in the selected one, and the
 // painted captions that act on them.
@@ -42,8 +42,8 @@ public:
     bool CaptionEnabled(int caption) const;
     QTableView* RacesView() const { return m_racesView; }
     QTableView* FlyersView() const { return m_flyersView; }
-    TextTableModel* RacesModel() const { return m_races; }
-    TextTableModel* FlyersModel() const { return m_flyers; }
+    RowIdTableModel* RacesModel() const { return m_races; }
+    RowIdTableModel* FlyersModel() const { return m_flyers; }
 
     bool Handles(PageCommand command) const override;
     void LayoutPage() override;
@@ -79,9 +79,11 @@ private:
     void ShowBestPigeons();
     bool HasRace() const;
     bool HasFlyer() const;
+    int FlyerCount() const;
+    void ShowFlyers();
 
-    TextTableModel* m_races;
-    TextTableModel* m_flyers;
+    RowIdTableModel* m_races;
+    RowIdTableModel* m_flyers;
     QTableView* m_racesView;
     QTableView* m_flyersView;
     int m_race = -1;

@@ -5,7 +5,6 @@
 #include "pedigree/EksportListyDoHTML.h"
 #include "register/DodajGolebia.h"
 #include "register/DodajSerieObraczek.h"
-#include "register/PigeonTableModel.h"
 #include "register/PodgladZdjec.h"
 #include "register/PreviewPages.h"
 #include "register/PrzeniesPsa.h"
@@ -13,6 +12,7 @@
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
 #include "storage/PigeonLinks.h"
+#include "storage/RowIdTableModel.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/ColumnFitter.h"
@@ -44,11 +44,50 @@ const char16_t* const kPreviewCaptions[] = {u"Summary", u"Family tree", u"Progen
 // Right edges of the preview captions, from the page's left.
 constexpr int kPreviewRights[] = {350, 485, 610, 750, 950};
 
+QStringList PigeonHeaders() {
+    return {u"..."_s, u"Country"_s, u"Union"_s, u"Year"_s, u"Band"_s,
+            u"Sex"_s, u"Remarks"_s, u"Color"_s, u"Sire"_s, u"Dam"_s};
+}
+
+QString PigeonCellText(const AppData& data, int id, int column) {
+    // A link to a pigeon that is not loaded shows as a row of empty cells.
+    const PigeonRecord& p = data.FindPigeon(id);
+    switch (column) {
+    case PigeonColumn::Check:
+        return u" "_s;
+    case PigeonColumn::Country:
+        return p.country;
+    case PigeonColumn::Union:
+        return p.branch;
+    case PigeonColumn::Year:
+        return p.year;
+    case PigeonColumn::Band:
+        return p.ringNumber;
+    case PigeonColumn::Sex:
+        return SexWord(p.sex);
+    case PigeonColumn::Remarks:
+        return p.notesGeneral.left(15);
+    case PigeonColumn::Colour: {
+        const auto colour = data.colours.find(p.idColour);
+        return colour == data.colours.end() ? QString() : colour->second;
+    }
+    case PigeonColumn::Sire:
+        return BandLabel(data.FindPigeon(p.idSire));
+    case PigeonColumn::Dam:
+        return BandLabel(data.FindPigeon(p.idDam));
+    default:
+        return {};
+    }
+}
+
 } // namespace
 
 CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
-    , m_model(new PigeonTableModel(appData, this))
+    , m_model(new RowIdTableModel(
+          PigeonHeaders(),
+          [&appData](int, int id, int column) { return PigeonCellText(appData, id, column); },
+          this))
     , m_view(new QTableView(this))
     , m_photo(new PictureBox(this, PictureBox::Mode::Stretched))
     , m_bandSearch(new QLineEdit(this))
@@ -83,10 +122,7 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     m_view->verticalHeader()->setDefaultSectionSize(20);
     m_view->horizontalHeader()->setSectionsClickable(false);
     m_view->horizontalHeader()->setHighlightSections(false);
-    std::vector<int> widths;
-    for (int column = 0; column < PigeonTableModel::ColumnCount; ++column)
-        widths.push_back(PigeonTableModel::ColumnWidth(column));
-    FitColumnsToWidth(m_view, std::move(widths));
+    FitColumnsToWidth(m_view, {30, 65, 100, 100, 100, 80, 120, 90, 100, 120});
     QFont font(u"Verdana"_s);
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);
@@ -183,11 +219,11 @@ void CZakladkaListaPsow::UpdateCategoryCount() {
 }
 
 int CZakladkaListaPsow::SetRow(int row, const PigeonRecord& pigeon) {
-    return m_model->SetRow(row, pigeon);
+    return m_model->SetRow(row, pigeon.id);
 }
 
 int CZakladkaListaPsow::CurrentPigeonId() const {
-    return m_data.currentPigeon < 0 ? 0 : m_model->PigeonAt(m_data.currentPigeon);
+    return m_data.currentPigeon < 0 ? 0 : m_model->IdAt(m_data.currentPigeon);
 }
 
 int CZakladkaListaPsow::CurrentCategoryId() const {
@@ -216,7 +252,7 @@ void CZakladkaListaPsow::ShowSelected(int row) {
         return;
     }
     m_data.currentPigeon = row;
-    const int id = m_model->PigeonAt(row);
+    const int id = m_model->IdAt(row);
     ShowPhotoOf(id);
     for (CPreviewPage* page : m_previews)
         page->Show(id);
@@ -484,7 +520,7 @@ void CZakladkaListaPsow::AddPigeon() {
 DbResult CZakladkaListaPsow::StoreNewPigeon(PigeonRecord& pigeon) {
     DbResult result = m_data.AddPigeonToCategory(pigeon, CurrentCategoryId());
     if (result.ok()) {
-        m_model->SetRow(-1, pigeon);
+        m_model->SetRow(-1, pigeon.id);
         UpdateCategoryCount();
     }
     return result;
@@ -497,7 +533,7 @@ void CZakladkaListaPsow::MoveCurrent() {
     CPrzeniesPsa dialog(m_data, this);
     if (dialog.exec() != QDialog::Accepted || dialog.ChosenIndex() < 0)
         return;
-    const int pigeonId = m_model->PigeonAt(row);
+    const int pigeonId = m_model->IdAt(row);
     const int target =
         m_data.lofts[size_t(m_data.currentLoft)].categories[size_t(dialog.ChosenIndex())].id;
     if (dialog.Copy()) {
@@ -523,14 +559,14 @@ void CZakladkaListaPsow::EditCurrent() {
     const int row = m_data.currentPigeon;
     if (row < 0)
         return;
-    const PigeonRecord pigeon = m_data.FindPigeon(m_model->PigeonAt(row));
+    const PigeonRecord pigeon = m_data.FindPigeon(m_model->IdAt(row));
     if (pigeon.id < 1)
         return;
     CDodajGolebia editor(m_data, CDodajGolebia::Mode::Edit, pigeon, nullptr, this);
     const bool stored = editor.exec() == QDialog::Accepted;
     // Photos, documents and treatments were stored as they were changed, even on "Close".
     if (stored)
-        m_model->SetRow(row, editor.Working());
+        m_model->SetRow(row, editor.Working().id);
     // Rows of its young show the edited pigeon as sire or dam.
     m_view->viewport()->update();
     SelectRow(row);
@@ -540,7 +576,7 @@ void CZakladkaListaPsow::DeleteCurrent() {
     const int row = m_data.currentPigeon;
     if (row < 0 || m_data.currentLoft < 0 || m_data.currentCategory < 0)
         return;
-    const int id = m_model->PigeonAt(row);
+    const int id = m_model->IdAt(row);
     const bool loaded = m_data.pigeons.count(id) > 0;
     QString question = u"Do you want delete selected pigeon?"_s;
     if (loaded) {
@@ -588,7 +624,7 @@ void CZakladkaListaPsow::AddRingSeries() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     for (int id : ids)
-        m_model->SetRow(-1, m_data.FindPigeon(id));
+        m_model->SetRow(-1, id);
     UpdateCategoryCount();
 }
 

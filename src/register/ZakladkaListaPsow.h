@@ -11,13 +11,18 @@
 #include <memory>
 #include <vector>
 
+// The columns of the pigeon list.
+namespace PigeonColumn {
+enum : int { Check, Country, Union, Year, Band, Sex, Remarks, Colour, Sire, Dam, Count };
+}
+
 class CPreviewPage;
 class PictureBox;
-class PigeonTableModel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableView;
+class RowIdTableModel;
 struct PigeonRecord;
 
 // The pigeon list tab: the pigeons of the current category, the links that act on the selected
@@ -64,7 +69,7 @@ public:
     int ShownLoft() const { return m_shownLoft; }
     int ShownCategory() const { return m_shownCategory; }
     int ListMode() const { return m_listMode; }
-    PigeonTableModel* Model() const { return m_model; }
+    RowIdTableModel* Model() const { return m_model; }
     QTableView* View() const { return m_view; }
     PictureBox* Photo() const { return m_photo; }
     CPreviewPage* PreviewPage(int page) const { return m_previews[size_t(page)]; }
@@ -116,7 +121,7 @@ private:
     int m_listMode = 0;
     int m_shownLoft = -1;
     int m_shownCategory = -1;
-    PigeonTableModel* m_model;
+    RowIdTableModel* m_model;
     QTableView* m_view;
     PictureBox* m_photo;
     std::array<CPreviewPage*, 5> m_previews{};

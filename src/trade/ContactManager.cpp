@@ -1,8 +1,8 @@
 #include "trade/ContactManager.h"
 
 #include "storage/AppData.h"
+#include "storage/RowIdTableModel.h"
 #include "trade/ContactEditor.h"
-#include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
 #include "ui/ListSelection.h"
 
@@ -18,9 +18,9 @@ ContactManager::ContactManager(AppData& appData, ContactBook book, QWidget* pare
     : BannerDialog(parent, 70)
     , m_data(appData)
     , m_book(book)
-    , m_model(new IdTableModel(
-          ContactHeaders(book == ContactBook::Breeders), ContactWidths(),
-          [&appData, book](int id, int column) {
+    , m_model(new RowIdTableModel(
+          ContactHeaders(book == ContactBook::Breeders),
+          [&appData, book](int, int id, int column) {
               const auto& contacts = ContactsOf(appData, book);
               const auto found = contacts.find(id);
               return found == contacts.end() ? QString() : ContactCell(found->second, column);
@@ -44,8 +44,9 @@ ContactManager::ContactManager(AppData& appData, ContactBook book, QWidget* pare
     m_view->verticalHeader()->setDefaultSectionSize(20);
     m_view->horizontalHeader()->setSectionsClickable(false);
     m_view->horizontalHeader()->setHighlightSections(false);
+    const std::vector<int> widths = ContactWidths();
     for (int column = 0; column < ContactColumnCount; ++column)
-        m_view->setColumnWidth(column, m_model->ColumnWidth(column));
+        m_view->setColumnWidth(column, widths[size_t(column)]);
     std::vector<int> ids;
     for (const auto& [id, contact] : ContactsOf(m_data, m_book))
         ids.push_back(id);

@@ -4,7 +4,7 @@
 #include "ui/Banner.h"
 
 class AppData;
-class IdTableModel;
+class RowIdTableModel;
 class QPushButton;
 class QTableView;
 
@@ -17,7 +17,7 @@ public:
     ContactManager(AppData& appData, ContactBook book, QWidget* parent);
 
     QTableView* View() const { return m_view; }
-    IdTableModel* Model() const { return m_model; }
+    RowIdTableModel* Model() const { return m_model; }
     /// The selected row, -1 for none.
     int SelectedRow() const { return m_selectedRow; }
 
@@ -29,7 +29,7 @@ private:
 
     AppData& m_data;
     ContactBook m_book;
-    IdTableModel* m_model;
+    RowIdTableModel* m_model;
     QTableView* m_view;
     QPushButton* m_edit;
     int m_selectedRow = -1;

@@ -4,8 +4,8 @@
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/LocalTime.h"
+#include "storage/RowIdTableModel.h"
 #include "trade/ContactBook.h"
-#include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
 #include "ui/Contrast.h"
 #include "ui/DateFields.h"
@@ -55,7 +55,7 @@ ElidedLabel* Shown(const QString& name, bool heading, QWidget* parent) {
     return label;
 }
 
-QListView* ChoiceList(const QString& name, IdTableModel* model, QWidget* parent) {
+QListView* ChoiceList(const QString& name, RowIdTableModel* model, QWidget* parent) {
     auto* view = new QListView(parent);
     view->setObjectName(name);
     view->setModel(model);
@@ -84,17 +84,17 @@ CDodajZmienTransakcje::CDodajZmienTransakcje(AppData& appData, int editFlag,
     , m_transaction(transaction)
     , m_kind(Choices(u"kind"_s, TransactionKindChoices(), editFlag ? transaction.kind : 0, this))
     , m_clientSearch(new QLineEdit(this))
-    , m_clientRows(new IdTableModel(
-          {QString()}, {},
-          [&appData](int id, int) {
+    , m_clientRows(new RowIdTableModel(
+          {QString()},
+          [&appData](int, int id, int) {
               const auto client = appData.clients.find(id);
               return client == appData.clients.end() ? QString() : ContactName(client->second);
           },
           this))
     , m_clients(ChoiceList(u"clients"_s, m_clientRows, this))
     , m_pigeonSearch(new QLineEdit(this))
-    , m_pigeonRows(new IdTableModel(
-          {QString()}, {}, [&appData](int id, int) { return appData.FindPigeon(id).BandLabel; },
+    , m_pigeonRows(new RowIdTableModel(
+          {QString()}, [&appData](int, int id, int) { return appData.FindPigeon(id).BandLabel; },
           this))
     , m_pigeons(ChoiceList(u"pigeons"_s, m_pigeonRows, this))
     , m_clientName(Shown(u"clientName"_s, true, this))

@@ -8,7 +8,7 @@
 class AppData;
 class DateFields;
 class ElidedLabel;
-class IdTableModel;
+class RowIdTableModel;
 class QComboBox;
 class QLineEdit;
 class QListView;
@@ -30,8 +30,8 @@ public:
     int PigeonId() const { return m_pigeonId; }
     QListView* ClientList() const { return m_clients; }
     QListView* PigeonList() const { return m_pigeons; }
-    IdTableModel* ClientRows() const { return m_clientRows; }
-    IdTableModel* PigeonRows() const { return m_pigeonRows; }
+    RowIdTableModel* ClientRows() const { return m_clientRows; }
+    RowIdTableModel* PigeonRows() const { return m_pigeonRows; }
 
     void accept() override;
 
@@ -55,10 +55,10 @@ private:
     std::vector<int> m_allPigeons;
     QComboBox* m_kind;
     QLineEdit* m_clientSearch;
-    IdTableModel* m_clientRows;
+    RowIdTableModel* m_clientRows;
     QListView* m_clients;
     QLineEdit* m_pigeonSearch;
-    IdTableModel* m_pigeonRows;
+    RowIdTableModel* m_pigeonRows;
     QListView* m_pigeons;
     ElidedLabel* m_clientName;
     ElidedLabel* m_clientAddress;

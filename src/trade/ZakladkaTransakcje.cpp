@@ -1,10 +1,10 @@
 #include "trade/ZakladkaTransakcje.h"
 
 #include "storage/AppData.h"
+#include "storage/RowIdTableModel.h"
 #include "trade/ContactEditor.h"
 #include "trade/ContactManager.h"
 #include "trade/DodajZmienTransakcje.h"
-#include "trade/IdTableModel.h"
 #include "trade/TradeTexts.h"
 #include "ui/Banner.h"
 #include "ui/ColumnFitter.h"
@@ -30,9 +30,9 @@ const QString kSelectFirst = u"You must select transaction from list."_s;
 
 CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
-    , m_model(new IdTableModel(
-          TransactionHeaders(), TransactionWidths(),
-          [&appData](int id, int column) {
+    , m_model(new RowIdTableModel(
+          TransactionHeaders(),
+          [&appData](int, int id, int column) {
               const auto found = appData.transactions.find(id);
               return found == appData.transactions.end()
                          ? QString()
@@ -53,10 +53,7 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     m_view->verticalHeader()->setDefaultSectionSize(20);
     m_view->horizontalHeader()->setSectionsClickable(false);
     m_view->horizontalHeader()->setHighlightSections(false);
-    std::vector<int> widths;
-    for (int column = 0; column < TransactionColumnCount; ++column)
-        widths.push_back(m_model->ColumnWidth(column));
-    FitColumnsToWidth(m_view, std::move(widths));
+    FitColumnsToWidth(m_view, TransactionWidths());
     QFont font(u"Tahoma"_s);
     font.setPixelSize(16);
     font.setWeight(QFont::Medium);

@@ -4,7 +4,7 @@
 
 #include <QRect>
 
-class IdTableModel;
+class RowIdTableModel;
 class QTableView;
 
 // The transactions tab: the current loft's purchases and sales, one row per transaction in
@@ -37,7 +37,7 @@ public:
     int SelectedRow() const { return m_selectedRow; }
     QRect LinkRect(int link) const;
     bool LinkEnabled(int link) const;
-    IdTableModel* Model() const { return m_model; }
+    RowIdTableModel* Model() const { return m_model; }
     QTableView* View() const { return m_view; }
 
 Q_SIGNALS:
@@ -58,7 +58,7 @@ private:
     void EditTransaction();
     void DeleteTransaction();
 
-    IdTableModel* m_model;
+    RowIdTableModel* m_model;
     QTableView* m_view;
     int m_selectedRow = -1;
 };

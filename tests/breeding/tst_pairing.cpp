@@ -8,7 +8,6 @@
 #include "breeding/DodajPsaDoPary.h"
 #include "breeding/DodajSezon.h"
 #include "breeding/NajlepszePary.h"
-#include "breeding/RowTextModel.h"
 #include "breeding/TestMating.h"
 #include "breeding/ZakladkaEdycjaPtaka.h"
 #include "pedigree/DrukujRodowodGolebia.h"
@@ -16,6 +15,7 @@
 #include "pedigree/PodgladHTML.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
+#include "storage/RowIdTableModel.h"
 #include "support/BreedingFixture.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
@@ -58,10 +58,10 @@ ModalDriver::Expectation PickInChooser(const QString& band) {
     });
 }
 
-QStringList Column(const RowTextModel* model, int column) {
+QStringList Column(const RowIdTableModel* model, int column) {
     QStringList texts;
     for (int row = 0; row < model->rowCount(); ++row)
-        texts.append(model->Text(row, column));
+        texts.append(model->CellText(row, column));
     return texts;
 }
 
@@ -151,14 +151,14 @@ private Q_SLOTS:
         QTest::mouseClick(m_page, Qt::LeftButton, {}, m_page->LinkRect(Page::AddPairLink).center());
         QVERIFY(editor.Shown());
         // The new pair is appended, selected, stored once in memory and in the file.
-        RowTextModel* pairs = m_page->PairsModel();
+        RowIdTableModel* pairs = m_page->PairsModel();
         QCOMPARE(pairs->rowCount(), 6);
         QCOMPARE(m_page->SelectedPair(), 5);
-        QVERIFY(pairs->Text(5, 3).startsWith(u"07/04/24, "_s));
+        QVERIFY(pairs->CellText(5, 3).startsWith(u"07/04/24, "_s));
         QCOMPARE(m_app->pairs.size(), 6u);
         const QString db = m_dir->pigeonsDb();
         QCOMPARE(DbProbe::Rows(db, u"SELECT id_samca, id_samicy, uwagi, not_ojciec, not_matka, "
-                                   u"id_hodowli FROM pary WHERE id = %1;"_s.arg(pairs->Key(5))),
+                                   u"id_hodowli FROM pary WHERE id = %1;"_s.arg(pairs->IdAt(5))),
                  (std::vector<QStringList>{{u"12"_s, u"15"_s, u"<b>żółw</b> 'ogolne'"_s,
                                             u"ojciec"_s, u"matka"_s, u"1"_s}}));
 
@@ -176,7 +176,7 @@ private Q_SLOTS:
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::EditPairLink).center());
         QVERIFY(edit.Shown());
-        QCOMPARE(pairs->Text(1, 4), u"Para B po zmianie"_s);
+        QCOMPARE(pairs->CellText(1, 4), u"Para B po zmianie"_s);
         QCOMPARE(DbProbe::Text(db, u"SELECT uwagi FROM pary WHERE id = %1;"_s.arg(m_pairB)),
                  u"Para B po zmianie"_s);
         QCOMPARE(m_page->ChildrenModel()->rowCount(), 2);
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QTest::mouseClick(m_page, Qt::LeftButton, {},
                           m_page->LinkRect(Page::DeletePairLink).center());
         QCOMPARE(pairs->rowCount(), 5);
-        QCOMPARE(pairs->RowOfKey(m_pairB), -1);
+        QCOMPARE(pairs->RowOfId(m_pairB), -1);
         QCOMPARE(m_page->ChildrenModel()->rowCount(), 0);
         QCOMPARE(DbProbe::Number(
                      db, u"SELECT (SELECT count(*) FROM pary WHERE id = %1) + "
@@ -289,7 +289,7 @@ private Q_SLOTS:
         m_app->pigeons[1].name = u"Grom"_s; // as the pigeon editor stores a new name
         m_main->SetActiveTab(CMainDialog::TabPigeons);
         m_main->SetActiveTab(CMainDialog::TabPairing);
-        QCOMPARE(m_page->PairsModel()->Text(1, 1), Band(1) + u" [Grom]"_s);
+        QCOMPARE(m_page->PairsModel()->CellText(1, 1), Band(1) + u" [Grom]"_s);
         QCOMPARE(m_page->SelectedPair(), 1);
         QCOMPARE(m_page->SelectedChild(), 0);
 
@@ -303,7 +303,7 @@ private Q_SLOTS:
 
     void seasonsFilterAreAddedAndDeleted() {
         QComboBox* seasons = m_page->Seasons();
-        RowTextModel* pairs = m_page->PairsModel();
+        RowIdTableModel* pairs = m_page->PairsModel();
         QCOMPARE(ShellFixture::Items(seasons),
                  (QStringList{u"All Pairs"_s, u"Wiosna 2025"_s, u"Lato"_s, u"Jesień"_s}));
         // The season of the other loft filters this loft's pairs by its days all the same.
@@ -369,7 +369,7 @@ private Q_SLOTS:
     void bestPairsFromTheMenu() {
         const auto best = OnNextWindow([](QDialog* dialog) {
             auto* window = static_cast<CNajlepszePary*>(dialog);
-            RowTextModel* couples = window->PairsModel();
+            RowIdTableModel* couples = window->PairsModel();
             // E's young average 4, B's 2 and 8 score 5, the rest never raced.
             QCOMPARE(Column(couples, 0), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s}));
             QCOMPARE(Column(couples, 1),
@@ -380,8 +380,8 @@ private Q_SLOTS:
             QCOMPARE(Find<ElidedLabel>(dialog, u"damBand"_s)->text(), Band(10));
             QCOMPARE(window->ChildrenModel()->rowCount(), 1);
             QTest::keyClick(list, Qt::Key_Down);
-            QCOMPARE(window->ChildrenModel()->Text(1, 0), Band(4));
-            QCOMPARE(window->ChildrenModel()->Text(1, 2), u"8"_s);
+            QCOMPARE(window->ChildrenModel()->CellText(1, 0), Band(4));
+            QCOMPARE(window->ChildrenModel()->CellText(1, 2), u"8"_s);
             QTableView* young = window->ChildrenView();
             QTest::mouseClick(young->viewport(), Qt::LeftButton, {},
                               young->visualRect(window->ChildrenModel()->index(1, 0)).center());

@@ -20,13 +20,13 @@
 #include "pedigree/PrintPreview.h"
 #include "pedigree/SheetView.h"
 #include "register/ChooserCandidates.h"
-#include "register/PigeonTableModel.h"
 #include "register/WybierzPsaZListy.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
+#include "storage/RowIdTableModel.h"
 #include "support/FamilyFixture.h"
 #include "support/FileSizeLimit.h"
 #include "support/ModalDriver.h"
@@ -522,7 +522,7 @@ private Q_SLOTS:
 private:
     void SelectPigeon(int id) {
         for (int row = 0; row < m_list->Model()->rowCount(); ++row) {
-            if (m_list->Model()->PigeonAt(row) == id) {
+            if (m_list->Model()->IdAt(row) == id) {
                 m_list->SelectRow(row);
                 return;
             }

@@ -8,11 +8,11 @@
 #include "racing/NajlepszeGolebie.h"
 #include "racing/RaceLists.h"
 #include "racing/RacePage.h"
-#include "racing/TextTableModel.h"
 #include "racing/ZakladkaLotyGolebi.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/LocalTime.h"
+#include "storage/RowIdTableModel.h"
 #include "storage/TextFile.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
@@ -276,7 +276,7 @@ private Q_SLOTS:
             Click(editor, u"ok"_s);
         });
         ShellFixture::MenuAction(*m_dialog, CmdAddRace)->trigger();
-        const TextTableModel* model = m_tab->RacesModel();
+        const RowIdTableModel* model = m_tab->RacesModel();
         QStringList cells;
         for (int column : {RacePlace, RaceReleaseDate, RaceDistance, RaceScored})
             cells.append(model->CellText(2, column));
@@ -394,7 +394,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::History(),
                  (QStringList{u"Musisz wybrać gołębia"_s,
                               u"Points earned (Club): please enter a number."_s}));
-        const TextTableModel* flyers = m_tab->FlyersModel();
+        const RowIdTableModel* flyers = m_tab->FlyersModel();
         QStringList cells;
         for (int column = FlyerPigeon; column < FlyerVelocity; ++column)
             cells.append(flyers->CellText(0, column));

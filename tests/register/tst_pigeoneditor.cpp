@@ -8,12 +8,12 @@
 #include "pedigree/PodgladHTML.h"
 #include "racing/RaceHistoryChart.h"
 #include "racing/ZakladkaLotyGolebi.h"
-#include "register/PigeonTableModel.h"
 #include "register/PreviewPages.h"
 #include "register/ZakladkaListaPsow.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
 #include "storage/LocalTime.h"
+#include "storage/RowIdTableModel.h"
 #include "storage/TextFile.h"
 #include "support/BreedingFixture.h"
 #include "support/DbProbe.h"
@@ -197,11 +197,11 @@ private Q_SLOTS:
             Click(editor, u"ok"_s);
         });
         m_list->Perform(PageCommand::AddPigeon);
-        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Colour), u"Czerwony"_s);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonColumn::Colour), u"Czerwony"_s);
 
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
-        const PigeonRecord& p = reloaded.pigeons.at(m_list->Model()->PigeonAt(BirdCount));
+        const PigeonRecord& p = reloaded.pigeons.at(m_list->Model()->IdAt(BirdCount));
         QCOMPARE(
             (QStringList{p.country, p.branch, p.year, p.ringNumber, p.name, p.phenotype,
                          reloaded.varieties.at(p.idVariety), reloaded.lines.at(p.idLine),
@@ -259,8 +259,8 @@ private Q_SLOTS:
         // Both counts follow the adds: the loft holds the category's birds and no others.
         QCOMPARE(m_dialog->findChild<QLabel*>(u"loftCount"_s)->text(),
                  u"(%1)"_s.arg(BirdCount + 3));
-        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Band), QString());
-        QCOMPARE(m_list->Model()->CellText(BirdCount + 2, PigeonTableModel::Band), u"2"_s);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonColumn::Band), QString());
+        QCOMPARE(m_list->Model()->CellText(BirdCount + 2, PigeonColumn::Band), u"2"_s);
         QCOMPARE(MessageBox::History().size(), 2);
         QCOMPARE(MessageBox::History()[0],
                  u"The band 2 is already registered in this loft. Store this pigeon as well?"_s);
@@ -269,7 +269,7 @@ private Q_SLOTS:
 
         AppData reloaded;
         QVERIFY(reloaded.LoadPigeons(1).ok());
-        const PigeonRecord& p = reloaded.pigeons.at(m_list->Model()->PigeonAt(BirdCount));
+        const PigeonRecord& p = reloaded.pigeons.at(m_list->Model()->IdAt(BirdCount));
         QCOMPARE(
             (QList<qint64>{p.sex, p.ratingOverall, p.idColour, p.dateOfBirth, p.datePurchased}),
             (QList<qint64>{0, 0, 0, -1, -1}));
@@ -352,7 +352,7 @@ private Q_SLOTS:
         const qint64 hatched = ComposeLocalTime(1965, 6, 15, 1, 1, 1);
         QVERIFY(hatched < 0);
         QCOMPARE(m_app->pigeons.at(id).dateOfBirth, hatched);
-        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Colour), u"Szpakowaty"_s);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonColumn::Colour), u"Szpakowaty"_s);
         QCOMPARE(m_app->colours.at(m_app->pigeons.at(id).idColour), u"Szpakowaty"_s);
         QCOMPARE(m_app->pigeons.at(id).phenotype, u"Szpakowaty"_s);
         // The row stays selected and the preview shows the edited bird.
@@ -369,7 +369,7 @@ private Q_SLOTS:
         });
         m_list->Perform(PageCommand::EditPigeon);
         QCOMPARE(shown, u"15/6/1965"_s);
-        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonTableModel::Colour), u"Niebieski"_s);
+        QCOMPARE(m_list->Model()->CellText(BirdCount, PigeonColumn::Colour), u"Niebieski"_s);
         AppData reloaded;
         QVERIFY(reloaded.SelectLoft(1).ok());
         const PigeonRecord& p = reloaded.pigeons.at(id);
@@ -877,7 +877,7 @@ private:
             Click(editor, u"ok"_s);
         });
         m_list->Perform(PageCommand::AddPigeon);
-        return m_list->Model()->PigeonAt(m_list->Model()->rowCount() - 1);
+        return m_list->Model()->IdAt(m_list->Model()->rowCount() - 1);
     }
 
     std::unique_ptr<TestDataDir> m_data;

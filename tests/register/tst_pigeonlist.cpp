@@ -6,7 +6,6 @@
 #include "register/ChooserCandidates.h"
 #include "register/DodajGolebia.h"
 #include "register/LookupListDialog.h"
-#include "register/PigeonTableModel.h"
 #include "register/PodgladZdjec.h"
 #include "register/PreviewPages.h"
 #include "register/PrzeniesPsa.h"
@@ -15,6 +14,7 @@
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/InstallDir.h"
+#include "storage/RowIdTableModel.h"
 #include "support/DbProbe.h"
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
@@ -88,23 +88,23 @@ private Q_SLOTS:
     }
 
     void cellsOfTheList() {
-        const PigeonTableModel* model = m_list->Model();
+        const RowIdTableModel* model = m_list->Model();
         QCOMPARE(model->rowCount(), 6);
         QCOMPARE(CategoryCount(), u"(6)"_s);
-        QCOMPARE(model->CellText(0, PigeonTableModel::Check), u" "_s);
-        QCOMPARE(model->CellText(0, PigeonTableModel::Band), u"100"_s);
-        QCOMPARE(model->CellText(0, PigeonTableModel::Sex), QString());
-        QCOMPARE(model->CellText(1, PigeonTableModel::Sex), u"Cock"_s);
-        QCOMPARE(model->CellText(2, PigeonTableModel::Sex), u"Hen"_s);
-        QCOMPARE(model->CellText(0, PigeonTableModel::Remarks), u"Bardzo szybki l"_s);
-        QCOMPARE(model->CellText(1, PigeonTableModel::Remarks), u"krótko"_s);
-        QCOMPARE(model->CellText(1, PigeonTableModel::Colour), u"Niebieski"_s);
-        QCOMPARE(model->CellText(0, PigeonTableModel::Colour), u" "_s);
-        QCOMPARE(model->CellText(0, PigeonTableModel::Sire), u"   "_s);
-        QCOMPARE(model->CellText(2, PigeonTableModel::Sire), u"PL 0207 2025 100"_s);
-        QCOMPARE(model->CellText(2, PigeonTableModel::Dam), u"PL 0207 2025 101 [Perła]"_s);
+        QCOMPARE(model->CellText(0, PigeonColumn::Check), u" "_s);
+        QCOMPARE(model->CellText(0, PigeonColumn::Band), u"100"_s);
+        QCOMPARE(model->CellText(0, PigeonColumn::Sex), QString());
+        QCOMPARE(model->CellText(1, PigeonColumn::Sex), u"Cock"_s);
+        QCOMPARE(model->CellText(2, PigeonColumn::Sex), u"Hen"_s);
+        QCOMPARE(model->CellText(0, PigeonColumn::Remarks), u"Bardzo szybki l"_s);
+        QCOMPARE(model->CellText(1, PigeonColumn::Remarks), u"krótko"_s);
+        QCOMPARE(model->CellText(1, PigeonColumn::Colour), u"Niebieski"_s);
+        QCOMPARE(model->CellText(0, PigeonColumn::Colour), u" "_s);
+        QCOMPARE(model->CellText(0, PigeonColumn::Sire), u"   "_s);
+        QCOMPARE(model->CellText(2, PigeonColumn::Sire), u"PL 0207 2025 100"_s);
+        QCOMPARE(model->CellText(2, PigeonColumn::Dam), u"PL 0207 2025 101 [Perła]"_s);
         // A link whose pigeon is not loaded gives a row of empty cells.
-        QCOMPARE(model->CellText(5, PigeonTableModel::Band), QString());
+        QCOMPARE(model->CellText(5, PigeonColumn::Band), QString());
 
         m_list->ClearList();
         m_list->ShowCategory(0, 2);
@@ -257,7 +257,7 @@ private Q_SLOTS:
         m_list->Perform(PageCommand::DeletePigeon);
         QCOMPARE(m_list->Model()->rowCount(), 5);
         QCOMPARE(m_app->currentPigeon, -1);
-        QCOMPARE(m_list->Model()->PigeonAt(1), m_ids[2]); // the next pigeon moved up
+        QCOMPARE(m_list->Model()->IdAt(1), m_ids[2]); // the next pigeon moved up
         QCOMPARE(CategoryCount(), u"(5)"_s);
         QVERIFY(!m_app->pigeons.count(m_ids[1]));
         QVERIFY(!QFile::exists(photo));
@@ -271,7 +271,7 @@ private Q_SLOTS:
                  (std::vector<QStringList>{{QString::number(m_ids[2])}}));
         QCOMPARE(DbProbe::Number(p, u"SELECT count(*) FROM kategoria_id;"_s), 6); // its own only
         // Its young show no dam, its pair is gone, its sale shows the band it had.
-        QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Dam), u"   "_s);
+        QCOMPARE(m_list->Model()->CellText(1, PigeonColumn::Dam), u"   "_s);
         QVERIFY(m_app->pairs.empty());
         QCOMPARE(TransactionCell(*m_app, m_app->transactions.at(sale.id), TransactionItem),
                  u"PL 0207 2025 101 [Perła]"_s);
@@ -399,13 +399,13 @@ private Q_SLOTS:
             return;
         }
         QVERIFY(!stayedOpen);
-        const PigeonTableModel* model = m_list->Model();
-        QCOMPARE(model->CellText(6, PigeonTableModel::Band), start);
-        QCOMPARE(model->CellText(6 + added - 1, PigeonTableModel::Band), end);
-        QCOMPARE(model->CellText(6, PigeonTableModel::Country), u"DV"_s);
-        QCOMPARE(model->CellText(6, PigeonTableModel::Union), u"04511"_s);
-        QCOMPARE(model->CellText(6, PigeonTableModel::Year), u"2026"_s);
-        QCOMPARE(m_app->FindPigeon(model->PigeonAt(6)).idLoft, 1);
+        const RowIdTableModel* model = m_list->Model();
+        QCOMPARE(model->CellText(6, PigeonColumn::Band), start);
+        QCOMPARE(model->CellText(6 + added - 1, PigeonColumn::Band), end);
+        QCOMPARE(model->CellText(6, PigeonColumn::Country), u"DV"_s);
+        QCOMPARE(model->CellText(6, PigeonColumn::Union), u"04511"_s);
+        QCOMPARE(model->CellText(6, PigeonColumn::Year), u"2026"_s);
+        QCOMPARE(m_app->FindPigeon(model->IdAt(6)).idLoft, 1);
         QCOMPARE(DbProbe::Number(m_data->pigeonsDb(),
                                  u"SELECT count(*) FROM kategoria_id WHERE id_kategorii = 1;"_s),
                  6 + added);
@@ -512,7 +512,7 @@ private Q_SLOTS:
         QCOMPARE(MessageBox::History(), QStringList{u"A pigeon cannot be its own sire."_s});
         QCOMPARE(shown,
                  (QStringList{u"No sire information"_s, u"PL 0207 2025 100"_s, u"Szpakowaty"_s}));
-        QCOMPARE(m_list->Model()->CellText(1, PigeonTableModel::Dam), u"PL 0207 2025 100"_s);
+        QCOMPARE(m_list->Model()->CellText(1, PigeonColumn::Dam), u"PL 0207 2025 100"_s);
         QCOMPARE(
             DbProbe::Rows(m_data->pigeonsDb(),
                           u"SELECT id_ojca, id_matki FROM pigeons WHERE id = %1;"_s.arg(m_ids[1])),
