@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the pairing tab and the best pairs on a large generated loft whose 2,000 pairs and
 // 10,000 young all belong to the loft shown: listing "All Pairs" (with the F of every pair's
 // young) and one season, a click on a pair (its young listed), ranking the best pairs and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times CSV on the large loft: exporting the first loft's 10,000 pigeons (every bird put in one
 // list), and importing 10,000 entries into a new race, checked and written in one transaction.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times filling the pigeon list tab with one category of many pigeons, after the loft is
 // loaded, as choosing the category does.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the three loaders on a large generated loft against the floor: plain SELECT * scans of
 // the same tables on the same files, in the same run.
 //

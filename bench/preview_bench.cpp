@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times moving through the pigeon list on a large generated loft: 100 pigeons selected one
 // after another, each selection refreshing the photo box and the preview page shown, for each
 // of the five pages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the printouts on a large generated loft: filling and writing a five-generation
 // pedigree, writing the list page of a category of 5,000 pigeons, showing that page in the
 // preview, laid out and ready to scroll, and its Print Preview: the first sheet shown, every

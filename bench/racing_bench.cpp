@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the races tab and the best pigeons on the large loft: filling the tab's race list,
 // showing the entries of the race of 1,000 entries after a click on it, and ranking the loft's
 // best pigeons (alone, and with the dialog that shows them), and drawing the race history of a

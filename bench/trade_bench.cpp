@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the trade and note windows on the large loft: filling the transactions tab, opening the
 // transaction editor with its searchable lists (and a keystroke in each search), and switching
 // notes in the notepad, plain and after typing (which writes the note left); then the

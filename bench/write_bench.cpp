@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times a ring series of 100 pigeons (one transaction) against the same 200 writes made one by
 // one (a pigeon and its category link each), in one run on the same files.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints the sample printouts under docs/samples: the three pedigree templates filled for a
 // pigeon with four generations of ancestors and photos, a pigeon list, a pairing card and a test
 // mating of the pigeon with a hen of a related line, each

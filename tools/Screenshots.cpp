@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes the pictures under docs/screenshots: every window of the application shell, on a small
 // sample loft. Run under a display, for example:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/vornel_screenshots docs/screenshots

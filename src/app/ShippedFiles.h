@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 /// Copies the files shipped inside the program (the help pages, the pedigree templates, the branch

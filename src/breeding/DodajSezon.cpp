@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "breeding/DodajSezon.h"
 
 #include "storage/AppData.h"

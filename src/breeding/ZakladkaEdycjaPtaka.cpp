@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "breeding/ZakladkaEdycjaPtaka.h"
 
 #include "breeding/DodajEdytujPare.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "register/DodajGolebiaTab1.h"
 
 #include "register/ChooserCandidates.h"

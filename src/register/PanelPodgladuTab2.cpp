@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pedigree/FamilyTreeView.h"
 #include "pedigree/PageWriting.h"
 #include "register/PreviewPages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writers of pairs, their young and breeding seasons.
 
 #include "storage/AppData.h"

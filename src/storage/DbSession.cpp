@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/DbSession.h"
 
 #include <sqlite3.h>

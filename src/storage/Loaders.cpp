@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three loaders. Each reads every table once with SELECT * and sorts rows into place in
 // memory: a query per pair or per race costs seconds on a large loft.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writers of lofts, categories, lookup lists and notes.
 
 #include "storage/AppData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writers of pigeons: the pigeon rows, ring series, category links, the bird list,
 // treatments, parents and deletion with attachments.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The writers of transactions, clients and breeders.
 
 #include "storage/AppData.h"

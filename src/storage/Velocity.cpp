@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "storage/Velocity.h"
 
 #include "storage/Formatting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The velocity of a race entry and the racing totals it feeds: the loader needs them, so they

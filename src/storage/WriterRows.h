@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The row helpers every writer shares: bound values for named columns, the INSERT and UPDATE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The folder copy behind backups and restores: every answer to "replace it?", a copy failing
 // or killed halfway, and the check of a backup's database files. The menu's backups and
 // restores, cancelled and refused, are the shell's test.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lofts and categories manager: its two lists, its indexes and its six commands.
 
 #include "app/DodajEdytujHodowle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, the loft and category lists and commands, the tab strip, the keys
 // and where every menu command goes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backup and restore through the menu, the one-copy guard, the start page and the help window.
 
 #include "app/Backup.h"

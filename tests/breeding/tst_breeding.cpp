@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The season filter, the list texts and the best-pairs ranking, without a window, in a zone
 // with daylight saving.
 

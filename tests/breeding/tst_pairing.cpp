@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pairing tab and its windows, opened the way a user opens them and driven with keys and
 // clicks: pairs, their young, seasons, the pair editor's remark slots and the best pairs.
 

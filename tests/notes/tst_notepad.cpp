@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notepad tab: notes per loft, New Note with its name prompt, Delete Note, the formatting
 // buttons, and the body written whenever a note is left, so that no typed text is lost.
 

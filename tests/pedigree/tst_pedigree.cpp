@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printouts' page writers: the pedigree filled from its ancestors, the family tree's seven
 // birds, the shipped templates, the list page and the pairing card byte for byte, and what the
 // preview does with a page before Qt's rich-text engine reads it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The family tree, pedigree, pairing card, list export and preview windows, opened the way a
 // user opens them and driven with keys and clicks.
 

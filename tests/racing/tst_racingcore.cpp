@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The racing computations without a window: velocities, list cells, results and ranking, the
 // printed pages, the calculators, the branch table, and what a change of a race or an entry does
 // in memory.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The racing windows as a user drives them: the races tab with its painted captions, the race
 // and entry editors, the best pigeons dialog, and the Tools menu's calculators and branch list.
 

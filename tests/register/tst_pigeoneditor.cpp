@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pigeon editor: adding and editing through the list tab, its dates, lookups and notes, and
 // the pages that store photos, documents and treatments at once; the preview panel under the
 // list, and the prints the menu makes of the current pigeon.

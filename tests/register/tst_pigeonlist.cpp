@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pigeon list tab: filling from a category, the cells, selection, delete and the print list;
 // the pigeon chooser, moving and copying between categories, and the lookup managers.
 

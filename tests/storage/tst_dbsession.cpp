@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statement runner, the data folder and text files.
 
 #include "storage/DbSession.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photos and documents enter and leave the store together with their rows.
 
 #include "storage/AppData.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Display texts and local time, in a zone with daylight saving (the test runs with
 // TZ=Europe/Warsaw).
 

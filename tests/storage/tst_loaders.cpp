@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three loaders, fed by rows written straight into the files: what each loft sees, how
 // children, entries and attachments are grouped, and the racing totals. Each field's column is
 // checked by the writers' round trip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two files as the program creates them: every table column for column, UTF-16le text,
 // and loads that leave an existing file untouched.
 

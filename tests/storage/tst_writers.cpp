@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every writer's insert, update and delete, seen in the files column by column and through the
 // loaders, and the failures that must leave memory as it was.
 

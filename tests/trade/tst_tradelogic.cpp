@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the trade and note windows show and store, without a window: list cells, the search
 // filters, typed prices, the contact books in memory and the note bodies.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trade windows as a user reaches them: the transactions tab and editor, and the client and
 // breeder managers and editors from the menu, the start page and the tab, with what they store.
 
