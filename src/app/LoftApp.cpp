@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/LoftApp.h"
 
-#include "app/CommandLine.h"
-
 #include "app/BackupChecks.h"
+#include "app/CommandLine.h"
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
 #include "app/ShippedFiles.h"
