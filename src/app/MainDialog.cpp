@@ -45,9 +45,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
-#include <QStyleOptionFocusRect>
 #include <QStyleOptionFrame>
-#include <QStylePainter>
 #include <QTableView>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -193,15 +191,10 @@ protected:
         update();
     }
     void paintEvent(QPaintEvent*) override {
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect =
-            m_owner->CaptionRect(m_owner->ActiveTab()).translated(-pos()).adjusted(3, 3, -3, -3);
-        option.backgroundColor = palette().color(QPalette::Highlight);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        PaintFocusFrame(
+            this,
+            m_owner->CaptionRect(m_owner->ActiveTab()).translated(-pos()).adjusted(3, 3, -3, -3),
+            QPalette::Highlight);
     }
     void focusInEvent(QFocusEvent*) override { update(); }
     void focusOutEvent(QFocusEvent*) override { update(); }

@@ -7,6 +7,17 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+void PaintFocusFrame(QWidget* widget, const QRect& rect, QPalette::ColorRole background) {
+    if (!widget->hasFocus())
+        return;
+    QStylePainter painter(widget);
+    QStyleOptionFocusRect option;
+    option.initFrom(widget);
+    option.rect = rect;
+    option.backgroundColor = widget->palette().color(background);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
 namespace {
 
 // Stands over a painted link: it takes the keyboard focus, draws the focus frame and runs the
@@ -39,14 +50,7 @@ protected:
         QWidget::keyPressEvent(event);
     }
     void paintEvent(QPaintEvent*) override {
-        if (!hasFocus())
-            return;
-        QStylePainter painter(this);
-        QStyleOptionFocusRect option;
-        option.initFrom(this);
-        option.rect = rect().adjusted(1, 1, -1, -1);
-        option.backgroundColor = palette().color(QPalette::Window);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+        PaintFocusFrame(this, rect().adjusted(1, 1, -1, -1), QPalette::Window);
     }
     void focusInEvent(QFocusEvent*) override { update(); }
     void focusOutEvent(QFocusEvent*) override { update(); }

@@ -54,6 +54,9 @@ enum class PageCommand {
     NewNote,
 };
 
+/// Draws the style's focus frame round rect on a widget that has focus; nothing otherwise.
+void PaintFocusFrame(QWidget* widget, const QRect& rect, QPalette::ColorRole background);
+
 // A link a page paints on its side panel.
 struct PanelLink {
     QRect area;

@@ -93,8 +93,8 @@ void FlewPositions(AppData& data, int pigeonId, const std::vector<int>& position
 
 // A result row from "yyyy-mm-dd place velocity position" ("-" for no date, no velocity); a date
 // after "arrived" is the arrival of a race whose release is not known.
-RaceResultRow HistoryRow(const QString& spec) {
-    const QStringList f = spec.split(u' ');
+RaceResultRow HistoryRow(const QString& described) {
+    const QStringList f = described.split(u' ');
     const auto date = [](const QString& text) {
         const QStringList d = text.split(u'-');
         return d.size() == 3 ? ComposeLocalTime(d[0].toInt(), d[1].toInt(), d[2].toInt(), 7, 0, 0)
