@@ -181,7 +181,7 @@ int CLoftApp::Start(const Options& options) {
     AppData data;
     CMainDialog dialog(data);
     dialog.Initialise();
-    dialog.showMaximized();
+    dialog.ShowAsLastLeft();
     if (options.quitWhenShown)
         QTimer::singleShot(0, &dialog, &QDialog::accept);
     dialog.exec();

@@ -44,6 +44,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QSettings>
 #include <QShortcut>
 #include <QStyleOptionFrame>
 #include <QTableView>
@@ -53,6 +54,12 @@
 #include <map>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kGeometryKey = QStringLiteral("MainWindow/Geometry");
+
+} // namespace
 
 namespace {
 
@@ -597,7 +604,16 @@ void CMainDialog::done(int result) {
         !MessageBox::AskYesNo(this, u"Your changes could not be saved. Close the program anyway?"_s,
                               u"Are you sure?"_s))
         return;
+    QSettings(u"Vornel"_s, u"Vornel"_s).setValue(kGeometryKey, saveGeometry());
     QDialog::done(result);
+}
+
+void CMainDialog::ShowAsLastLeft() {
+    // The saved geometry carries the maximized state too.
+    if (restoreGeometry(QSettings(u"Vornel"_s, u"Vornel"_s).value(kGeometryKey).toByteArray()))
+        show();
+    else
+        showMaximized();
 }
 
 void CMainDialog::SetActiveTab(int tab) {

@@ -34,6 +34,8 @@ public:
 
     /// Loads the lofts and fills the window, as at start-up.
     void Initialise();
+    /// Shown where and as large as the user last left it; maximized the first time.
+    void ShowAsLastLeft();
     /// Reloads one loft's data from both files and refills the pages that show it.
     void loadLoftData(int loftId);
     /// Shows a pigeon found by the band search: its category current, its row chosen.

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -204,6 +205,28 @@ private Q_SLOTS:
         Trigger(CmdAddCategory);
         QCOMPARE(CategoryList()->currentIndex(), 1);
         QCOMPARE(m_app->currentCategory, 1);
+    }
+
+    // The window opens as large as it was left, and maximized the first time.
+    void windowOpensAsItWasLeft() {
+        QSettings(u"Vornel"_s, u"Vornel"_s).remove(u"MainWindow"_s);
+        {
+            CMainDialog first(*m_app);
+            first.Initialise();
+            first.ShowAsLastLeft();
+            QVERIFY(QTest::qWaitForWindowExposed(&first));
+            QVERIFY(first.isMaximized());
+            first.showNormal();
+            first.resize(1100, 700);
+            QTRY_COMPARE(first.size(), QSize(1100, 700));
+            first.done(QDialog::Accepted);
+        }
+        CMainDialog again(*m_app);
+        again.Initialise();
+        again.ShowAsLastLeft();
+        QVERIFY(QTest::qWaitForWindowExposed(&again));
+        QVERIFY(!again.isMaximized());
+        QCOMPARE(again.size(), QSize(1100, 700));
     }
 
     void tabCaptions_data() {
