@@ -183,8 +183,11 @@ DbResult AppData::InsertPigeonsInCategory(std::vector<PigeonRecord>& added, int 
         const QString insert = InsertSql(u"pigeons", columns);
         const QString link =
             u"INSERT INTO kategoria_id (id_kategorii, id_golebia) VALUES ( ?, ? );"_s;
-        for (PigeonRecord& pigeon : added) {
-            pigeon.id = nextId++;
+        for (size_t i = 0; i < added.size(); ++i) {
+            PigeonRecord& pigeon = added[i];
+            // Counted from the first, so that the last id of the range is given without going
+            // past it.
+            pigeon.id = nextId + static_cast<int>(i);
             Fields fields = PigeonFields(pigeon);
             fields.push_back({u"id", pigeon.id});
             if (DbResult r = runner.Run(insert, ValuesFor(fields, columns)); !r.ok())
