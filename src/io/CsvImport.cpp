@@ -2,6 +2,7 @@
 #include "io/CsvImport.h"
 
 #include "io/CsvExport.h"
+#include "racing/NumberText.h"
 #include "racing/RaceEditing.h"
 #include "storage/AppData.h"
 #include "storage/InstallDir.h"
@@ -100,17 +101,6 @@ private:
 
 QString PigeonBand(const PigeonRecord& p) {
     return BandText(p.country, p.branch, p.year, p.ringNumber);
-}
-
-bool ParseNumber(const QString& text, float& value) {
-    const QString t = text.trimmed();
-    if (t.isEmpty()) {
-        value = 0;
-        return true;
-    }
-    bool ok = false;
-    value = QString(t).replace(u',', u'.').toFloat(&ok);
-    return ok;
 }
 
 bool ParseWhole(const QString& text, int& value) {
@@ -598,7 +588,9 @@ public:
             {CsvField::PointsUnion, &f.PunktyOddzial},
             {CsvField::PointsClub, &f.PunktySekcja}};
         for (const auto& [field, target] : reals)
-            if (!ParseNumber(Get(r, field), *target)) {
+            if (const auto number = ParseRealNumber(Get(r, field)))
+                *target = float(*number);
+            else {
                 reason = u"\"%1\" is not a number (%2)."_s.arg(Get(r, field), CsvFieldName(field));
                 return false;
             }
