@@ -273,8 +273,12 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_pigeonList->SetRaceHistoryOpener(ShowRaceHistory);
     connect(m_transactions, &CZakladkaTransakcje::printReportRequested, this,
             &CMainDialog::PrintTransactionReport);
-    connect(m_races, &CZakladkaLotyGolebi::htmlPageRequested, this,
-            [this](const QString& path, bool landscape) { ShowHtmlPage(path, landscape, this); });
+    connect(m_races, &CZakladkaLotyGolebi::racePageRequested, this,
+            [this](const QString& path, int race) {
+                ShowHtmlPage(
+                    path, true, this, [this, race] { return RaceEntriesCsv(m_data, race); },
+                    u"race.csv"_s);
+            });
     connect(m_races, &CZakladkaLotyGolebi::bestPairsRequested, this, [this] {
         CNajlepszePary dialog(m_data, m_races);
         dialog.exec();
@@ -527,7 +531,9 @@ void CMainDialog::PrintTransactionReport() {
                                 {}, QMessageBox::Warning);
         return;
     }
-    ShowHtmlPage(ListPagePath(), false, this);
+    ShowHtmlPage(
+        ListPagePath(), false, this, [this] { return TransactionsCsv(m_data); },
+        u"transactions.csv"_s);
 }
 
 void CMainDialog::OpenHelp(const QString& page) {
