@@ -476,6 +476,55 @@ private Q_SLOTS:
         }
     }
 
+    void listPrintoutBreaksOnlyBetweenWords_data() {
+        QTest::addColumn<std::vector<int>>("columns");
+        QTest::addColumn<QString>("remark");
+        QTest::addColumn<QString>("fontSize");
+        // Too wide at 12 points: the cells' font shrinks until every word fits.
+        QTest::newRow("every text kind")
+            << std::vector<int>{ListNumber, ListBand, ListSex,     ListColour, ListRemark,
+                                ListSire,   ListDam,  ListBreeder, ListOwner,  ListVariety}
+            << u"Szybka i silna"_s << u"12"_s;
+        QTest::newRow("the first four")
+            << std::vector<int>{ListNumber, ListBand, ListColour, ListPhoto} << QString()
+            << u"12"_s;
+        QTest::newRow("seven") << std::vector<int>{ListNumber,  ListSex,   ListColour, ListRemark,
+                                                   ListBreeder, ListOwner, ListVariety}
+                               << u"Szybka i silna, po chorobie"_s << u"12"_s;
+        QTest::newRow("a remark longer than the page")
+            << std::vector<int>{ListBand, ListRemark, ListColour}
+            << u"Wraca zawsze pierwsza z najdłuższych lotów "_s.repeated(8) << u"12"_s;
+    }
+    void listPrintoutBreaksOnlyBetweenWords() {
+        QFETCH(std::vector<int>, columns);
+        QFETCH(QString, remark);
+        QFETCH(QString, fontSize);
+        PigeonRecord& bird = m_app->pigeons[m_family.subject()];
+        bird.notesGeneral = remark;
+        bird.idColour = 901;
+        m_app->colours[901] = u"Niebieska nakrapiana"_s;
+        m_app->varieties[bird.idVariety = 902] = u"Janssen"_s;
+        m_app->breeders[bird.idBreeder = 903].lastName = u"Wojciechowski-Zawadzki"_s;
+        m_app->clients[bird.idOwner = 904].firstName = u"Bartłomiej"_s;
+        ListPageSettings settings;
+        settings.columns = columns;
+        settings.generalRemarks = true;
+        settings.style.fontSize = fontSize;
+        settings.textWidth = ListFontWidth(settings.style);
+        QTextDocument page;
+        page.setHtml(ListPageHtml(*m_app, {m_family.subject(), m_family.sire()}, settings));
+        page.setTextWidth(settings.pageWidth);
+        QVERIFY(page.size().width() <= settings.pageWidth + 1);
+        for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+            const QString text = block.text();
+            for (int line = 1; line < block.layout()->lineCount(); ++line) {
+                const int start = block.layout()->lineAt(line).textStart();
+                QVERIFY2(text[start - 1].isSpace() || text[start - 1] == u'-',
+                         qPrintable(text.left(start) + u'|'));
+            }
+        }
+    }
+
     void chooserOpensTheTreeAndThePedigree() {
         CWybierzPsaZListy chooser(*m_app, ChooseAll);
         QVERIFY(ModalDriver::ShowFocused(&chooser));
