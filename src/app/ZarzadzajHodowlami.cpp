@@ -45,6 +45,10 @@ CZarzadzajHodowlami::CZarzadzajHodowlami(AppData& appData, QWidget* parent)
     for (QLabel* label : {loftsLabel, categoriesLabel})
         label->setFont(CaptionFont(13));
 
+    for (auto [label, list] : {std::pair{loftsLabel, m_lofts}, {categoriesLabel, m_categories}}) {
+        label->setBuddy(list);
+        list->setAccessibleName(label->text());
+    }
     m_lofts->setObjectName(u"loftList"_s);
     m_lofts->setGeometry(Units(12, 66, 126, 132));
     m_categories->setObjectName(u"categoryList"_s);

@@ -72,6 +72,7 @@ CDodajEdytujPare::CDodajEdytujPare(AppData& appData, Mode mode, const PairRecord
         label->hide();
     m_remarksHeading->setObjectName(u"remarksHeading"_s);
     m_remarks->setObjectName(u"remarks"_s);
+    m_remarksHeading->setBuddy(m_remarks);
     m_remarks->setTabChangesFocus(true);
 
     const QString prefixes[] = {u"sire"_s, u"dam"_s};

@@ -89,6 +89,7 @@ CTestMating::CTestMating(AppData& appData, int cockId, int henId, QWidget* paren
     figures->addWidget(m_depth);
 
     m_view->setObjectName(u"page"_s);
+    m_view->setAccessibleName(u"Test mating"_s);
     m_view->setOpenLinks(false);
 
     auto* close = Button(u"Close"_s, u"close"_s, this);

@@ -114,8 +114,15 @@ CEksportListyDoHTML::CEksportListyDoHTML(const AppData& appData, std::vector<int
     moves->addStretch();
     auto* layout = new QGridLayout(this);
     layout->setContentsMargins(14, 70, 14, 12);
-    layout->addWidget(new QLabel(u"Available data"_s, this), 0, 0);
-    layout->addWidget(new QLabel(u"Data to print"_s, this), 0, 2);
+    auto* availableLabel = new QLabel(u"Available data"_s, this);
+    auto* chosenLabel = new QLabel(u"Data to print"_s, this);
+    // A list is named by its own accessible name; the buddy gives it the label's place.
+    for (auto [label, list] : {std::pair{availableLabel, m_available}, {chosenLabel, m_chosen}}) {
+        label->setBuddy(list);
+        list->setAccessibleName(label->text());
+    }
+    layout->addWidget(availableLabel, 0, 0);
+    layout->addWidget(chosenLabel, 0, 2);
     layout->addWidget(m_available, 1, 0);
     layout->addLayout(moves, 1, 1);
     layout->addWidget(m_chosen, 1, 2);

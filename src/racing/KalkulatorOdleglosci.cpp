@@ -47,7 +47,9 @@ CKalkulatorOdleglosci::CKalkulatorOdleglosci(QWidget* parent)
     m_distance->setObjectName(u"distance"_s);
     m_distance->setReadOnly(true);
     auto* result = new QHBoxLayout;
-    result->addWidget(new QLabel(u"Distanse between points"_s, this));
+    auto* resultLabel = new QLabel(u"Distanse between points"_s, this);
+    resultLabel->setBuddy(m_distance);
+    result->addWidget(resultLabel);
     result->addWidget(m_distance, 1);
     result->addWidget(new QLabel(u"km"_s, this));
     layout->addLayout(result);

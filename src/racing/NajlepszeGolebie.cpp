@@ -80,10 +80,12 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     setBannerTitle(u"Best Pigeons in loft"_s);
 
     m_rankedView->setObjectName(u"rankedList"_s);
+    m_rankedView->setAccessibleName(u"Best pigeons"_s);
     SetUpRacingList(m_rankedView, m_rankedModel, {30, 145});
     m_rankedModel->Fill(m_ranked);
     ClearSelectionOnEmptyClick(m_rankedView);
     m_resultsView->setObjectName(u"resultsList"_s);
+    m_resultsView->setAccessibleName(u"Races of the chosen pigeon"_s);
     m_resultsModel->SetCheckable(true);
     SetUpRacingList(m_resultsView, m_resultsModel, {30, 110, 100, 90, 120, 120});
     FollowSelectedRow(m_rankedView, this, [this](int row) { ShowPigeon(row); });

@@ -4,6 +4,7 @@
 #include "racing/NumberFields.h"
 #include "racing/RaceLists.h"
 #include "storage/AppData.h"
+#include "ui/AccessibleNames.h"
 #include "ui/DateTimeFields.h"
 #include "ui/MessageBox.h"
 
@@ -176,6 +177,18 @@ CNowyLot::CNowyLot(AppData& appData, int editFlag, int loftId, const RaceRecord&
                                                        {m_latitude[1], u"'"_s},
                                                        {m_latitude[2], u"\""_s}}));
 
+    NameParts({{m_duration[0], u"hours"_s},
+               {m_duration[1], u"minutes"_s},
+               {m_duration[2], u"seconds"_s},
+               {m_km, u"km"_s},
+               {m_m, u"m"_s}});
+    for (auto* angle : {&m_longitude, &m_latitude})
+        NameParts({{(*angle)[0], u"degrees"_s},
+                   {(*angle)[1], u"minutes"_s},
+                   {(*angle)[2], u"seconds"_s}});
+    for (QFormLayout* form : {raceForm, positionForm})
+        NameRowParts(form);
+
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);
     ok->setObjectName(u"ok"_s);
@@ -194,7 +207,9 @@ CNowyLot::CNowyLot(AppData& appData, int editFlag, int loftId, const RaceRecord&
     pair->addWidget(mine);
     pair->addWidget(position);
     grid->addLayout(pair, 2, 1);
-    grid->addWidget(new QLabel(u"Remarks"_s, this), 3, 0, 1, 2);
+    auto* remarks = new QLabel(u"Remarks"_s, this);
+    remarks->setBuddy(m_remarks);
+    grid->addWidget(remarks, 3, 0, 1, 2);
     grid->addWidget(m_remarks, 4, 0, 1, 2);
     grid->addWidget(buttons, 5, 0, 1, 2);
     grid->setColumnStretch(0, 1);

@@ -19,6 +19,8 @@ CSpisOddzialow::CSpisOddzialow(QWidget* parent)
     setBannerTitle(u"Spis oddziałów PZHGP"_s);
     m_search->setObjectName(u"search"_s);
     m_results->setObjectName(u"results"_s);
+    m_search->setAccessibleName(u"Nazwa lub numer oddziału"_s);
+    m_results->setAccessibleName(u"Informacje o oddziale"_s);
     m_results->setReadOnly(true);
     m_results->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_results->setFont(QFont(u"DejaVu Sans Mono"_s));

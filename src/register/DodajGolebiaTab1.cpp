@@ -45,19 +45,20 @@ QComboBox* Box(QWidget* parent, const QString& name, bool editable = false) {
 }
 
 // A box with its "..." button beside it, which opens the list's manager.
-QWidget* WithManager(QWidget* parent, QComboBox* box, const QString& buttonName,
-                     const std::function<void()>& manage) {
-    auto* row = new QWidget(parent);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
+// The box and its button stay siblings of the row's label, which screen readers need to name
+// the box by it.
+QHBoxLayout* WithManager(QWidget* parent, QComboBox* box, const QString& buttonName,
+                         const std::function<void()>& manage) {
+    auto* layout = new QHBoxLayout;
     layout->addWidget(box, 1);
-    auto* button = new QPushButton(u"..."_s, row);
+    auto* button = new QPushButton(u"..."_s, parent);
     button->setObjectName(buttonName);
     button->setMaximumWidth(28);
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, parent, manage);
     layout->addWidget(button);
-    return row;
+    QWidget::setTabOrder(box, button);
+    return layout;
 }
 
 std::vector<std::pair<int, QString>> Entries(const LookupMap& map) {
@@ -139,10 +140,12 @@ CDodajGolebiaTab1::CDodajGolebiaTab1(AppData& appData, PigeonRecord& working, QW
         {u"Eye Color", m_eyeColour, u"manageEyeColours", 4},
         {u"Pigeon Status", m_status, u"manageStatuses", 0}};
     for (const auto& [label, box, name, mode] : managed) {
-        QWidget* row = WithManager(looks, box, QString::fromUtf16(name), manager(mode));
-        row->findChild<QPushButton*>()->setAccessibleName(u"Manage "_s + QString::fromUtf16(label) +
-                                                          u" list"_s);
-        looksForm->addRow(QString::fromUtf16(label), row);
+        QHBoxLayout* row = WithManager(looks, box, QString::fromUtf16(name), manager(mode));
+        static_cast<QPushButton*>(row->itemAt(1)->widget())
+            ->setAccessibleName(u"Manage "_s + QString::fromUtf16(label) + u" list"_s);
+        auto* caption = new QLabel(QString::fromUtf16(label), looks);
+        caption->setBuddy(box);
+        looksForm->addRow(caption, row);
     }
     looksForm->addRow(u"Breeder"_s, m_breeder);
     looksForm->addRow(u"Owner"_s, m_owner);

@@ -22,6 +22,8 @@ LookupListDialog::LookupListDialog(AppData& appData, Lookup lookup, const QStrin
     m_list->setObjectName(u"names"_s);
     PickRowsByKeys(m_list);
     m_name->setObjectName(u"newName"_s);
+    m_list->setAccessibleName(heading);
+    m_name->setAccessibleName(u"New name"_s);
     auto* add = new QPushButton(u"Add"_s, this);
     add->setObjectName(u"add"_s);
     add->setAutoDefault(false);

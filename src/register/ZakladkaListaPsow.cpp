@@ -97,6 +97,7 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     setObjectName(u"pigeonListPage"_s);
     m_bandSearch->setObjectName(u"bandSearch"_s);
     m_bandSearch->setPlaceholderText(u"Band number"_s);
+    m_bandSearch->setAccessibleName(u"Find a pigeon by its band"_s);
     m_bandSearch->setGeometry(10, 300, 150, 26);
     m_bandSearchOk->setObjectName(u"bandSearchOk"_s);
     m_bandSearchOk->setGeometry(165, 300, 40, 26);

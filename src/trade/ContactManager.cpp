@@ -35,6 +35,7 @@ ContactManager::ContactManager(AppData& appData, ContactBook book, QWidget* pare
     setBannerTitle(breeders ? u"Zarządzaj Hodowcami"_s : u"Clients Manager"_s);
 
     m_view->setObjectName(u"contacts"_s);
+    m_view->setAccessibleName(breeders ? u"Breeders"_s : u"Clients"_s);
     m_view->setModel(m_model);
     m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_view->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -164,13 +164,21 @@ CDodajZmienTransakcje::CDodajZmienTransakcje(AppData& appData, int editFlag,
     connect(add, &QPushButton::clicked, this, &CDodajZmienTransakcje::accept);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
+    // Each heading names the field under it for a screen reader.
+    const auto headingOf = [this](const QString& text, QWidget* field) {
+        QLabel* heading = Heading(text, this);
+        heading->setBuddy(field);
+        return heading;
+    };
+    m_clients->setAccessibleName(u"Clients"_s);
+    m_pigeons->setAccessibleName(u"Pigeons"_s);
     auto* left = new QVBoxLayout;
-    left->addWidget(Heading(u"TRANSACTION TYPE"_s, this));
+    left->addWidget(headingOf(u"TRANSACTION TYPE"_s, m_kind));
     left->addWidget(m_kind);
-    left->addWidget(Heading(u"Search Client"_s, this));
+    left->addWidget(headingOf(u"Search Client"_s, m_clientSearch));
     left->addWidget(m_clientSearch);
     left->addWidget(m_clients, 1);
-    left->addWidget(Heading(u"Search Pigeon"_s, this));
+    left->addWidget(headingOf(u"Search Pigeon"_s, m_pigeonSearch));
     left->addWidget(m_pigeonSearch);
     left->addWidget(m_pigeons, 2);
 
@@ -184,14 +192,14 @@ CDodajZmienTransakcje::CDodajZmienTransakcje(AppData& appData, int editFlag,
     right->addWidget(m_pigeonBand);
     right->addWidget(m_pigeonColour);
     right->addSpacing(8);
-    right->addWidget(Heading(u"Price"_s, this));
+    right->addWidget(headingOf(u"Price"_s, m_price));
     right->addLayout(priceRow);
-    right->addWidget(Heading(u"sale item"_s, this));
+    right->addWidget(headingOf(u"sale item"_s, m_item));
     right->addWidget(m_item);
     right->addWidget(m_otherItem);
     right->addSpacing(8);
     right->addWidget(m_date);
-    right->addWidget(Heading(u"Transaction Remarks"_s, this));
+    right->addWidget(headingOf(u"Transaction Remarks"_s, m_remarks));
     right->addWidget(m_remarks, 1);
 
     auto* columns = new QHBoxLayout;

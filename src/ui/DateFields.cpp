@@ -2,6 +2,7 @@
 #include "ui/DateFields.h"
 
 #include "storage/LocalTime.h"
+#include "ui/AccessibleNames.h"
 #include "ui/CalendarDialog.h"
 #include "ui/DateParts.h"
 
@@ -44,6 +45,11 @@ DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
         m_check->setObjectName(u"check"_s);
         layout->addWidget(m_check, 1);
         connect(m_check, &QCheckBox::toggled, this, &DateFields::OnChecked);
+        // Tab goes as the eye does: the check box first, then the parts after it.
+        setTabOrder(m_check, m_day);
+        setTabOrder(m_day, m_month);
+        setTabOrder(m_month, m_year);
+        setTabOrder(m_year, m_calendar);
     } else {
         layout->addWidget(new QLabel(label, this), 1);
     }
@@ -53,6 +59,13 @@ DateFields::DateFields(const QString& label, bool optional, QWidget* parent)
     m_calendar->setObjectName(u"calendarButton"_s);
     m_calendar->setAccessibleName(label.isEmpty() ? u"Open the calendar"_s
                                                   : u"Open the calendar: "_s + label);
+    if (label.isEmpty()) {
+        NameParts({{m_day, u"day"_s}, {m_month, u"month"_s}, {m_year, u"year"_s}});
+    } else {
+        m_day->setAccessibleName(label + u", day"_s);
+        m_month->setAccessibleName(label + u", month"_s);
+        m_year->setAccessibleName(label + u", year"_s);
+    }
     m_day->setPlaceholderText(u"dd"_s);
     m_month->setPlaceholderText(u"mm"_s);
     m_year->setPlaceholderText(u"yyyy"_s);

@@ -2,6 +2,7 @@
 #include "ui/DateTimeFields.h"
 
 #include "storage/LocalTime.h"
+#include "ui/AccessibleNames.h"
 #include "ui/DateParts.h"
 
 #include <QClipboard>
@@ -38,6 +39,7 @@ DateTimeFields::DateTimeFields(QWidget* parent, const QString& dateLabel, const 
         layout->addWidget(new QLabel(timeLabel, this));
     layout->addWidget(m_time, 2);
     setFocusProxy(m_date);
+    NameParts({{m_date, u"date"_s}, {m_time, u"time"_s}});
     // A click on a day, month, hour ... selects it, so that what is typed replaces it.
     for (QDateTimeEdit* edit : std::initializer_list<QDateTimeEdit*>{m_date, m_time}) {
         edit->installEventFilter(this);

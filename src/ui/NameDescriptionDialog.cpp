@@ -30,6 +30,8 @@ NameDescriptionDialog::NameDescriptionDialog(const QString& title, const QString
     nameCaption->setObjectName(u"nameLabel"_s);
     auto* descriptionCaption = new QLabel(descriptionLabel, this);
     descriptionCaption->setObjectName(u"descriptionLabel"_s);
+    nameCaption->setBuddy(m_name);
+    descriptionCaption->setBuddy(m_description);
 
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* ok = buttons->addButton(u"OK"_s, QDialogButtonBox::AcceptRole);

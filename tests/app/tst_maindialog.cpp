@@ -17,6 +17,8 @@
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
@@ -25,6 +27,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSettings>
+#include <QTabBar>
+#include <QTableView>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -428,6 +432,60 @@ private Q_SLOTS:
         QCOMPARE(m_dialog->ActiveTab(), tab);
     }
 
+    // A screen reader names every control Tab reaches, in the main window and in the windows
+    // its commands open: by its own text, a label that is its buddy, or an accessible name.
+    void everyControlHasAName() {
+        ShellFixture::SeedLofts({{u"Loft"_s, {u"Young"_s}}});
+        {
+            AppData seed;
+            QVERIFY(seed.SelectLoft(1).ok());
+            for (int i = 0; i < 2; ++i) {
+                PigeonRecord pigeon;
+                pigeon.idLoft = 1;
+                pigeon.ringNumber = QString::number(100 + i);
+                QVERIFY(seed.AddPigeonToCategory(pigeon, 1).ok());
+            }
+        }
+        Open();
+        m_dialog->SetActiveTab(CMainDialog::TabPigeons);
+        QTableView* list = Find<QTableView>(m_dialog.get(), u"pigeonList"_s);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(0, 1)).center());
+        QStringList nameless = Nameless(m_dialog.get());
+        using T = CMainDialog;
+        const std::pair<int, int> commands[] = {{T::TabPigeons, CmdAddNewPigeon},
+                                                {T::TabPigeons, CmdEditPigeon},
+                                                {T::TabPigeons, CmdRingSeries},
+                                                {T::TabPigeons, CmdMovePigeon},
+                                                {T::TabPigeons, CmdPrintCategory},
+                                                {T::TabPigeons, CmdPrintPedigree},
+                                                {T::TabPigeons, CmdManageLofts},
+                                                {T::TabPigeons, CmdAddNewLoft},
+                                                {T::TabPairing, CmdAddPair},
+                                                {T::TabPairing, CmdTestMating},
+                                                {T::TabRaces, CmdAddRace},
+                                                {T::TabRaces, CmdBestPigeons},
+                                                {T::TabTransactions, CmdAddTransaction},
+                                                {T::TabTransactions, CmdManageClients},
+                                                {T::TabStart, CmdVelocityCalculator},
+                                                {T::TabStart, CmdDistanceCalculator},
+                                                {T::TabStart, CmdBranchList},
+                                                {T::TabStart, CmdManageColours}};
+        QStringList opened;
+        for (const auto& [tab, id] : commands) {
+            m_dialog->SetActiveTab(tab);
+            const auto window = ModalDriver::OnNextModal([&](QDialog* dialog) {
+                opened << QString::fromLatin1(dialog->metaObject()->className());
+                nameless << Nameless(dialog);
+                dialog->reject();
+            });
+            Trigger(id);
+        }
+        QVERIFY2(opened.size() == int(std::size(commands)),
+                 qPrintable(opened.join(u' ') + u" | "_s + MessageBox::History().join(u" | "_s)));
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u'\n')));
+    }
+
     // The window-wide keys: the tab strip takes Left and Right, Ctrl+F the band search, F1 the
     // help, F10 the menu bar, Ctrl+Q ends the program; menu letters never clash.
     void windowKeys() {
@@ -485,6 +543,25 @@ private Q_SLOTS:
 
 private:
     void Open() { m_dialog = ShellFixture::OpenMainDialog(*m_app); }
+
+    static QStringList Nameless(QWidget* window) {
+        QStringList found;
+        for (QWidget* widget : window->findChildren<QWidget*>()) {
+            if (!widget->isVisibleTo(window) || !(widget->focusPolicy() & Qt::TabFocus) ||
+                widget->focusProxy() || qobject_cast<QTabBar*>(widget) ||
+                qobject_cast<QAbstractSpinBox*>(widget->parentWidget()) ||
+                qobject_cast<QComboBox*>(widget->parentWidget()))
+                continue;
+            QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+            // A label that names the control (its buddy) is how Linux screen readers name it.
+            if (face && face->text(QAccessible::Name).trimmed().isEmpty() &&
+                face->relations(QAccessible::Label).isEmpty())
+                found << QString::fromLatin1(window->metaObject()->className()) + u": "_s +
+                             QString::fromLatin1(widget->metaObject()->className()) + u' ' +
+                             widget->objectName();
+        }
+        return found;
+    }
 
     void AddPigeons(int loftId, int count) {
         AppData seed;
