@@ -67,7 +67,8 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     m_pairsView->setObjectName(u"bestPairs"_s);
     m_childrenView->setObjectName(u"pairChildren"_s);
-    SetUpRecordList(m_pairsView, m_pairs, u"BestPairs"_s, BestPairColumnWidths(), {0, 1, 2});
+    SetUpRecordList(m_pairsView, m_pairs, u"BestPairs"_s, BestPairColumnWidths(), {0, 1, 2},
+                    {.widen = true});
     SetUpRecordList(m_childrenView, m_children, u"BestPairChildren"_s, RacedChildColumnWidths(),
                     {0});
     m_childDescription->setObjectName(u"childDescription"_s);

@@ -70,7 +70,7 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
 
     m_rankedView->setObjectName(u"rankedList"_s);
     SetUpRecordList(m_rankedView, m_rankedModel, u"BestPigeons"_s, {30, 145}, {0, 1},
-                    {.rowHeight = 22});
+                    {.rowHeight = 22, .widen = true});
     // The place in the ranking goes with the bird, whatever order the list shows.
     std::vector<RowIdTableModel::Row> ranked;
     for (size_t place = 0; place < m_ranked.size(); ++place)

@@ -90,7 +90,9 @@ std::vector<size_t> RowIdTableModel::SortedOrder(int column, Qt::SortOrder order
     }
     std::vector<QCollatorSortKey> words;
     if (!numbers && !dates) {
-        QCollator collator;
+        // The C locale compares code points, digits and case included: English sorts as people do.
+        const QLocale system;
+        QCollator collator(system.language() == QLocale::C ? QLocale(QLocale::English) : system);
         collator.setNumericMode(true);
         collator.setCaseSensitivity(Qt::CaseInsensitive);
         words.reserve(from.size());

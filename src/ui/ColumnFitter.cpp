@@ -3,12 +3,15 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QScreen>
+#include <QScrollBar>
 #include <QSettings>
 #include <QStyle>
 #include <QTableView>
 #include <QTimer>
 
 #include <algorithm>
+#include <climits>
 
 using namespace Qt::StringLiterals;
 
@@ -21,8 +24,9 @@ QString SettingsKey(const QString& key) {
 class ColumnFitter : public QObject {
 public:
     ColumnFitter(QTableView* view, std::vector<int> widths, QString key,
-                 std::vector<int> wholeColumns)
+                 std::vector<int> wholeColumns, bool widen)
         : QObject(view)
+        , m_widen(widen)
         , m_view(view)
         , m_widths(std::move(widths))
         , m_key(std::move(key))
@@ -41,14 +45,25 @@ public:
         connect(&m_save, &QTimer::timeout, this, &ColumnFitter::Save);
         connect(view->horizontalHeader(), &QHeaderView::sectionResized, this,
                 [this](int column, int, int width) { UserResized(column, width); });
+        // Measured once the events of a change are done: a list being destroyed empties its
+        // model, and a fill may come in many steps.
+        m_measure.setSingleShot(true);
+        m_measure.setInterval(0);
+        connect(&m_measure, &QTimer::timeout, this, [this] {
+            Measure(m_first, m_last, m_all);
+            m_first = INT_MAX;
+            m_last = -1;
+            m_all = false;
+        });
         if (!m_whole.empty()) {
             QAbstractItemModel* model = view->model();
-            connect(model, &QAbstractItemModel::modelReset, this, [this] { Measure(0, -1, true); });
+            connect(model, &QAbstractItemModel::modelReset, this,
+                    [this] { Remeasure(0, -1, true); });
             connect(model, &QAbstractItemModel::rowsInserted, this,
-                    [this](const QModelIndex&, int first, int last) { Measure(first, last); });
+                    [this](const QModelIndex&, int first, int last) { Remeasure(first, last); });
             connect(model, &QAbstractItemModel::dataChanged, this,
                     [this](const QModelIndex& top, const QModelIndex& bottom) {
-                        Measure(top.row(), bottom.row());
+                        Remeasure(top.row(), bottom.row());
                     });
             Measure(0, -1, true);
         }
@@ -82,6 +97,13 @@ private:
     static QString WholePart(const QString& text) {
         const qsizetype name = text.indexOf(u" ["_s);
         return name < 0 ? text : text.left(name) + u" [\u2026"_s;
+    }
+
+    void Remeasure(int first, int last, bool all = false) {
+        m_first = std::min(m_first, first);
+        m_last = std::max(m_last, last);
+        m_all = m_all || all;
+        m_measure.start();
     }
 
     void Measure(int first, int last, bool all = false) {
@@ -136,8 +158,10 @@ private:
         std::vector<int> least(m_widths.size());
         int growing = 0;
         int fixed = 0;
+        int needed = 0; // without cutting a whole column or a heading
         for (size_t column = 0; column < m_widths.size(); ++column) {
             least[column] = std::max(header->sectionSizeHint(int(column)), m_longest[column]);
+            needed += m_user[column] > 0 ? m_user[column] : least[column];
             if (m_user[column] > 0)
                 fixed += m_user[column];
             else if (Grows(m_widths[column]))
@@ -145,6 +169,8 @@ private:
             else
                 fixed += std::max(m_widths[column], least[column]);
         }
+        if (m_widen)
+            Widen(needed);
         const double room = m_view->viewport()->width() - 2 - fixed;
         const double factor = growing > 0 && room > growing ? room / growing : 1.0;
         m_fitting = true;
@@ -160,8 +186,19 @@ private:
         m_fitting = false;
     }
 
+    void Widen(int needed) {
+        const QScreen* screen = m_view->screen();
+        const int most =
+            std::max(screen ? screen->availableGeometry().width() : 0, m_view->window()->width()) /
+            3;
+        needed += 2 * m_view->frameWidth() + 2 + m_view->verticalScrollBar()->sizeHint().width();
+        if (needed > m_view->minimumWidth())
+            m_view->setMinimumWidth(std::min(needed, most));
+    }
+
     static constexpr int kNarrow = 30;
 
+    bool m_widen;
     QTableView* m_view;
     std::vector<int> m_widths;
     QString m_key;
@@ -169,12 +206,16 @@ private:
     std::vector<int> m_longest; // the widest text of a whole column
     std::vector<int> m_user;    // widths the user gave, 0 where the list decides
     QTimer m_save;
+    QTimer m_measure;
+    int m_first = INT_MAX; // the rows changed since the last measure
+    int m_last = -1;
+    bool m_all = false;
     bool m_fitting = false;
 };
 
 } // namespace
 
 void FitColumnsToWidth(QTableView* view, std::vector<int> widths, const QString& key,
-                       std::vector<int> wholeColumns) {
-    new ColumnFitter(view, std::move(widths), key, std::move(wholeColumns));
+                       std::vector<int> wholeColumns, bool widen) {
+    new ColumnFitter(view, std::move(widths), key, std::move(wholeColumns), widen);
 }

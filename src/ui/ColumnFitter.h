@@ -14,6 +14,7 @@ class QTableView;
 /// and never widen the window.
 /// Whole columns (bands, places) are never narrower than their longest text, measured on each
 /// fill; a name in brackets after a band may be cut. A column the user resized keeps its width,
-/// and with a key the list remembers it for the next start.
+/// and with a key the list remembers it for the next start. A list in a laid-out window may ask
+/// for the room its whole and narrow columns need, up to a third of the screen.
 void FitColumnsToWidth(QTableView* view, std::vector<int> widths, const QString& key = {},
-                       std::vector<int> wholeColumns = {});
+                       std::vector<int> wholeColumns = {}, bool widen = false);

@@ -41,5 +41,5 @@ void SetUpRecordList(QTableView* view, RowIdTableModel* model, const QString& ke
     view->setSortingEnabled(look.sortable);
     view->setFont(RecordListFont(look.family));
     Contrast::SetTextColour(view, QPalette::Text, QColor(0, 0, 255));
-    FitColumnsToWidth(view, std::move(widths), key, std::move(wholeColumns));
+    FitColumnsToWidth(view, std::move(widths), key, std::move(wholeColumns), look.widen);
 }

@@ -17,6 +17,7 @@ struct RecordListLook {
     QString family = QStringLiteral("Tahoma");
     int rowHeight = 20;
     bool sortable = true;
+    bool widen = false; // the list asks its window for the room of its whole columns
 };
 
 /// A list of records as every window shows them: blue text (where it reads on the palette's

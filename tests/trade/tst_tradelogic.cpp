@@ -35,7 +35,9 @@ private Q_SLOTS:
         QTest::newRow("no such bird") << int(TransactionItem) << 3 << 99 << QString();
         // The list says "Another", where the editor's choice reads " Another".
         QTest::newRow("another kind") << int(TransactionKind) << 3 << 7 << u"Another"_s;
-        QTest::newRow("remarks cut") << int(TransactionRemarks) << 3 << 7 << u"Zapłacono gotów"_s;
+        // The list cuts a long remark at its width, with an ellipsis.
+        QTest::newRow("remarks whole")
+            << int(TransactionRemarks) << 3 << 7 << u"Zapłacono gotówką przy odbiorze"_s;
         QTest::newRow("client") << int(TransactionClient) << 3 << 7 << u"Zdzisław D'Arco"_s;
         QTest::newRow("no client") << int(TransactionClient) << -1 << 7 << QString();
     }
