@@ -45,6 +45,8 @@ public:
         connect(&m_save, &QTimer::timeout, this, &ColumnFitter::Save);
         connect(view->horizontalHeader(), &QHeaderView::sectionResized, this,
                 [this](int column, int, int width) { UserResized(column, width); });
+        connect(view->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+                [this] { Fit(); });
         // Measured once the events of a change are done: a list being destroyed empties its
         // model, and a fill may come in many steps.
         m_measure.setSingleShot(true);
@@ -91,6 +93,17 @@ private:
         const int margin =
             m_view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_view) + 1;
         return m_view->fontMetrics().horizontalAdvance(text) + 2 * margin + 2;
+    }
+
+    // The heading's text, and the sort arrow where it is shown.
+    int HeadingWidth(int column) const {
+        const QHeaderView* header = m_view->horizontalHeader();
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        const QString text = m_view->model()->headerData(column, Qt::Horizontal).toString();
+        int width = header->fontMetrics().horizontalAdvance(text) + 2 * margin + 4;
+        if (header->isSortIndicatorShown() && header->sortIndicatorSection() == column)
+            width += header->height() + margin;
+        return width;
     }
 
     // A band's name in brackets may be cut: the band and the start of the brackets stay.
@@ -154,13 +167,12 @@ private:
     void Fit() {
         if (m_fitting)
             return;
-        const QHeaderView* header = m_view->horizontalHeader();
         std::vector<int> least(m_widths.size());
         int growing = 0;
         int fixed = 0;
         int needed = 0; // without cutting a whole column or a heading
         for (size_t column = 0; column < m_widths.size(); ++column) {
-            least[column] = std::max(header->sectionSizeHint(int(column)), m_longest[column]);
+            least[column] = std::max(HeadingWidth(int(column)), m_longest[column]);
             needed += m_user[column] > 0 ? m_user[column] : least[column];
             if (m_user[column] > 0)
                 fixed += m_user[column];

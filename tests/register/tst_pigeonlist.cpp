@@ -145,9 +145,7 @@ private Q_SLOTS:
         QVERIFY(metrics.horizontalAdvance(text) > view->columnWidth(column));
         QCOMPARE(view->textElideMode(), Qt::ElideRight);
         QCOMPARE(cell.data(Qt::ToolTipRole).toString(), text);
-        // The heading of every column shows whole.
-        for (int c = 0; c < view->model()->columnCount(); ++c)
-            QVERIFY(view->columnWidth(c) >= view->horizontalHeader()->sectionSizeHint(c));
+        QVERIFY(HeadingsWhole(view));
     }
 
     // Header clicks: ascending, descending, the program's order; the chosen bird stays chosen.
