@@ -198,13 +198,18 @@ private:
         m_fitting = false;
     }
 
+    // Never so wide that the window would no longer fit on the screen.
     void Widen(int needed) {
-        const QScreen* screen = m_view->screen();
-        const int most =
-            std::max(screen ? screen->availableGeometry().width() : 0, m_view->window()->width()) /
-            3;
         needed += 2 * m_view->frameWidth() + 2 + m_view->verticalScrollBar()->sizeHint().width();
-        if (needed > m_view->minimumWidth())
+        if (needed <= m_view->minimumWidth())
+            return;
+        const QScreen* screen = m_view->screen();
+        const QWidget* owner = m_view->window()->parentWidget();
+        const int screenWidth = std::max({screen ? screen->availableGeometry().width() : 0,
+                                          owner ? owner->window()->width() : 0, 640});
+        const int spare = screenWidth - m_view->window()->minimumSizeHint().width();
+        const int most = std::min(screenWidth / 3, m_view->minimumWidth() + std::max(0, spare));
+        if (most > m_view->minimumWidth())
             m_view->setMinimumWidth(std::min(needed, most));
     }
 
