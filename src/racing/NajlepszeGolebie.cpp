@@ -16,8 +16,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -128,8 +131,10 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     grid->addWidget(buttons, 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     m_rankedView->setMinimumWidth(200);
-    m_resultsView->setMinimumWidth(590);
-    resize(1080, 580);
+    // On a small screen the results scroll sideways rather than the window leaving the screen.
+    m_resultsView->setMinimumWidth(360);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1080, screen.width()), std::min(580, screen.height()));
 }
 
 void CNajlepszeGolebie::ShowPigeon(int row) {
