@@ -15,8 +15,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -124,7 +127,8 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     layout->setContentsMargins(16, 72, 16, 12);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
-    resize(1180, 640);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1180, screen.width()), std::min(640, screen.height()));
     m_pairsView->setFocus();
 }
 
