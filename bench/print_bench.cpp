@@ -14,6 +14,7 @@
 #include "LargeLoft.h"
 #include "PreviewTiming.h"
 #include "app/ShippedFiles.h"
+#include "pedigree/EksportListyDoHTML.h"
 #include "pedigree/ListPage.h"
 #include "pedigree/LongPageView.h"
 #include "pedigree/PageWriting.h"
@@ -113,7 +114,9 @@ int main(int argc, char** argv) {
             ok = WritePedigree(data, pigeon, pedigreeTemplate, PedigreePreviewPath()) && ok;
         });
         const double l = TimeMs([&] {
-            ok = WritePage(ListPagePath(), ListPageHtml(data, ids, ListPageSettings{})) && ok;
+            ListPageSettings list;
+            list.textWidth = ListFontWidth(list.style);
+            ok = WritePage(ListPagePath(), ListPageHtml(data, ids, list)) && ok;
         });
         QElapsedTimer timer;
         timer.start();

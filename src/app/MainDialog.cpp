@@ -33,6 +33,7 @@
 #include "trade/ZakladkaTransakcje.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
+#include "ui/CaptionStrip.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/MessageBox.h"
 
@@ -162,54 +163,6 @@ private:
     CMainDialog* m_owner;
 };
 
-// Stands over the painted tab strip: Tab reaches it, Left and Right (Home, End) choose the tab,
-// and the active caption shows the focus frame. Clicks pass through to the client area.
-class MainTabStrip : public QWidget {
-public:
-    explicit MainTabStrip(CMainDialog* owner, QWidget* parent)
-        : QWidget(parent)
-        , m_owner(owner) {
-        setObjectName(u"tabStrip"_s);
-        setAccessibleName(u"Tabs"_s);
-        setFocusPolicy(Qt::TabFocus);
-        setAttribute(Qt::WA_TransparentForMouseEvents);
-    }
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const int tab = m_owner->ActiveTab();
-        switch (event->key()) {
-        case Qt::Key_Left:
-            m_owner->SetActiveTab((tab + CMainDialog::TabCount - 1) % CMainDialog::TabCount);
-            break;
-        case Qt::Key_Right:
-            m_owner->SetActiveTab((tab + 1) % CMainDialog::TabCount);
-            break;
-        case Qt::Key_Home:
-            m_owner->SetActiveTab(0);
-            break;
-        case Qt::Key_End:
-            m_owner->SetActiveTab(CMainDialog::TabCount - 1);
-            break;
-        default:
-            QWidget::keyPressEvent(event);
-            return;
-        }
-        update();
-    }
-    void paintEvent(QPaintEvent*) override {
-        PaintFocusFrame(
-            this,
-            m_owner->CaptionRect(m_owner->ActiveTab()).translated(-pos()).adjusted(3, 3, -3, -3),
-            QPalette::Highlight);
-    }
-    void focusInEvent(QFocusEvent*) override { update(); }
-    void focusOutEvent(QFocusEvent*) override { update(); }
-
-private:
-    CMainDialog* m_owner;
-};
-
 CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     : QDialog(parent)
     , m_data(appData)
@@ -248,8 +201,14 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_loftCount->setStyleSheet(u"color: rgb(105, 146, 229);"_s);
     m_categoryCount->setStyleSheet(u"color: white;"_s);
 
-    m_tabStrip = new MainTabStrip(this, m_client);
-    m_tabStrip->setGeometry(CaptionRect(0).united(CaptionRect(TabCount - 1)));
+    m_tabStrip = new CaptionStrip({TabCount, [this] { return m_activeTab; },
+                                   [this](int tab) { SetActiveTab(tab); },
+                                   [this](int tab) { return CaptionRect(tab); },
+                                   [](int tab) {
+                                       return QString::fromUtf16(kCaptions[tab]);
+                                   }},
+                                  u"Tabs"_s, m_client);
+    m_tabStrip->setObjectName(u"tabStrip"_s);
 
     m_startPage = new CZakladkaStartowa(m_data, m_client);
     m_pigeonList = new CZakladkaListaPsow(m_data, m_client);
@@ -273,8 +232,12 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
     m_pigeonList->SetRaceHistoryOpener(ShowRaceHistory);
     connect(m_transactions, &CZakladkaTransakcje::printReportRequested, this,
             &CMainDialog::PrintTransactionReport);
-    connect(m_races, &CZakladkaLotyGolebi::htmlPageRequested, this,
-            [this](const QString& path, bool landscape) { ShowHtmlPage(path, landscape, this); });
+    connect(m_races, &CZakladkaLotyGolebi::racePageRequested, this,
+            [this](const QString& path, int race) {
+                ShowHtmlPage(
+                    path, true, this, [this, race] { return RaceEntriesCsv(m_data, race); },
+                    u"race.csv"_s);
+            });
     connect(m_races, &CZakladkaLotyGolebi::bestPairsRequested, this, [this] {
         CNajlepszePary dialog(m_data, m_races);
         dialog.exec();
@@ -527,7 +490,9 @@ void CMainDialog::PrintTransactionReport() {
                                 {}, QMessageBox::Warning);
         return;
     }
-    ShowHtmlPage(ListPagePath(), false, this);
+    ShowHtmlPage(
+        ListPagePath(), false, this, [this] { return TransactionsCsv(m_data); },
+        u"transactions.csv"_s);
 }
 
 void CMainDialog::OpenHelp(const QString& page) {
@@ -631,8 +596,8 @@ void CMainDialog::SetActiveTab(int tab) {
     page->show();
     page->PageShown();
     m_client->update();
-    m_tabStrip->setAccessibleDescription(QString::fromUtf16(kCaptions[tab]));
-    m_tabStrip->update();
+    if (m_tabStrip)
+        m_tabStrip->Sync();
 }
 
 QRect CMainDialog::CaptionRect(int tab) const {

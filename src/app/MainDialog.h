@@ -11,6 +11,7 @@
 class AppData;
 struct BandMatch;
 class LoftSelector;
+class CaptionStrip;
 class QComboBox;
 class QLabel;
 class QMenuBar;
@@ -81,7 +82,7 @@ private:
     AppData& m_data;
     QMenuBar* m_menuBar;
     QWidget* m_client;
-    QWidget* m_tabStrip = nullptr;
+    CaptionStrip* m_tabStrip = nullptr;
     QComboBox* m_loftList;
     QComboBox* m_categoryList;
     QLabel* m_loftCount;

@@ -162,9 +162,12 @@ void CZakladkaStartowa::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     painter.drawPixmap(9, 51, Artwork::StartLinksTop());
     painter.drawPixmap(9, 340, Artwork::StartLinksBottom());
-    painter.drawPixmap(
-        558, 49,
-        Artwork::StartPicture().scaled(380, 270, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap picture = Artwork::StartPicture();
+    const qreal ratio = picture.devicePixelRatio();
+    picture =
+        picture.scaled(QSize(380, 270) * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(ratio);
+    painter.drawPixmap(558, 49, picture);
     // Links whose windows this program does not have are greyed out and take no click.
     const std::vector<QRect> rects = LinkRects();
     for (size_t i = 0; i < rects.size(); ++i)

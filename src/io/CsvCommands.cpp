@@ -5,6 +5,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
 
+#include <QFileInfo>
 #include <QSettings>
 
 using namespace Qt::StringLiterals;
@@ -31,7 +32,7 @@ void Save(QWidget* parent, const CsvTable& table, const QString& fileName) {
                                               comma + u";;"_s + semicolon, &chosen);
     if (path.isEmpty())
         return;
-    if (!path.contains(u'.'))
+    if (QFileInfo(path).suffix().isEmpty())
         path += u".csv"_s;
     const QChar delimiter = chosen == semicolon ? QChar(u';') : QChar(u',');
     SetDelimiter(delimiter);

@@ -10,8 +10,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -140,9 +142,26 @@ std::vector<int> CEksportListyDoHTML::Codes(const QListWidget* list) {
     return codes;
 }
 
+ListTextWidth ListFontWidth(const PageStyle& style) {
+    // The cells take the page's font and size, the head the page's font, bold, at the size a
+    // printed page starts with.
+    QFont cell(style.font);
+    bool ok = false;
+    const double points = style.fontSize.toDouble(&ok);
+    cell.setPointSizeF(ok && points > 0 ? points : 12);
+    QFont head(style.font);
+    head.setPointSizeF(QGuiApplication::font().pointSizeF());
+    head.setBold(true);
+    return [cells = QFontMetricsF(cell), heads = QFontMetricsF(head)](const QString& text,
+                                                                      bool inHead) {
+        return (inHead ? heads : cells).horizontalAdvance(text);
+    };
+}
+
 ListPageSettings CEksportListyDoHTML::Settings() const {
     ListPageSettings settings;
     settings.style = m_style->Style();
+    settings.textWidth = ListFontWidth(settings.style);
     settings.columns = Codes(m_chosen);
     settings.generalRemarks = m_general->isChecked();
     settings.diseaseRemarks = m_diseases->isChecked();

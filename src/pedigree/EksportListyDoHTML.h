@@ -11,6 +11,9 @@ class PageStyleFields;
 class QCheckBox;
 class QListWidget;
 
+/// Pixels a text takes on the printed list in its font.
+ListTextWidth ListFontWidth(const PageStyle& style);
+
 // Prints or saves a list of pigeons as a page with one column per kind of data, chosen by
 // moving kinds between "Available data" and "Data to print". With a pigeon whose siblings the
 // list holds, the page is headed "Brothers and sisters of" it.

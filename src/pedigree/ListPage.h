@@ -4,7 +4,9 @@
 #include "pedigree/PageWriting.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <vector>
 
 class AppData;
@@ -32,6 +34,26 @@ QString ListColumnTitle(int code);
 /// Its width in the head ("15mm", "45mm", "42mm" or "*").
 QString ListColumnWidth(int code);
 
+/// What a column of the printout holds, for fitting its width: pixels it needs whole.
+struct ListColumnText {
+    QString head;
+    QStringList texts;     // every cell, each line of it a text
+    double fixedWidth = 0; // a picture's width
+};
+/// Pixels a text takes in the page's font: in the head (bold) or in a cell.
+using ListTextWidth = std::function<double(const QString& text, bool head)>;
+
+struct ListColumnFit {
+    std::vector<double> widths; // pixels, filling the width
+    double cellScale = 1;       // below 1: the cells' font shrinks so that every word fits
+};
+
+/// Column widths that fill width: each at least its widest word (or picture), as wide as its
+/// longest line while the page allows; beyond the page, the widest columns narrow first. When
+/// even the words do not fit, the cells' text is scaled down until they do.
+ListColumnFit FitListColumns(const std::vector<ListColumnText>& columns, double width,
+                             const ListTextWidth& textWidth);
+
 struct ListPageSettings {
     PageStyle style;
     std::vector<int> columns{ListNumber, ListBand, ListColour, ListPhoto};
@@ -41,6 +63,9 @@ struct ListPageSettings {
     bool appearanceRemarks = false;
     bool problemRemarks = false;
     int siblingsOf = 0; // a pigeon id of 1 or more heads the page "Brothers and sisters of"
+    // Pixels a text takes in the page's font; without it, an estimate from the font size.
+    ListTextWidth textWidth;
+    double pageWidth = 718; // the printable width of A4 within 10 mm margins, in screen pixels
 };
 
 /// The whole list page for the pigeons in order, beginning with the byte-order mark.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pedigree/PodgladHTML.h"
 
+#include "io/Csv.h"
+#include "io/CsvCommands.h"
 #include "pedigree/LongPageView.h"
 #include "pedigree/PagePrinter.h"
 #include "pedigree/PageWriting.h"
@@ -192,8 +194,27 @@ void CPodgladHTML::SetEditMode(bool on) {
         m_edit->setChecked(on);
 }
 
+void CPodgladHTML::OfferCsv(std::function<CsvTable()> table, const QString& fileName) {
+    if (!m_csv) {
+        m_csv = new QPushButton(u"Save as CSV..."_s, this);
+        m_csv->setObjectName(u"csv"_s);
+        m_csv->setAutoDefault(false);
+        setTabOrder(m_preview, m_csv);
+        setTabOrder(m_csv, m_edit);
+    }
+    m_csv->disconnect(this);
+    connect(m_csv, &QPushButton::clicked, this, [this, table = std::move(table), fileName] {
+        CsvCommands::Save(this, table(), fileName);
+    });
+    PlaceButtons();
+}
+
 void CPodgladHTML::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    PlaceButtons();
+}
+
+void CPodgladHTML::PlaceButtons() {
     const QRect r = rect();
     const int centre = (r.left() + r.right()) / 2;
     m_stack->setGeometry(QRect(QPoint(r.left(), r.top()), QPoint(r.right(), r.bottom() - 35)));
@@ -203,4 +224,7 @@ void CPodgladHTML::resizeEvent(QResizeEvent* event) {
         QRect(QPoint(centre + 5, r.bottom() - 30), QPoint(centre + 110, r.bottom() - 5)));
     m_edit->setGeometry(
         QRect(QPoint(r.right() - 260, r.bottom() - 30), QPoint(r.right() - 10, r.bottom() - 5)));
+    if (m_csv)
+        m_csv->setGeometry(
+            QRect(QPoint(r.left() + 10, r.bottom() - 30), QPoint(r.left() + 160, r.bottom() - 5)));
 }

@@ -5,6 +5,7 @@
 #include <QPageLayout>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 class LongPageView;
@@ -15,6 +16,7 @@ class QSizeF;
 class QStackedWidget;
 class QTextBrowser;
 class QTextDocument;
+struct CsvTable;
 
 // The preview every printout goes through: the page file shown, printed on the default printer
 // (or, with none, through the print dialog, which can print to a PDF file), previewed, or made
@@ -56,6 +58,8 @@ public:
     /// The page laid out on sheets of this size, as it prints now.
     std::unique_ptr<PagedPrintout> NewPrintout(const QSizeF& paper);
     void SetEditMode(bool on);
+    /// Adds a "Save as CSV..." button that writes the table this page shows, made when pressed.
+    void OfferCsv(std::function<CsvTable()> table, const QString& fileName);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -63,6 +67,7 @@ protected:
 private:
     void Load();
     void ShowWhole();
+    void PlaceButtons();
     bool PrintOn(PagedPrintout& printout);
 
     QString m_path;
@@ -77,4 +82,5 @@ private:
     QPushButton* m_print;
     QPushButton* m_preview;
     QPushButton* m_edit;
+    QPushButton* m_csv = nullptr;
 };

@@ -180,7 +180,7 @@ bool CZakladkaLotyGolebi::CaptionEnabled(int caption) const {
     switch (caption) {
     case PrintRaceCaption:
         // The preview window listens for the pages.
-        return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaLotyGolebi::htmlPageRequested));
+        return isSignalConnected(QMetaMethod::fromSignal(&CZakladkaLotyGolebi::racePageRequested));
     case BestPairsCaption:
         return Handles(PageCommand::BestPairs);
     default:
@@ -315,7 +315,7 @@ void CZakladkaLotyGolebi::PrintRace() {
                                 QMessageBox::Warning);
         return;
     }
-    Q_EMIT htmlPageRequested(path, true);
+    Q_EMIT racePageRequested(path, m_data.races[size_t(m_race)].id);
 }
 
 void CZakladkaLotyGolebi::AddFlyer() {

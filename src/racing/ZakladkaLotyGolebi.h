@@ -54,7 +54,8 @@ public:
 
 Q_SIGNALS:
     /// A page was written for the preview window to show and print.
-    void htmlPageRequested(const QString& path, bool landscape);
+    /// The page of a race, written to path, to be shown for printing.
+    void racePageRequested(const QString& path, int raceId);
     /// The best pairs window belongs to breeding, which opens it.
     void bestPairsRequested();
 

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "io/CsvExport.h"
 #include "pedigree/PageStyleFields.h"
 #include "pedigree/PrintWindows.h"
 #include "register/PreviewPages.h"
@@ -86,7 +87,9 @@ void PrintRacingResults(const AppData& data, int pigeonId, QWidget* parent) {
                                 {}, QMessageBox::Warning);
         return;
     }
-    ShowHtmlPage(ResultsPagePath(), false, parent);
+    ShowHtmlPage(
+        ResultsPagePath(), false, parent, [&data, id = pigeon.id] { return ResultsCsv(data, id); },
+        u"results.csv"_s);
 }
 
 void CPanelPodgladuTab5::PrintAll() {

@@ -16,7 +16,7 @@
 #include "storage/RowIdTableModel.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
-#include "ui/Contrast.h"
+#include "ui/CaptionStrip.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
@@ -131,6 +131,15 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
                   new CPanelPodgladuTab5(appData, this)};
     for (size_t i = 1; i < m_previews.size(); ++i)
         m_previews[i]->hide();
+    m_previewStrip = new CaptionStrip({int(m_previews.size()), [this] { return m_previewPage; },
+                                       [this](int page) { ShowPreviewPage(page); },
+                                       [this](int page) { return PreviewCaptionRect(page); },
+                                       [](int page) {
+                                           return QString::fromUtf16(kPreviewCaptions[page]);
+                                       }},
+                                      u"Preview pages"_s, this);
+    m_previewStrip->setObjectName(u"previewStrip"_s);
+    setTabOrder(m_view, m_previewStrip);
     // A bird changed from a page may stand in any row (as a parent too) and on every page.
     for (CPreviewPage* page : m_previews)
         connect(page, &CPreviewPage::pigeonEdited, this, [this] {
@@ -293,6 +302,8 @@ void CZakladkaListaPsow::LayoutPage() {
     for (size_t i = 0; i < m_previews.size(); ++i)
         m_previews[i]->setGeometry(i == 0 ? first : others);
     m_photo->setGeometry(PhotoRect().adjusted(2, 2, -2, -2));
+    if (m_previewStrip)
+        m_previewStrip->Sync();
 }
 
 void CZakladkaListaPsow::paintEvent(QPaintEvent*) {

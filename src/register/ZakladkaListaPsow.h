@@ -28,6 +28,8 @@ struct PigeonRecord;
 
 // The pigeon list tab: the pigeons of the current category, the links that act on the selected
 // one, its first photo and the preview panel under the list.
+class CaptionStrip;
+
 class CZakladkaListaPsow : public CTabPage {
     Q_OBJECT
 
@@ -125,6 +127,7 @@ private:
     RowIdTableModel* m_model;
     QTableView* m_view;
     PictureBox* m_photo;
+    CaptionStrip* m_previewStrip = nullptr;
     std::array<CPreviewPage*, 5> m_previews{};
     QLineEdit* m_bandSearch;
     QPushButton* m_bandSearchOk;

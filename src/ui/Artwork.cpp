@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Artwork.h"
 
+#include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,18 +19,33 @@ const QColor kBlue(19, 126, 209);
 const QColor kSky(120, 180, 235);
 const QColor kGreen(155, 255, 155);
 
-QPixmap Cached(const QString& key, QSize size, const std::function<void(QPainter&)>& paint) {
+// Painted at the screen's device pixel ratio (or the one given), so it stays sharp when scaled;
+// its logical size is the size asked for.
+QPixmap Cached(const QString& key, QSize size, const std::function<void(QPainter&)>& paint,
+               qreal ratio = 0) {
+    if (ratio <= 0)
+        ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1;
+    const QString ratioKey = key + u'@' + QString::number(ratio);
     QPixmap pixmap;
-    if (QPixmapCache::find(key, &pixmap))
+    if (QPixmapCache::find(ratioKey, &pixmap))
         return pixmap;
-    pixmap = QPixmap(size);
+    pixmap = QPixmap(size * ratio);
+    pixmap.setDevicePixelRatio(ratio);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     paint(painter);
     painter.end();
-    QPixmapCache::insert(key, pixmap);
+    QPixmapCache::insert(ratioKey, pixmap);
     return pixmap;
+}
+
+// A small icon with its 1x and 2x pictures.
+QIcon SharpIcon(const QString& key, QSize size, const std::function<void(QPainter&)>& paint) {
+    QIcon icon;
+    for (qreal ratio : {1.0, 2.0})
+        icon.addPixmap(Cached(key, size, paint, ratio));
+    return icon;
 }
 
 QFont Face(const QString& family, int pixelSize, int weight = QFont::Normal) {
@@ -173,8 +189,9 @@ QPixmap Splash() {
 QIcon AppIcon() {
     QIcon icon; // painted: the fallback when no installed theme icon is found
     for (int size : {16, 32, 48, 64, 128}) {
-        icon.addPixmap(
-            Cached(u"vornel-icon-%1"_s.arg(size), QSize(size, size), [size](QPainter& p) {
+        icon.addPixmap(Cached(
+            u"vornel-icon-%1"_s.arg(size), QSize(size, size),
+            [size](QPainter& p) {
                 QRadialGradient disc(size / 2.0, size / 2.0, size / 2.0);
                 disc.setColorAt(0, kSky);
                 disc.setColorAt(1, kDeepBlue);
@@ -183,13 +200,14 @@ QIcon AppIcon() {
                 p.drawEllipse(QRectF(0, 0, size, size));
                 PaintPigeon(p, QRectF(size * 0.12, size * 0.2, size * 0.76, size * 0.57),
                             Qt::white);
-            }));
+            },
+            1));
     }
     return QIcon::fromTheme(QString::fromLatin1(VORNEL_APP_ID), icon);
 }
 
 QIcon MenuIcon(int index) {
-    return QIcon(Cached(u"vornel-menu-%1"_s.arg(index), QSize(16, 16), [index](QPainter& p) {
+    return SharpIcon(u"vornel-menu-%1"_s.arg(index), QSize(16, 16), [index](QPainter& p) {
         p.setPen(Qt::NoPen);
         switch (index) {
         case 0: // about
@@ -262,11 +280,11 @@ QIcon MenuIcon(int index) {
             PaintPigeon(p, QRectF(0, 2, 16, 12), kBlue);
             break;
         }
-    }));
+    });
 }
 
 QIcon NoteIcon() {
-    return QIcon(Cached(u"vornel-note"_s, QSize(16, 16), [](QPainter& p) {
+    return SharpIcon(u"vornel-note"_s, QSize(16, 16), [](QPainter& p) {
         // A page with a folded corner and three lines of writing.
         p.setPen(QPen(kBlue, 1));
         p.setBrush(Qt::white);
@@ -276,7 +294,7 @@ QIcon NoteIcon() {
         p.drawLine(QPointF(10.5, 4.5), QPointF(13.5, 4.5));
         for (int row = 0; row < 3; ++row)
             p.drawLine(QPointF(4.5, 7.5 + row * 2.5), QPointF(11.5, 7.5 + row * 2.5));
-    }));
+    });
 }
 
 QPixmap StartLinksTop() {

@@ -53,7 +53,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.drawPixmap(0, 0, m_pixmap);
         break;
     case Mode::Centred: {
-        QRect target(QPoint(0, 0), m_pixmap.size());
+        QRect target(QPoint(0, 0), m_pixmap.deviceIndependentSize().toSize());
         target.moveCenter(box.center());
         painter.drawPixmap(target, m_pixmap);
         break;
@@ -62,7 +62,8 @@ void PictureBox::paintEvent(QPaintEvent*) {
         painter.drawPixmap(box, m_pixmap);
         break;
     case Mode::Fitted: {
-        QRect target(QPoint(0, 0), m_pixmap.size().scaled(box.size(), Qt::KeepAspectRatio));
+        QRect target(QPoint(0, 0), m_pixmap.deviceIndependentSize().toSize().scaled(
+                                       box.size(), Qt::KeepAspectRatio));
         target.moveCenter(box.center());
         painter.drawPixmap(target, m_pixmap);
         break;
@@ -77,7 +78,12 @@ void ShowPigeonPhoto(PictureBox* box, const PigeonRecord& pigeon, size_t index) 
             return;
     }
     QPixmap portrait = Artwork::DefaultPortrait();
-    if (portrait.width() > box->width() || portrait.height() > box->height())
-        portrait = portrait.scaled(box->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const QSizeF logical = portrait.deviceIndependentSize();
+    if (logical.width() > box->width() || logical.height() > box->height()) {
+        const qreal ratio = portrait.devicePixelRatio();
+        portrait =
+            portrait.scaled(box->size() * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        portrait.setDevicePixelRatio(ratio);
+    }
     box->ShowPlaceholder(portrait);
 }

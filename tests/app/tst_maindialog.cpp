@@ -438,6 +438,20 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), strip);
         QTest::keyClick(strip, Qt::Key_Right);
         QCOMPARE(m_dialog->ActiveTab(), int(CMainDialog::TabPigeons));
+        // The preview bar under the pigeon list follows the list in Tab order and takes arrows.
+        QWidget* list = Find<QWidget>(m_dialog.get(), u"pigeonList"_s);
+        QTest::mouseClick(list, Qt::LeftButton, {}, list->rect().center());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"previewStrip"_s);
+        for (const auto& [key, page, caption] : {std::tuple{Qt::Key_Right, 1, u"Family tree"},
+                                                 {Qt::Key_End, 4, u"Race results"},
+                                                 {Qt::Key_Right, 0, u"Summary"},
+                                                 {Qt::Key_Left, 4, u"Race results"}}) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            QVERIFY(PigeonList()->PreviewPage(page)->isVisible());
+            QCOMPARE(QApplication::focusWidget()->accessibleDescription(),
+                     QString::fromUtf16(caption));
+        }
         QTest::keyClick(strip, Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(QApplication::focusWidget()->objectName(), u"bandSearch"_s);
         const auto help = OnNextWindow(

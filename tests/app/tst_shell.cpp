@@ -17,6 +17,7 @@
 #include "support/ModalDriver.h"
 #include "support/ShellFixture.h"
 #include "support/TestDataDir.h"
+#include "ui/Artwork.h"
 #include "ui/Contrast.h"
 #include "ui/FileDialog.h"
 #include "ui/MessageBox.h"
@@ -570,6 +571,17 @@ private Q_SLOTS:
 
     // Under a dark palette every label reads on what is drawn behind it, and so does the
     // pigeon list's text on its cells.
+    void iconsAreSharpAtTwiceTheScale() {
+        for (const QIcon& icon :
+             {Artwork::MenuIcon(7), Artwork::MenuIcon(15), Artwork::NoteIcon()}) {
+            const QPixmap sharp = icon.pixmap(QSize(16, 16), 2.0);
+            QCOMPARE(sharp.size(), QSize(32, 32));
+            QCOMPARE(sharp.deviceIndependentSize(), QSizeF(16, 16));
+            QCOMPARE(icon.pixmap(QSize(16, 16), 1.0).size(), QSize(16, 16));
+        }
+        QCOMPARE(Artwork::Banner().deviceIndependentSize(), QSizeF(900, 58));
+    }
+
     void darkPaletteKeepsTextReadable() {
         const QPalette light = QApplication::palette();
         const QString style = QApplication::style()->name();

@@ -52,6 +52,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSpinBox>
 #include <QTest>
@@ -212,8 +213,10 @@ private Q_SLOTS:
         ShellFixture::MenuAction(*m_main, CmdPrintCategory)->trigger();
         QCOMPARE(step.DialogClass(), u"CEksportListyDoHTML"_s);
         const QString page = FileText(ListPagePath());
-        QVERIFY(page.contains(u"<thead><tr><th style=\"width:45mm\">Band</th>"_s));
-        QVERIFY(page.contains(u">Photo</th><th style=\"width:*\">Remark</th></tr>"_s));
+        QVERIFY(
+            page.contains(QRegularExpression(u"<thead><tr><th width=\"[0-9.]+%\">Band</th>"_s)));
+        QVERIFY(page.contains(
+            QRegularExpression(u">Photo</th><th width=\"[0-9.]+%\">Remark</th></tr>"_s)));
         // The general remarks fill "Remark"; the page's rows are the category's.
         QVERIFY(page.contains(u"</td><td>Wraca pierwszy<br>na gołębnik</td></tr>"_s));
         QCOMPARE(page.count(u"<tr valign=top>"_s), 33);
@@ -473,6 +476,55 @@ private Q_SLOTS:
             }
             QVERIFY2(differing < 100,
                      qPrintable(u"sheet %1: %2 pixels"_s.arg(sheet).arg(differing)));
+        }
+    }
+
+    void listPrintoutBreaksOnlyBetweenWords_data() {
+        QTest::addColumn<std::vector<int>>("columns");
+        QTest::addColumn<QString>("remark");
+        QTest::addColumn<QString>("fontSize");
+        // Too wide at 12 points: the cells' font shrinks until every word fits.
+        QTest::newRow("every text kind")
+            << std::vector<int>{ListNumber, ListBand, ListSex,     ListColour, ListRemark,
+                                ListSire,   ListDam,  ListBreeder, ListOwner,  ListVariety}
+            << u"Szybka i silna"_s << u"12"_s;
+        QTest::newRow("the first four")
+            << std::vector<int>{ListNumber, ListBand, ListColour, ListPhoto} << QString()
+            << u"12"_s;
+        QTest::newRow("seven") << std::vector<int>{ListNumber,  ListSex,   ListColour, ListRemark,
+                                                   ListBreeder, ListOwner, ListVariety}
+                               << u"Szybka i silna, po chorobie"_s << u"12"_s;
+        QTest::newRow("a remark longer than the page")
+            << std::vector<int>{ListBand, ListRemark, ListColour}
+            << u"Wraca zawsze pierwsza z najdłuższych lotów "_s.repeated(8) << u"12"_s;
+    }
+    void listPrintoutBreaksOnlyBetweenWords() {
+        QFETCH(std::vector<int>, columns);
+        QFETCH(QString, remark);
+        QFETCH(QString, fontSize);
+        PigeonRecord& bird = m_app->pigeons[m_family.subject()];
+        bird.notesGeneral = remark;
+        bird.idColour = 901;
+        m_app->colours[901] = u"Niebieska nakrapiana"_s;
+        m_app->varieties[bird.idVariety = 902] = u"Janssen"_s;
+        m_app->breeders[bird.idBreeder = 903].lastName = u"Wojciechowski-Zawadzki"_s;
+        m_app->clients[bird.idOwner = 904].firstName = u"Bartłomiej"_s;
+        ListPageSettings settings;
+        settings.columns = columns;
+        settings.generalRemarks = true;
+        settings.style.fontSize = fontSize;
+        settings.textWidth = ListFontWidth(settings.style);
+        QTextDocument page;
+        page.setHtml(ListPageHtml(*m_app, {m_family.subject(), m_family.sire()}, settings));
+        page.setTextWidth(settings.pageWidth);
+        QVERIFY(page.size().width() <= settings.pageWidth + 1);
+        for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+            const QString text = block.text();
+            for (int line = 1; line < block.layout()->lineCount(); ++line) {
+                const int start = block.layout()->lineAt(line).textStart();
+                QVERIFY2(text[start - 1].isSpace() || text[start - 1] == u'-',
+                         qPrintable(text.left(start) + u'|'));
+            }
         }
     }
 

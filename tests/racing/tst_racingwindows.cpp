@@ -22,6 +22,7 @@
 #include "support/WidgetSteps.h"
 #include "ui/DateFields.h"
 #include "ui/DateTimeFields.h"
+#include "ui/FileDialog.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
 
@@ -73,7 +74,10 @@ class TestRacingWindows : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { MessageBox::SetTestMode(true); }
+    void initTestCase() {
+        MessageBox::SetTestMode(true);
+        FileDialog::SetTestMode(true);
+    }
 
     void init() {
         m_data = std::make_unique<TestDataDir>();
@@ -130,19 +134,27 @@ private Q_SLOTS:
         QTest::keyClick(races, Qt::Key_Up);
         QCOMPARE(m_tab->SelectedRace(), 0);
         QCOMPARE(m_tab->FlyersModel()->rowCount(), 2);
-        // Print Race shows the selected race's page in the preview.
+        // Print Race (Ctrl+P) shows the selected race's page in the preview, which also saves
+        // the race's entries as CSV.
+        const QString csv = m_data->path() + u"/race entries.csv"_s;
         {
-            const auto preview = OnNextModal([](QDialog* dialog) {
+            const auto preview = OnNextModal([&](QDialog* dialog) {
                 auto* page = qobject_cast<CPodgladHTML*>(dialog);
                 QVERIFY(page);
                 QCOMPARE(page->Path(), RacePagePath());
                 QCOMPARE(page->Orientation(), QPageLayout::Landscape);
+                FileDialog::SetNextName(csv);
+                auto* save = Find<QPushButton>(dialog, u"csv"_s);
+                QTest::mouseClick(save, Qt::LeftButton, {}, save->rect().center());
                 dialog->reject();
             });
-            ClickCaption(Caption::PrintRaceCaption);
+            QTest::keyClick(races, Qt::Key_P, Qt::ControlModifier);
         }
         const QString page = ReadTextFile(RacePagePath());
         QVERIFY(page.startsWith(QChar(0xFEFF)) && page.contains(u"<h2>Race Hanower</h2>"_s));
+        const QStringList lines = ReadTextFile(csv).split(u"\r\n"_s, Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY2(lines[0].contains(u"Velocity"_s), qPrintable(lines[0]));
 
         QTableView* flyers = m_tab->FlyersView();
         flyers->setFocus();
