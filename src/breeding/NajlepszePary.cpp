@@ -2,7 +2,6 @@
 #include "breeding/NajlepszePary.h"
 
 #include "breeding/PigeonPanel.h"
-#include "breeding/RowList.h"
 #include "storage/AppData.h"
 #include "storage/Formatting.h"
 #include "storage/RowIdTableModel.h"
@@ -10,13 +9,17 @@
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
 #include "ui/PictureBox.h"
+#include "ui/RecordList.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -67,8 +70,10 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
     m_pairsView->setObjectName(u"bestPairs"_s);
     m_childrenView->setObjectName(u"pairChildren"_s);
-    SetUpRowList(m_pairsView, m_pairs, BestPairColumnWidths());
-    SetUpRowList(m_childrenView, m_children, RacedChildColumnWidths());
+    SetUpRecordList(m_pairsView, m_pairs, u"BestPairs"_s, BestPairColumnWidths(), {0, 1, 2},
+                    {.widen = true});
+    SetUpRecordList(m_childrenView, m_children, u"BestPairChildren"_s, RacedChildColumnWidths(),
+                    {0});
     m_childDescription->setObjectName(u"childDescription"_s);
     m_childDescription->setTextFormat(Qt::PlainText);
     m_childDescription->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -122,16 +127,20 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     layout->setContentsMargins(16, 72, 16, 12);
     layout->addLayout(columns, 1);
     layout->addLayout(buttons);
-    resize(1180, 640);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1180, screen.width()), std::min(640, screen.height()));
     m_pairsView->setFocus();
 }
 
 void CNajlepszePary::ShowCouple(int row) {
-    // A click beside the rows leaves the couple shown.
-    if (row < 0 || row >= static_cast<int>(m_couples.size()))
+    // A click beside the rows leaves the couple shown; a sort leaves it too.
+    const int id = m_pairs->IdAt(row);
+    const auto couple = std::find_if(m_couples.begin(), m_couples.end(),
+                                     [id](const RankedCouple& c) { return c.pair.id == id; });
+    if (couple == m_couples.end() || id == m_shownPair)
         return;
-    m_shownCouple = row;
-    const PairRecord& pair = m_couples[size_t(row)].pair;
+    m_shownPair = id;
+    const PairRecord& pair = couple->pair;
     const PigeonRecord& sire = m_data.FindPigeon(pair.idCock);
     const PigeonRecord& dam = m_data.FindPigeon(pair.idHen);
     m_sireBand->setText(BandLabel(sire));

@@ -27,8 +27,8 @@ public:
     QTableView* ChildrenView() const { return m_childrenView; }
     RowIdTableModel* PairsModel() const { return m_pairs; }
     RowIdTableModel* ChildrenModel() const { return m_children; }
-    /// The couple whose young are listed, -1 for none.
-    int ShownCouple() const { return m_shownCouple; }
+    /// The pair whose young are listed, 0 for none.
+    int ShownPair() const { return m_shownPair; }
 
 private:
     void ShowCouple(int row);
@@ -37,7 +37,7 @@ private:
 
     const AppData& m_data;
     std::vector<RankedCouple> m_couples;
-    int m_shownCouple = -1;
+    int m_shownPair = 0;
     RowIdTableModel* m_pairs;
     RowIdTableModel* m_children;
     QTableView* m_pairsView;

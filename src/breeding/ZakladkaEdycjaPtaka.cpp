@@ -6,7 +6,6 @@
 #include "breeding/DodajSezon.h"
 #include "breeding/Pairing.h"
 #include "breeding/Relationship.h"
-#include "breeding/RowList.h"
 #include "breeding/TestMating.h"
 #include "pedigree/DrukujKarteMiotu.h"
 #include "storage/AppData.h"
@@ -16,6 +15,7 @@
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
+#include "ui/RecordList.h"
 
 #include <QComboBox>
 #include <QMouseEvent>
@@ -62,11 +62,11 @@ CZakladkaEdycjaPtaka::CZakladkaEdycjaPtaka(AppData& appData, QWidget* parent)
         button->setAutoDefault(false);
     // The pairing date is never cut, whatever face stands in for Tahoma.
     std::vector<int> pairWidths = PairColumnWidths();
-    pairWidths[3] =
-        std::max(pairWidths[3],
-                 QFontMetrics(RowListFont()).horizontalAdvance(FormatDateTime(1'700'000'000)) + 14);
-    SetUpRowList(m_pairsView, m_pairs, pairWidths);
-    SetUpRowList(m_childrenView, m_children, ChildColumnWidths());
+    pairWidths[3] = std::max(
+        pairWidths[3],
+        QFontMetrics(RecordListFont()).horizontalAdvance(FormatDateTime(1'700'000'000)) + 14);
+    SetUpRecordList(m_pairsView, m_pairs, u"Pairs"_s, pairWidths, {1, 2});
+    SetUpRecordList(m_childrenView, m_children, u"PairChildren"_s, ChildColumnWidths(), {1});
     // A click below the last row selects nothing, as in every list of the program.
     ClearSelectionOnEmptyClick(m_pairsView);
     ClearSelectionOnEmptyClick(m_childrenView);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "racing/NajlepszeGolebie.h"
 
-#include "racing/RacingLists.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
@@ -10,14 +9,18 @@
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
 #include "ui/PictureBox.h"
+#include "ui/RecordList.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -51,21 +54,10 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     : BannerDialog(parent)
     , m_data(appData)
     , m_ranked(RankBestPigeons(appData))
-    , m_rankedModel(new RowIdTableModel(
-          {u"Nr."_s, u"Pigeon"_s},
-          [this](int row, int id, int column) {
-              return column == 0 ? QString::number(row + 1) : BandLabel(m_data.FindPigeon(id));
-          },
-          this))
-    , m_resultsModel(new RowIdTableModel(
-          {u"..."_s, u"Place"_s, u"Weather"_s, u"Position"_s, u"Velocity [m/min]"_s,
-           u"Arrive time"_s},
-          [this](int row, int, int column) {
-              if (column == 0)
-                  return u" "_s;
-              return ResultRowTexts(m_results.rows[size_t(row)]).value(column - 1);
-          },
-          this))
+    , m_rankedModel(new RowIdTableModel({u"Nr."_s, u"Pigeon"_s}, {}, this))
+    , m_resultsModel(new RowIdTableModel({u"..."_s, u"Place"_s, u"Weather"_s, u"Position"_s,
+                                          u"Velocity [m/min]"_s, u"Arrive time"_s},
+                                         {}, this))
     , m_rankedView(new QTableView(this))
     , m_resultsView(new QTableView(this))
     , m_average(Figure(u"averagePosition"_s, this))
@@ -81,13 +73,21 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
 
     m_rankedView->setObjectName(u"rankedList"_s);
     m_rankedView->setAccessibleName(u"Best pigeons"_s);
-    SetUpRacingList(m_rankedView, m_rankedModel, {30, 145});
-    m_rankedModel->Fill(m_ranked);
+    SetUpRecordList(m_rankedView, m_rankedModel, u"BestPigeons"_s, {30, 145}, {0, 1},
+                    {.rowHeight = 22, .widen = true});
+    // The place in the ranking goes with the bird, whatever order the list shows.
+    std::vector<RowIdTableModel::Row> ranked;
+    for (size_t place = 0; place < m_ranked.size(); ++place)
+        ranked.push_back(
+            {m_ranked[place],
+             {QString::number(place + 1), BandLabel(m_data.FindPigeon(m_ranked[place]))}});
+    m_rankedModel->SetRows(std::move(ranked));
     ClearSelectionOnEmptyClick(m_rankedView);
     m_resultsView->setObjectName(u"resultsList"_s);
     m_resultsView->setAccessibleName(u"Races of the chosen pigeon"_s);
     m_resultsModel->SetCheckable(true);
-    SetUpRacingList(m_resultsView, m_resultsModel, {30, 110, 100, 90, 120, 120});
+    SetUpRecordList(m_resultsView, m_resultsModel, u"BestPigeonResults"_s,
+                    {30, 110, 100, 90, 120, 120}, {}, {.rowHeight = 22});
     FollowSelectedRow(m_rankedView, this, [this](int row) { ShowPigeon(row); });
 
     m_photo->setObjectName(u"photo"_s);
@@ -133,22 +133,28 @@ CNajlepszeGolebie::CNajlepszeGolebie(const AppData& appData, QWidget* parent)
     grid->addWidget(buttons, 1, 0, 1, 3);
     grid->setColumnStretch(1, 1);
     m_rankedView->setMinimumWidth(200);
-    m_resultsView->setMinimumWidth(590);
-    resize(1080, 580);
+    // On a small screen the results scroll sideways rather than the window leaving the screen.
+    m_resultsView->setMinimumWidth(360);
+    const QRect screen = this->screen()->availableGeometry();
+    resize(std::min(1080, screen.width()), std::min(580, screen.height()));
 }
 
 void CNajlepszeGolebie::ShowPigeon(int row) {
-    if (row < 0 || row >= static_cast<int>(m_ranked.size())) {
+    const int id = m_rankedModel->IdAt(row);
+    if (id == m_shownPigeon)
+        return;
+    m_shownPigeon = id;
+    if (id == 0) {
         m_results = {};
         m_resultsModel->Clear();
         return;
     }
-    const PigeonRecord& pigeon = m_data.FindPigeon(m_ranked[size_t(row)]);
+    const PigeonRecord& pigeon = m_data.FindPigeon(id);
     m_results = CollectRaceResults(m_data, pigeon.id);
-    std::vector<int> races;
+    std::vector<RowIdTableModel::Row> races;
     for (const RaceResultRow& result : m_results.rows)
-        races.push_back(result.race.id);
-    m_resultsModel->Fill(std::move(races));
+        races.push_back({result.race.id, QStringList{u" "_s} + ResultRowTexts(result)});
+    m_resultsModel->SetRows(std::move(races));
     m_average->setText(QString::number(m_results.averagePosition));
     m_qualifications->setText(QString::number(m_results.rows.size()));
     m_best->setText(QString::number(m_results.bestPosition));

@@ -33,6 +33,7 @@ private:
     const AppData& m_data;
     std::vector<int> m_ranked;
     PigeonRaceResults m_results;
+    int m_shownPigeon = 0;
     RowIdTableModel* m_rankedModel;
     RowIdTableModel* m_resultsModel;
     QTableView* m_rankedView;

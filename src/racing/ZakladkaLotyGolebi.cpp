@@ -7,18 +7,20 @@
 #include "racing/RaceEditing.h"
 #include "racing/RaceLists.h"
 #include "racing/RacePage.h"
-#include "racing/RacingLists.h"
 #include "storage/AppData.h"
 #include "storage/RowIdTableModel.h"
 #include "ui/Banner.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
+#include "ui/RecordList.h"
 
 #include <QHeaderView>
 #include <QMetaMethod>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTableView>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -47,25 +49,33 @@ int GroupOf(int caption) {
     return caption >= kGroupFirst[2] ? 2 : caption >= kGroupFirst[1] ? 1 : 0;
 }
 
+// Where the record with this id stands among the loaded ones, -1 for none.
+template <class Record> int IndexOfId(const std::vector<Record>& records, int id) {
+    const auto found = std::find_if(records.begin(), records.end(),
+                                    [id](const Record& record) { return record.id == id; });
+    return found == records.end() ? -1 : static_cast<int>(found - records.begin());
+}
+
 } // namespace
 
 CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
     : CTabPage(appData, parent)
     , m_races(new RowIdTableModel(
           RaceListHeaders(),
-          [this](int row, int, int column) {
-              return row < static_cast<int>(m_data.races.size())
-                         ? RaceCellText(m_data.races[size_t(row)], column)
-                         : QString();
+          [this](int, int id, int column) {
+              const int race = IndexOfId(m_data.races, id);
+              return race < 0 ? QString() : RaceCellText(m_data.races[size_t(race)], column);
           },
           this))
     , m_flyers(new RowIdTableModel(
           FlyerListHeaders(),
-          [this](int row, int, int column) {
-              if (!HasRace() || row >= FlyerCount())
+          [this](int, int id, int column) {
+              if (!HasRace())
                   return QString();
               const RaceRecord& race = m_data.races[size_t(m_race)];
-              return FlyerCellText(m_data, race, race.flyers[size_t(row)], column);
+              const int flyer = IndexOfId(race.flyers, id);
+              return flyer < 0 ? QString()
+                               : FlyerCellText(m_data, race, race.flyers[size_t(flyer)], column);
           },
           this))
     , m_racesView(new QTableView(this))
@@ -75,13 +85,16 @@ CZakladkaLotyGolebi::CZakladkaLotyGolebi(AppData& appData, QWidget* parent)
     m_flyersView->setObjectName(u"flyersList"_s);
     m_races->SetCheckable(true);
     m_flyers->SetCheckable(true);
-    SetUpRacingList(m_racesView, m_races, RaceListWidths());
-    SetUpRacingList(m_flyersView, m_flyers, FlyerListWidths());
+    SetUpRecordList(m_racesView, m_races, u"Races"_s, RaceListWidths(), {}, {.rowHeight = 22});
+    SetUpRecordList(m_flyersView, m_flyers, u"Flyers"_s, FlyerListWidths(), {1}, {.rowHeight = 22});
     ClearSelectionOnEmptyClick(m_racesView);
     ClearSelectionOnEmptyClick(m_flyersView);
     // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it current.
     FollowSelectedRow(m_racesView, this, [this](int row) { OnRaceSelected(row); });
-    FollowSelectedRow(m_flyersView, this, [this](int row) { m_flyer = row; });
+    FollowSelectedRow(m_flyersView, this, [this](int row) {
+        m_flyer =
+            HasRace() ? IndexOfId(m_data.races[size_t(m_race)].flyers, m_flyers->IdAt(row)) : -1;
+    });
     // A double click on a row edits it, as its caption does.
     m_racesView->setAccessibleName(u"Races"_s);
     m_flyersView->setAccessibleName(u"Pigeons in the selected race"_s);
@@ -148,7 +161,11 @@ void CZakladkaLotyGolebi::SelectFlyer(int row) {
 }
 
 void CZakladkaLotyGolebi::OnRaceSelected(int row) {
-    m_race = row;
+    const int race = IndexOfId(m_data.races, m_races->IdAt(row));
+    // A sort moves the race to another row: its flyers and their selection stay.
+    if (race >= 0 && race == m_race)
+        return;
+    m_race = race;
     m_flyer = -1;
     ShowFlyers();
 }
@@ -327,7 +344,7 @@ void CZakladkaLotyGolebi::EditFlyer() {
     if (editor.exec() != QDialog::Accepted)
         return;
     ReplaceLoadedFlyer(m_data, editor.Flyer());
-    m_flyers->RowChanged(m_flyer);
+    m_flyers->RowChanged(m_flyers->RowOfId(editor.Flyer().id));
 }
 
 void CZakladkaLotyGolebi::DeleteFlyer() {
@@ -335,14 +352,13 @@ void CZakladkaLotyGolebi::DeleteFlyer() {
         return;
     if (!MessageBox::AskYesNo(this, u"Do you want delete this flyer?"_s, u"Are you sure?"_s))
         return;
-    const int row = m_flyer;
-    FlyerRecord flyer = m_data.races[size_t(m_race)].flyers[size_t(row)];
+    FlyerRecord flyer = m_data.races[size_t(m_race)].flyers[size_t(m_flyer)];
     if (const DbResult result = m_data.SaveFlyer(-2, flyer); !result.ok()) {
         MessageBox::ShowFailure(this, result);
         return;
     }
     RemoveLoadedFlyer(m_data, flyer.id_lotu, flyer.id);
-    m_flyers->RemoveRow(row);
+    m_flyers->RemoveRow(m_flyers->RowOfId(flyer.id));
     SelectFlyer(-1);
 }
 

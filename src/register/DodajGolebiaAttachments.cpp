@@ -4,8 +4,10 @@
 #include "register/LeczenieSuplementacjaDodajZmien.h"
 #include "storage/AppData.h"
 #include "storage/FileStore.h"
+#include "storage/Formatting.h"
 #include "storage/LocalTime.h"
 #include "ui/Artwork.h"
+#include "ui/ColumnFitter.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/FileDialog.h"
 #include "ui/ListSelection.h"
@@ -242,10 +244,8 @@ CDodajGolebiaTab5::CDodajGolebiaTab5(AppData& appData, PigeonRecord& working, QW
     PickRowsByKeys(m_table);
     m_table->setHorizontalHeaderLabels(
         {u"..."_s, u"Name"_s, u"Date"_s, u"Type of medicine"_s, u"Dose"_s, u"Notes"_s});
-    const int widths[] = {30, 130, 85, 100, 100, 130};
-    for (int column = 0; column < 6; ++column)
-        m_table->setColumnWidth(column, widths[column]);
     m_table->verticalHeader()->hide();
+    FitColumnsToWidth(m_table, {30, 130, 85, 100, 100, 130}, u"Treatments"_s, {2});
     m_table->setWordWrap(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -276,8 +276,12 @@ void CDodajGolebiaTab5::Load() {
                                  CLeczenieSuplementacjaDodajZmien::CategoryText(t.category),
                                  t.dose,
                                  t.remarks};
-        for (int column = 0; column < 6; ++column)
-            m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
+        for (int column = 0; column < 6; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            if (column > 0)
+                item->setToolTip(PlainToolTip(cells[column]));
+            m_table->setItem(row, column, item);
+        }
     }
 }
 

@@ -20,7 +20,7 @@ CPanelPodgladuTab3::CPanelPodgladuTab3(AppData& appData, QWidget* parent)
     , m_partners(new QListWidget(this))
     , m_progeny(MakePanelList(this, u"progeny"_s,
                               {u"Pigeon"_s, u"Sex"_s, u"Racing score"_s, u"Summary"_s},
-                              {110, 100, 90, 120})) {
+                              {110, 100, 90, 120}, {0})) {
     setObjectName(u"previewProgeny"_s);
     m_partners->setObjectName(u"partners"_s);
     m_progenyCount = Counter(u"progenyCount"_s, u"Progeny"_s);

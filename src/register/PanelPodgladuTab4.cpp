@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 CPanelPodgladuTab4::CPanelPodgladuTab4(AppData& appData, QWidget* parent)
     : CPreviewPage(appData, parent)
     , m_list(MakePanelList(this, u"siblings"_s, {u"Band"_s, u"Sex"_s, u"Qualified"_s, u"Summary"_s},
-                           {110, 100, 90, 120}))
+                           {110, 100, 90, 120}, {0}))
     , m_mode(new QComboBox(this)) {
     setObjectName(u"previewSiblings"_s);
     Title(u"Brothers and sisters"_s, 10, 300);

@@ -44,13 +44,15 @@ const QColor kCounter(94, 102, 208);
 } // namespace
 
 QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringList& headers,
-                            const std::vector<int>& widths) {
+                            const std::vector<int>& widths, std::vector<int> bandColumns) {
     auto* list = new QTableWidget(0, int(headers.size()) + 1, parent);
     list->setObjectName(name);
     list->setHorizontalHeaderLabels(QStringList{QString()} + headers);
     std::vector<int> columns{30};
     columns.insert(columns.end(), widths.begin(), widths.end());
-    FitColumnsToWidth(list, std::move(columns));
+    for (int& column : bandColumns)
+        ++column;
+    FitColumnsToWidth(list, std::move(columns), u"Preview/"_s + name, std::move(bandColumns));
     list->verticalHeader()->hide();
     list->verticalHeader()->setDefaultSectionSize(20);
     list->setShowGrid(true);
@@ -60,6 +62,7 @@ QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringL
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->horizontalHeader()->setSectionsClickable(false);
     list->horizontalHeader()->setHighlightSections(false);
+    list->setTextElideMode(Qt::ElideRight);
     Contrast::SetTextColour(list, QPalette::Text, QColor(0, 0, 255));
     return list;
 }

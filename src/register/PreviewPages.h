@@ -22,8 +22,9 @@ class QTableWidget;
 
 /// A list of the panel: grid lines, full-row selection, blue text, and a first column without a
 /// title, 30 pixels wide, holding a single blank; headers and widths are those of the others.
+/// Band columns (counted among the headers) show their longest band whole.
 QTableWidget* MakePanelList(QWidget* parent, const QString& name, const QStringList& headers,
-                            const std::vector<int>& widths);
+                            const std::vector<int>& widths, std::vector<int> bandColumns = {});
 /// Replaces the rows of a panel list (the blank first cell is added); no row is left selected
 /// or current.
 void FillPanelList(QTableWidget* list, const std::vector<QStringList>& rows);

@@ -17,11 +17,10 @@
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/CaptionStrip.h"
-#include "ui/ColumnFitter.h"
-#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
+#include "ui/RecordList.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -68,7 +67,7 @@ QString PigeonCellText(const AppData& data, int id, int column) {
     case PigeonColumn::Sex:
         return SexWord(p.sex);
     case PigeonColumn::Remarks:
-        return p.notesGeneral.left(15);
+        return ShortRemark(p.notesGeneral);
     case PigeonColumn::Colour: {
         const auto colour = data.colours.find(p.idColour);
         return colour == data.colours.end() ? QString() : colour->second;
@@ -114,23 +113,12 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
     m_view->setObjectName(u"pigeonList"_s);
     m_view->setAccessibleName(u"Pigeons in the category"_s);
     BindRowKeys(m_view, PageCommand::EditPigeon, PageCommand::DeletePigeon);
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setSortingEnabled(false);
-    m_view->setShowGrid(true);
-    m_view->setWordWrap(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(20);
-    m_view->horizontalHeader()->setSectionsClickable(false);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    FitColumnsToWidth(m_view, {30, 65, 100, 100, 100, 80, 120, 90, 100, 120});
-    QFont font(u"Verdana"_s);
-    font.setPixelSize(16);
-    font.setWeight(QFont::Medium);
-    m_view->setFont(font);
-    Contrast::SetTextColour(m_view, QPalette::Text, QColor(0, 0, 255));
+    m_model->SetToolTipReader([&appData](int, int id, int column) {
+        return column == PigeonColumn::Remarks ? appData.FindPigeon(id).notesGeneral : QString();
+    });
+    SetUpRecordList(m_view, m_model, u"Pigeons"_s, {30, 65, 100, 100, 100, 80, 120, 90, 100, 120},
+                    {PigeonColumn::Band, PigeonColumn::Sire, PigeonColumn::Dam},
+                    {.family = u"Verdana"_s});
     // Whatever selects a row (a click, the arrow, Home, End and page keys) makes it the current
     // pigeon; a click below the last row selects none.
     ClearSelectionOnEmptyClick(m_view);

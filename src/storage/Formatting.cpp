@@ -45,6 +45,11 @@ QString PriceText(double price, int currency) {
     return code.isEmpty() ? PriceNumber(price) : PriceNumber(price) + u' ' + code;
 }
 
+QString ShortRemark(const QString& remark) {
+    const QString line = remark.simplified();
+    return line.size() > 15 ? line.left(15) + u'\u2026' : line;
+}
+
 QString PlainToolTip(const QString& text) {
     if (!text.contains(u'<'))
         return text;

@@ -25,6 +25,9 @@ QString PriceNumber(double price);
 /// The price's number followed by its currency code (" PLN", " USD", " EUR", " FRA", " JEN").
 QString PriceText(double price, int currency);
 
+/// A remark as lists show it: its first 15 characters on one line, with an ellipsis when there is
+/// more (the whole remark goes to the tooltip).
+QString ShortRemark(const QString& remark);
 /// A tooltip that shows the text as typed: Qt reads a text that looks like markup as rich text,
 /// so a name such as "<b>Orzeł</b>" is escaped.
 QString PlainToolTip(const QString& text);

@@ -6,6 +6,7 @@
 #include "trade/ContactEditor.h"
 #include "trade/TradeTexts.h"
 #include "ui/ListSelection.h"
+#include "ui/RecordList.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -36,19 +37,7 @@ ContactManager::ContactManager(AppData& appData, ContactBook book, QWidget* pare
 
     m_view->setObjectName(u"contacts"_s);
     m_view->setAccessibleName(breeders ? u"Breeders"_s : u"Clients"_s);
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setShowGrid(true);
-    m_view->setWordWrap(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(20);
-    m_view->horizontalHeader()->setSectionsClickable(false);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    const std::vector<int> widths = ContactWidths();
-    for (int column = 0; column < ContactColumnCount; ++column)
-        m_view->setColumnWidth(column, widths[size_t(column)]);
+    SetUpRecordList(m_view, m_model, breeders ? u"Breeders"_s : u"Clients"_s, ContactWidths());
     std::vector<int> ids;
     for (const auto& [id, contact] : ContactsOf(m_data, m_book))
         ids.push_back(id);

@@ -58,7 +58,7 @@ QString TransactionCell(const AppData& data, const TransactionRecord& transactio
     case TransactionDate:
         return FormatDateTime(transaction.date);
     case TransactionRemarks:
-        return transaction.note.left(15);
+        return ShortRemark(transaction.note);
     default:
         return {};
     }

@@ -8,10 +8,9 @@
 #include "trade/DodajZmienTransakcje.h"
 #include "trade/TradeTexts.h"
 #include "ui/Banner.h"
-#include "ui/ColumnFitter.h"
-#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
+#include "ui/RecordList.h"
 
 #include <QHeaderView>
 #include <QMetaMethod>
@@ -44,22 +43,13 @@ CZakladkaTransakcje::CZakladkaTransakcje(AppData& appData, QWidget* parent)
     setObjectName(u"transactionsPage"_s);
 
     m_view->setObjectName(u"transactions"_s);
-    m_view->setModel(m_model);
-    m_view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_view->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_view->setShowGrid(true);
-    m_view->setWordWrap(false);
-    m_view->verticalHeader()->hide();
-    m_view->verticalHeader()->setDefaultSectionSize(20);
-    m_view->horizontalHeader()->setSectionsClickable(false);
-    m_view->horizontalHeader()->setHighlightSections(false);
-    FitColumnsToWidth(m_view, TransactionWidths());
-    QFont font(u"Tahoma"_s);
-    font.setPixelSize(16);
-    font.setWeight(QFont::Medium);
-    m_view->setFont(font);
-    Contrast::SetTextColour(m_view, QPalette::Text, QColor(0, 0, 255));
+    SetUpRecordList(m_view, m_model, u"Transactions"_s, TransactionWidths(), {TransactionItem});
+    m_model->SetToolTipReader([&appData](int, int id, int column) {
+        const auto found = appData.transactions.find(id);
+        return column == TransactionRemarks && found != appData.transactions.end()
+                   ? found->second.note
+                   : QString();
+    });
     ClearSelectionOnEmptyClick(m_view);
     FollowSelectedRow(m_view, this, [this](int row) { m_selectedRow = row; });
     // Return and a double click edit the selected transaction.

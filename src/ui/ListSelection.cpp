@@ -98,4 +98,7 @@ void FollowSelectedRow(QAbstractItemView* view, QObject* context,
     PickRowsByKeys(view);
     QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, context,
                      [view, changed] { changed(SelectedRow(view)); });
+    // A sort moves the selected record to another row without changing the selection.
+    QObject::connect(view->model(), &QAbstractItemModel::layoutChanged, context,
+                     [view, changed] { changed(SelectedRow(view)); });
 }

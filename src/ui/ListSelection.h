@@ -7,7 +7,8 @@ class QAbstractItemView;
 class QObject;
 
 /// Calls changed(row) whenever the selected row of a single-selection list changes, by a click,
-/// a key or the program, and with -1 when nothing is left selected. Focus alone never selects,
+/// a key or the program, and with -1 when nothing is left selected; after a sort with the row
+/// the selected record has moved to. Focus alone never selects,
 /// so a list that receives focus acts on no row the user has not picked. Home and End go to the
 /// first and last row, as in any list.
 void FollowSelectedRow(QAbstractItemView* view, QObject* context,

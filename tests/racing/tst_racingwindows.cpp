@@ -498,7 +498,8 @@ private Q_SLOTS:
 
     void longNamesKeepTheWindowsOnScreen() {
         const QString longText(300, u'Ż');
-        m_app->pigeons.at(m_pigeons[0]).raceEntries = 11; // ranked among the best
+        m_app->pigeons.at(m_pigeons[0]).raceEntries = 11;  // ranked among the best
+        m_app->pigeons.at(m_pigeons[0]).name = u"Perła"_s; // a short name, then a long one
         const Caption captions[] = {Caption::EditRaceCaption, Caption::EditFlyerCaption,
                                     Caption::BestPigeonsCaption};
         std::vector<QSize> sizes;

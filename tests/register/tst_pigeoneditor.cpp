@@ -35,6 +35,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -492,6 +493,12 @@ private Q_SLOTS:
             Click(editor, u"addTreatment"_s);
             auto* table = Find<QTableWidget>(editor, u"treatmentList"_s);
             QCOMPARE(table->item(0, 3)->text(), QString()); // no category chosen
+            // The columns fill the page, headings whole.
+            int widths = 0;
+            QVERIFY(HeadingsWhole(table));
+            for (int column = 0; column < table->columnCount(); ++column)
+                widths += table->columnWidth(column);
+            QVERIFY(widths >= table->viewport()->width() - 4);
 
             table->selectRow(0);
             const auto edit = ModalDriver::OnNextModal([](QDialog* treatment) {

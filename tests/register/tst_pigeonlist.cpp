@@ -4,6 +4,8 @@
 
 #include "app/MainDialog.h"
 #include "app/MainMenu.h"
+#include "breeding/NajlepszePary.h"
+#include "racing/NajlepszeGolebie.h"
 #include "register/ChooserCandidates.h"
 #include "register/DodajGolebia.h"
 #include "register/LookupListDialog.h"
@@ -22,18 +24,22 @@
 #include "support/TestDataDir.h"
 #include "support/WidgetSteps.h"
 #include "trade/TradeTexts.h"
+#include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 
@@ -84,8 +90,123 @@ private Q_SLOTS:
     }
 
     void cleanup() {
+        QSettings(u"Vornel"_s, u"Vornel"_s).remove(u"Lists"_s);
         m_dialog.reset();
         m_app.reset();
+    }
+
+    // A band beside a long name on a wide screen: the band whole, the name cut with an ellipsis
+    // and whole in the tooltip.
+    void bandsShowWhole_data() {
+        QTest::addColumn<QString>("window");
+        QTest::newRow("pigeon list") << u"list"_s;
+        QTest::newRow("best pigeons") << u"bestPigeons"_s;
+        QTest::newRow("best pairs") << u"bestPairs"_s;
+    }
+    void bandsShowWhole() {
+        QFETCH(QString, window);
+        PigeonRecord& sire = m_app->pigeons.at(m_ids[0]);
+        sire.ringNumber = u"1234567"_s;
+        sire.name = QString(300, u'Ż');
+        sire.raceEntries = 11; // among the best
+        m_app->pigeons.at(m_ids[2]).raceEntries = 1;
+        PairRecord pair;
+        pair.id = 1;
+        pair.idCock = m_ids[0];
+        pair.idHen = m_ids[1];
+        ChildRecord young;
+        young.idPigeon = m_ids[2];
+        pair.children.push_back(young);
+        m_app->pairs.push_back(pair);
+        m_dialog->resize(1600, 1000);
+        std::unique_ptr<QDialog> dialog;
+        if (window == u"bestPigeons"_s)
+            dialog = std::make_unique<CNajlepszeGolebie>(*m_app, m_dialog.get());
+        else if (window == u"bestPairs"_s)
+            dialog = std::make_unique<CNajlepszePary>(*m_app, m_dialog.get());
+        if (dialog)
+            QVERIFY(ModalDriver::ShowFocused(dialog.get()));
+        const QList<QTableView*> lists =
+            dialog ? dialog->findChildren<QTableView*>() : QList{m_list->View()};
+        QTableView* view = lists.first();
+        QApplication::processEvents();
+        const int column = dialog ? 1 : int(PigeonColumn::Sire);
+        const int row = dialog ? 0 : 2;
+        const QModelIndex cell = view->model()->index(row, column);
+        const QString text = cell.data().toString();
+        const QString band = u"PL 0207 2025 1234567"_s;
+        QCOMPARE(text, band + u" ["_s + sire.name + u']');
+        const QFontMetrics metrics(view->font());
+        const int margin =
+            view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
+        QVERIFY(view->columnWidth(column) >= metrics.horizontalAdvance(band) + 2 * margin);
+        QVERIFY(view->columnViewportPosition(column) + view->columnWidth(column) <=
+                view->viewport()->width());
+        QVERIFY(metrics.horizontalAdvance(text) > view->columnWidth(column));
+        QCOMPARE(view->textElideMode(), Qt::ElideRight);
+        QCOMPARE(cell.data(Qt::ToolTipRole).toString(), text);
+        QVERIFY(HeadingsWhole(view));
+    }
+
+    // Header clicks: ascending, descending, the program's order; the chosen bird stays chosen.
+    void headerClicksSort() {
+        const QString rings[] = {u"9"_s, u"10"_s, u"100"_s, u"20"_s, u"3"_s};
+        for (size_t i = 0; i < std::size(rings); ++i)
+            m_app->pigeons.at(m_ids[i]).ringNumber = rings[i];
+        QTableView* view = m_list->View();
+        RowIdTableModel* model = m_list->Model();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                          view->visualRect(model->index(1, PigeonColumn::Year)).center());
+        QCOMPARE(model->IdAt(m_app->currentPigeon), m_ids[1]);
+        const auto bands = [model] {
+            QStringList texts;
+            for (int row = 0; row < model->rowCount(); ++row)
+                texts.push_back(model->CellText(row, PigeonColumn::Band));
+            return texts.join(u',');
+        };
+        QHeaderView* header = view->horizontalHeader();
+        const QPoint heading(header->sectionViewportPosition(PigeonColumn::Band) +
+                                 header->sectionSize(PigeonColumn::Band) / 2,
+                             header->height() / 2);
+        for (const QString& order :
+             {u"3,9,10,20,100,"_s, u"100,20,10,9,3,"_s, u"9,10,100,20,3,"_s}) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, heading);
+            QCOMPARE(bands(), order);
+            // The selection, the current pigeon of the commands and the preview: the same bird.
+            QCOMPARE(model->IdAt(SelectedRow(view)), m_ids[1]);
+            QCOMPARE(model->IdAt(m_app->currentPigeon), m_ids[1]);
+            QCOMPARE(m_list->PreviewPage(0)->ShownPigeon(), m_ids[1]);
+        }
+    }
+
+    // Widths the user gives survive closing and opening the window.
+    void userWidthsAreRemembered_data() {
+        QTest::addColumn<bool>("drag");
+        QTest::newRow("resizeSection") << false;
+        QTest::newRow("drag") << true;
+    }
+    void userWidthsAreRemembered() {
+        QFETCH(bool, drag);
+        QHeaderView* header = m_list->View()->horizontalHeader();
+        const int before = header->sectionSize(PigeonColumn::Colour);
+        if (drag) {
+            const QPoint edge(header->sectionViewportPosition(PigeonColumn::Colour) + before - 1,
+                              header->height() / 2);
+            QTest::mousePress(header->viewport(), Qt::LeftButton, {}, edge);
+            QTest::mouseMove(header->viewport(), edge + QPoint(60, 0));
+            QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, edge + QPoint(60, 0));
+        } else {
+            header->resizeSection(PigeonColumn::Colour, before + 60);
+        }
+        QCOMPARE(header->sectionSize(PigeonColumn::Colour), before + 60);
+        m_dialog->resize(1100, 800); // the other columns give way; this one keeps its width
+        QApplication::processEvents();
+        QCOMPARE(header->sectionSize(PigeonColumn::Colour), before + 60);
+        m_dialog.reset();
+        m_dialog = ShellFixture::OpenMainDialog(*m_app);
+        m_dialog->SetActiveTab(CMainDialog::TabPigeons);
+        auto* list = static_cast<CZakladkaListaPsow*>(m_dialog->Page(CMainDialog::TabPigeons));
+        QCOMPARE(list->View()->columnWidth(PigeonColumn::Colour), before + 60);
     }
 
     void cellsOfTheList() {
@@ -97,7 +218,10 @@ private Q_SLOTS:
         QCOMPARE(model->CellText(0, PigeonColumn::Sex), QString());
         QCOMPARE(model->CellText(1, PigeonColumn::Sex), u"Cock"_s);
         QCOMPARE(model->CellText(2, PigeonColumn::Sex), u"Hen"_s);
-        QCOMPARE(model->CellText(0, PigeonColumn::Remarks), u"Bardzo szybki l"_s);
+        // A long remark shows its first 15 characters and an ellipsis, and whole in the tooltip.
+        QCOMPARE(model->CellText(0, PigeonColumn::Remarks), u"Bardzo szybki l\u2026"_s);
+        QCOMPARE(model->index(0, PigeonColumn::Remarks).data(Qt::ToolTipRole).toString(),
+                 u"Bardzo szybki lotnik z Łodzi"_s);
         QCOMPARE(model->CellText(1, PigeonColumn::Remarks), u"krótko"_s);
         QCOMPARE(model->CellText(1, PigeonColumn::Colour), u"Niebieski"_s);
         QCOMPARE(model->CellText(0, PigeonColumn::Colour), u" "_s);

@@ -5,6 +5,7 @@
 #include "storage/Formatting.h"
 #include "storage/LocalTime.h"
 #include "storage/Records.h"
+#include "storage/RowIdTableModel.h"
 
 #include <QDateTime>
 #include <QTest>
@@ -67,6 +68,58 @@ private Q_SLOTS:
         QFETCH(double, value);
         QFETCH(QString, text);
         QCOMPARE(FormatNumber(value), text);
+    }
+
+    // A list sorted by a column: the rows' first cells in the new order.
+    void sortedLists_data() {
+        QTest::addColumn<QStringList>("cells");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("order");
+        QTest::addColumn<QStringList>("sorted");
+        const QStringList numbers{u"9"_s, u""_s, u"100"_s, u"-2.5"_s, u"10"_s};
+        QTest::newRow("numbers") << numbers << 0 << int(Qt::AscendingOrder)
+                                 << QStringList{u"-2.5"_s, u"9"_s, u"10"_s, u"100"_s, u""_s};
+        QTest::newRow("numbers, empty last")
+            << numbers << 0 << int(Qt::DescendingOrder)
+            << QStringList{u"100"_s, u"10"_s, u"9"_s, u"-2.5"_s, u""_s};
+        QTest::newRow("program's order") << numbers << -1 << int(Qt::AscendingOrder) << numbers;
+        QTest::newRow("prices") << QStringList{u"12.5 PLN"_s, u"100 EUR"_s, u"3 PLN"_s} << 0
+                                << int(Qt::AscendingOrder)
+                                << QStringList{u"3 PLN"_s, u"12.5 PLN"_s, u"100 EUR"_s};
+        QTest::newRow("dates") << QStringList{u"14/06/25, 07:15"_s, u"02/01/26, 10:00"_s,
+                                              u"31/12/24, 23:59"_s, u"14/06/25, 06:00"_s}
+                               << 0 << int(Qt::AscendingOrder)
+                               << QStringList{u"31/12/24, 23:59"_s, u"14/06/25, 06:00"_s,
+                                              u"14/06/25, 07:15"_s, u"02/01/26, 10:00"_s};
+        QTest::newRow("bands") << QStringList{u"PL 0207 2025 10"_s, u"pl 0207 2025 9"_s,
+                                              u"DV 0100 2024 300"_s}
+                               << 0 << int(Qt::AscendingOrder)
+                               << QStringList{u"DV 0100 2024 300"_s, u"pl 0207 2025 9"_s,
+                                              u"PL 0207 2025 10"_s};
+    }
+    void sortedLists() {
+        QFETCH(QStringList, cells);
+        QFETCH(int, column);
+        QFETCH(int, order);
+        QFETCH(QStringList, sorted);
+        RowIdTableModel model({u"A"_s, u"Id"_s});
+        std::vector<RowIdTableModel::Row> rows;
+        for (int i = 0; i < cells.size(); ++i)
+            rows.push_back({i + 1, {cells[i], QString::number(i + 1)}});
+        model.SetRows(std::move(rows));
+        const QPersistentModelIndex first = model.index(0, 0);
+        model.sort(column, Qt::SortOrder(order));
+        QStringList shown;
+        for (int row = 0; row < model.rowCount(); ++row) {
+            shown.push_back(model.CellText(row, 0));
+            QCOMPARE(model.CellText(row, 1), QString::number(model.IdAt(row))); // ids go along
+        }
+        QCOMPARE(shown, sorted);
+        QCOMPARE(model.IdAt(first.row()), 1);
+        // A refill keeps the chosen order.
+        model.SetRows({{1, {cells[0], u"1"_s}}, {2, {cells[1], u"2"_s}}});
+        QCOMPARE(model.CellText(0, 0),
+                 sorted.indexOf(cells[0]) < sorted.indexOf(cells[1]) ? cells[0] : cells[1]);
     }
 
     void composeLocalTime_data() {

@@ -5,7 +5,10 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QHeaderView>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QTableView>
 #include <QTest>
 #include <QWidget>
 
@@ -41,4 +44,16 @@ inline ModalDriver::Expectation OnNextWindow(std::function<void(QDialog*)> step)
             QTest::qFail("The dialog is not the active window", __FILE__, __LINE__);
         step(dialog);
     });
+}
+
+/// True when every column of the list is as wide as its heading's text.
+inline bool HeadingsWhole(const QTableView* view) {
+    const QHeaderView* header = view->horizontalHeader();
+    const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    for (int column = 0; column < view->model()->columnCount(); ++column) {
+        const QString text = view->model()->headerData(column, Qt::Horizontal).toString();
+        if (view->columnWidth(column) < header->fontMetrics().horizontalAdvance(text) + 2 * margin)
+            return false;
+    }
+    return true;
 }

@@ -35,7 +35,8 @@ private Q_SLOTS:
         QTest::newRow("no such bird") << int(TransactionItem) << 3 << 99 << QString();
         // The list says "Another", where the editor's choice reads " Another".
         QTest::newRow("another kind") << int(TransactionKind) << 3 << 7 << u"Another"_s;
-        QTest::newRow("remarks cut") << int(TransactionRemarks) << 3 << 7 << u"Zapłacono gotów"_s;
+        QTest::newRow("remarks cut")
+            << int(TransactionRemarks) << 3 << 7 << u"Zapłacono gotów\u2026"_s;
         QTest::newRow("client") << int(TransactionClient) << 3 << 7 << u"Zdzisław D'Arco"_s;
         QTest::newRow("no client") << int(TransactionClient) << -1 << 7 << QString();
     }

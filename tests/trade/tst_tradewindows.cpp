@@ -26,6 +26,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -387,6 +388,7 @@ private Q_SLOTS:
             for (int column = 0; column < view->model()->columnCount(); ++column)
                 shown.append(view->model()->headerData(column, Qt::Horizontal).toString());
             QCOMPARE(shown, headers);
+            QVERIFY(HeadingsWhole(view));
             QCOMPARE(RowCells(view, 1), (QStringList{u" "_s, u"Zdzisław"_s, u"Kowalski"_s,
                                                      u"90-001"_s, u"Kraków"_s, street}));
             QVERIFY(!Find<QPushButton>(d, u"delete"_s)->isEnabled());
