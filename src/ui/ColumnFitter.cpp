@@ -131,10 +131,19 @@ private:
             if (column < 0 || size_t(column) >= m_longest.size())
                 continue;
             int& longest = m_longest[size_t(column)];
+            // Measuring a text costs far more than reading it: only the texts nearly as long
+            // as the longest can be the widest (band characters differ little in width).
+            std::vector<QString> texts;
+            qsizetype most = 0;
             for (int row = std::max(0, first); row <= last && row < model->rowCount(); ++row) {
-                const int width = CellWidth(
+                texts.push_back(
                     WholePart(model->index(row, column).data(Qt::DisplayRole).toString()));
-                if (width > longest) {
+                most = std::max(most, texts.back().size());
+            }
+            for (const QString& text : texts) {
+                if (text.size() + kLengthSlack < most)
+                    continue;
+                if (const int width = CellWidth(text); width > longest) {
                     longest = width;
                     wider = true;
                 }
@@ -214,6 +223,7 @@ private:
     }
 
     static constexpr int kNarrow = 30;
+    static constexpr qsizetype kLengthSlack = 3;
 
     bool m_widen;
     QTableView* m_view;
