@@ -17,15 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ColumnKind {
-    const char16_t* title;
-    const char16_t* width;
-};
-
-constexpr ColumnKind kColumns[ListColumnCount] = {
-    {u"NR.", u"15mm"}, {u"Band", u"45mm"}, {u"Sex", u"*"},          {u"Color", u"*"},
-    {u"Remark", u"*"}, {u"Sire", u"*"},    {u"Dam", u"*"},          {u"Breeder", u"*"},
-    {u"Owner", u"*"},  {u"Variety", u"*"}, {u"Przydomek", u"42mm"}, {u"Photo", u"*"}};
+const char16_t* const kColumnTitles[ListColumnCount] = {
+    u"NR.", u"Band",    u"Sex",   u"Color",   u"Remark",    u"Sire",
+    u"Dam", u"Breeder", u"Owner", u"Variety", u"Przydomek", u"Photo"};
 
 QString ContactName(const std::map<int, ContactRecord>& contacts, int id) {
     const auto found = contacts.find(id);
@@ -172,12 +166,7 @@ std::vector<double> ColumnShares(const AppData& data, const std::vector<int>& pi
 } // namespace
 
 QString ListColumnTitle(int code) {
-    return code >= 0 && code < ListColumnCount ? QString::fromUtf16(kColumns[code].title)
-                                               : QString();
-}
-
-QString ListColumnWidth(int code) {
-    return code >= 0 && code < ListColumnCount ? QString::fromUtf16(kColumns[code].width)
+    return code >= 0 && code < ListColumnCount ? QString::fromUtf16(kColumnTitles[code])
                                                : QString();
 }
 

@@ -31,8 +31,6 @@ enum ListColumn {
 
 /// The head title of a column kind ("NR.", "Band", ...).
 QString ListColumnTitle(int code);
-/// Its width in the head ("15mm", "45mm", "42mm" or "*").
-QString ListColumnWidth(int code);
 
 /// What a column of the printout holds, for fitting its width: pixels it needs whole.
 struct ListColumnText {
