@@ -42,6 +42,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -131,8 +132,8 @@ private:
 };
 
 // What reads at less than 4.5:1 in a window: a label against the colour most of its other
-// pixels have (to 4 bits a channel, so that a gradient counts as one), a list cell against its
-// background. The cells' faults come second.
+// pixels have (to 4 bits a channel, so that a gradient counts as one), a text box's runs and a
+// list cell against their backgrounds. The cells' faults come second.
 std::pair<QStringList, QStringList> Unreadable(QWidget* window) {
     QStringList labels;
     QStringList cells;
@@ -161,6 +162,25 @@ std::pair<QStringList, QStringList> Unreadable(QWidget* window) {
             return a.second.first < b.second.first;
         });
         fault(labels, label->text(), ink, QColor(back->second.second));
+    }
+    for (const QTextEdit* edit : window->findChildren<QTextEdit*>()) {
+        if (!edit->isVisibleTo(window))
+            continue;
+        const QPalette& palette = edit->palette();
+        for (QTextBlock block = edit->document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                if (it.fragment().text().trimmed().isEmpty())
+                    continue;
+                const QColor ink = format.foreground().style() != Qt::NoBrush
+                                       ? format.foreground().color()
+                                   : format.isAnchor() ? palette.color(QPalette::Link)
+                                                       : palette.color(QPalette::Text);
+                fault(labels, it.fragment().text(), ink,
+                      format.background().style() != Qt::NoBrush ? format.background().color()
+                                                                 : palette.color(QPalette::Base));
+            }
+        }
     }
     for (const QAbstractItemView* view : window->findChildren<QAbstractItemView*>()) {
         const QAbstractItemModel* model = view->model();
@@ -656,6 +676,7 @@ private Q_SLOTS:
         QTest::newRow("list export") << int(CMainDialog::TabPigeons) << int(CmdPrintCategory);
         QTest::newRow("best pigeons") << int(CMainDialog::TabRaces) << int(CmdBestPigeons);
         QTest::newRow("best pairs") << int(CMainDialog::TabPairing) << int(CmdBestPairs);
+        QTest::newRow("help") << int(CMainDialog::TabStart) << int(CmdAllHelpTopics);
     }
 
     void darkPaletteKeepsTextReadable() {
@@ -674,6 +695,7 @@ private Q_SLOTS:
         QApplication::setPalette(ShellFixture::DarkPalette());
         const FamilyFixture::Family family = FamilyFixture::SeedFamily(false);
         BreedingFixture::SeedBreeding(family);
+        QVERIFY(InstallShippedFiles());
         Contrast::LogInks(&inks);
         Open();
         m_dialog->SetActiveTab(tab);
