@@ -251,17 +251,7 @@ void SampleRaces(AppData& data) {
 } // namespace
 
 // The main window, its races tab and two editors under a dark palette.
-int DarkShots(QApplication& app, const QString& folder) {
-    QApplication::setStyle(new MenuGradientStyle);
-    QApplication::setPalette(ShellFixture::DarkPalette());
-    AppData appData;
-    SampleLoft(appData);
-    SampleTrade(appData);
-    SampleRaces(appData);
-    CMainDialog main(appData);
-    main.Initialise();
-    main.resize(app.primaryScreen()->availableSize());
-    main.showMaximized();
+int DarkShots(AppData& appData, CMainDialog& main, const QString& folder) {
     Save(&main, folder, u"dark-start-page.png"_s);
     main.SetActiveTab(CMainDialog::TabPigeons);
     auto* list = main.findChild<CZakladkaListaPsow*>();
@@ -295,9 +285,9 @@ int main(int argc, char** argv) {
     SetInstallDirOverride(data.path());
     PrepareInstallDir();
     InstallShippedFiles();
-    if (dark)
-        return DarkShots(app, folder);
     QApplication::setStyle(new MenuGradientStyle);
+    if (dark)
+        QApplication::setPalette(ShellFixture::DarkPalette());
 
     AppData appData;
     SampleLoft(appData);
@@ -307,6 +297,8 @@ int main(int argc, char** argv) {
     main.Initialise();
     main.resize(app.primaryScreen()->availableSize());
     main.showMaximized();
+    if (dark)
+        return DarkShots(appData, main, folder);
     Save(&main, folder, u"main-window.png"_s);
     if (auto* menu = main.findChild<QMenu*>(u"menu Database"_s)) {
         menu->popup(main.mapToGlobal(QPoint(0, 20)));
