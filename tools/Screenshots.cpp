@@ -2,6 +2,8 @@
 // Takes the pictures under docs/screenshots: every window of the application shell, on a small
 // sample loft. Run under a display, for example:
 //   xvfb-run -a -s "-screen 0 1600x1000x24" build/tools/vornel_screenshots docs/screenshots
+// With --dark first it takes only the dark-*.png pictures, in the Fusion style with a dark
+// palette.
 
 #include "app/DodajEdytujHodowle.h"
 #include "app/LoftApp.h"
@@ -52,6 +54,7 @@
 #include "storage/RowIdTableModel.h"
 #include "support/BreedingFixture.h"
 #include "support/FamilyFixture.h"
+#include "support/ShellFixture.h"
 #include "trade/ContactBook.h"
 #include "trade/ContactEditor.h"
 #include "trade/ContactManager.h"
@@ -247,16 +250,44 @@ void SampleRaces(AppData& data) {
 
 } // namespace
 
+// The main window, its races tab and two editors under a dark palette.
+int DarkShots(AppData& appData, CMainDialog& main, const QString& folder) {
+    Save(&main, folder, u"dark-start-page.png"_s);
+    main.SetActiveTab(CMainDialog::TabPigeons);
+    auto* list = main.findChild<CZakladkaListaPsow*>();
+    list->SelectRow(3);
+    Save(&main, folder, u"dark-main-window.png"_s);
+    CDodajGolebia editor(appData, CDodajGolebia::Mode::Edit,
+                         appData.FindPigeon(list->Model()->IdAt(3)), nullptr, &main);
+    Save(&editor, folder, u"dark-pigeon-editor.png"_s);
+    editor.hide();
+    main.SetActiveTab(CMainDialog::TabRaces);
+    auto* races = main.findChild<CZakladkaLotyGolebi*>();
+    races->SelectRace(3);
+    races->SelectFlyer(1);
+    Save(&main, folder, u"dark-races-tab.png"_s);
+    CNowyLot raceEditor(appData, 1, 1, appData.races[3], &main);
+    Save(&raceEditor, folder, u"dark-race-editor.png"_s);
+    return 0;
+}
+
 int main(int argc, char** argv) {
+    const bool dark = argc > 1 && qstrcmp(argv[1], "--dark") == 0;
+    // The dark pictures show the Fusion style, the one a dark palette is made for.
+    if (dark)
+        qputenv("QT_STYLE_OVERRIDE", "Fusion");
     QApplication app(argc, argv);
     CLoftApp::SetIdentity();
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : u"."_s;
+    const int folderArg = dark ? 2 : 1;
+    const QString folder = argc > folderArg ? QString::fromLocal8Bit(argv[folderArg]) : u"."_s;
     QDir().mkpath(folder);
     QTemporaryDir data;
     SetInstallDirOverride(data.path());
     PrepareInstallDir();
     InstallShippedFiles();
     QApplication::setStyle(new MenuGradientStyle);
+    if (dark)
+        QApplication::setPalette(ShellFixture::DarkPalette());
 
     AppData appData;
     SampleLoft(appData);
@@ -266,6 +297,8 @@ int main(int argc, char** argv) {
     main.Initialise();
     main.resize(app.primaryScreen()->availableSize());
     main.showMaximized();
+    if (dark)
+        return DarkShots(appData, main, folder);
     Save(&main, folder, u"main-window.png"_s);
     if (auto* menu = main.findChild<QMenu*>(u"menu Database"_s)) {
         menu->popup(main.mapToGlobal(QPoint(0, 20)));

@@ -34,6 +34,7 @@
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/CaptionStrip.h"
+#include "ui/Contrast.h"
 #include "ui/ExternalPrograms.h"
 #include "ui/MessageBox.h"
 
@@ -198,8 +199,12 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
         label->setFont(CaptionFont(24));
         label->setAttribute(Qt::WA_TranslucentBackground);
     }
-    m_loftCount->setStyleSheet(u"color: rgb(105, 146, 229);"_s);
-    m_categoryCount->setStyleSheet(u"color: white;"_s);
+    // They stand on the dark blue picture: under a dark palette the loft count turns light.
+    const QColor behind(14, 74, 140);
+    m_loftCount->setStyleSheet(
+        u"color: %1;"_s.arg(Contrast::Ink(palette(), QColor(105, 146, 229), behind).name()));
+    m_categoryCount->setStyleSheet(
+        u"color: %1;"_s.arg(Contrast::Ink(palette(), Qt::white, behind).name()));
 
     m_tabStrip = new CaptionStrip({TabCount, [this] { return m_activeTab; },
                                    [this](int tab) { SetActiveTab(tab); },
@@ -621,13 +626,16 @@ void CMainDialog::LayoutClient() {
 
 void CMainDialog::PaintClient(QPainter& painter) {
     const QRect client = m_client->rect();
-    painter.fillRect(client, Qt::white);
+    const QPalette& colours = m_client->palette();
+    painter.fillRect(client, Contrast::Fill(colours, Qt::white, QPalette::Window));
     painter.drawPixmap(0, 0, Artwork::MainBackground());
 
+    // Under a dark palette the blues deepen until the white captions read on them.
+    const QColor blue = Contrast::Deepen(colours, QColor(19, 126, 209), Qt::white);
     const QRect band(client.left(), kStripTop, client.width(), kStripBottom - kStripTop);
     QLinearGradient gradient(band.topLeft(), band.bottomLeft());
-    gradient.setColorAt(0, QColor(19, 126, 209));
-    gradient.setColorAt(1, QColor(15, 107, 177));
+    gradient.setColorAt(0, blue);
+    gradient.setColorAt(1, Contrast::Deepen(colours, QColor(15, 107, 177), Qt::white));
     painter.fillRect(band, gradient);
     painter.fillRect(QRect(client.left(), 90, client.width(), 5), QColor(155, 255, 155));
 
@@ -635,7 +643,7 @@ void CMainDialog::PaintClient(QPainter& painter) {
     for (int tab = 0; tab < TabCount; ++tab) {
         const QRect caption = CaptionRect(tab);
         if (tab == m_activeTab) {
-            painter.fillRect(caption, QColor(19, 126, 209));
+            painter.fillRect(caption, blue);
             // A raised edge on the left, top and right of the active caption.
             painter.setPen(QColor(120, 190, 245));
             painter.drawLine(caption.bottomLeft(), caption.topLeft());
@@ -646,7 +654,7 @@ void CMainDialog::PaintClient(QPainter& painter) {
             painter.drawLine(caption.bottomLeft() + QPoint(1, 0), caption.topLeft() + QPoint(1, 1));
             painter.drawLine(caption.topLeft() + QPoint(1, 1), caption.topRight() + QPoint(-1, 1));
         }
-        painter.setPen(Qt::white);
+        painter.setPen(Contrast::Ink(colours, Qt::white, blue));
         painter.drawText(caption, Qt::AlignCenter | Qt::TextSingleLine,
                          QString::fromUtf16(kCaptions[tab]));
     }

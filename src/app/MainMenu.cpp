@@ -2,6 +2,7 @@
 #include "app/MainMenu.h"
 
 #include "ui/Artwork.h"
+#include "ui/Contrast.h"
 
 #include <QAction>
 #include <QLinearGradient>
@@ -222,16 +223,19 @@ void MenuGradientStyle::drawControl(ControlElement element, const QStyleOption* 
     }
     if (selected && m_settings.showGradientSel) {
         const QRect area = item->rect.adjusted(2, 1, -2, -1);
+        // Under a dark palette both ends deepen until the white text reads on them.
+        const QColor end = Contrast::Deepen(item->palette, QColor(120, 180, 235), Qt::white);
         QLinearGradient gradient(area.topLeft(), area.topRight());
-        gradient.setColorAt(0, QColor(19, 126, 209));
-        gradient.setColorAt(1, QColor(120, 180, 235));
+        gradient.setColorAt(0, Contrast::Deepen(item->palette, QColor(19, 126, 209), Qt::white));
+        gradient.setColorAt(1, end);
         painter->setPen(QColor(15, 107, 177));
         painter->setBrush(gradient);
         painter->drawRoundedRect(area, 3, 3);
         copy.state &= ~State_Selected;
-        copy.palette.setColor(QPalette::Text, Qt::white);
-        copy.palette.setColor(QPalette::ButtonText, Qt::white);
-        copy.palette.setColor(QPalette::WindowText, Qt::white);
+        const QColor ink = Contrast::Ink(item->palette, Qt::white, end);
+        copy.palette.setColor(QPalette::Text, ink);
+        copy.palette.setColor(QPalette::ButtonText, ink);
+        copy.palette.setColor(QPalette::WindowText, ink);
     }
     painter->restore();
     // The base style draws icon, text and shortcut over the band; its own background is left

@@ -43,18 +43,23 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
     m_calendar->setObjectName(u"calendar"_s);
     m_calendar->setGridVisible(false);
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Under a dark palette the title deepens under its white text and the days read on the base.
+    const QPalette& colours = palette();
+    const QColor title = Contrast::Deepen(colours, QColor(75, 150, 251), Qt::white);
+    const QColor day = Contrast::Ink(colours, QColor(42, 130, 198), colours.color(QPalette::Base));
     m_calendar->setStyleSheet(
-        u"QCalendarWidget QWidget#qt_calendar_navigationbar { background: rgb(75, 150, 251); }"
-        u"QCalendarWidget QToolButton { color: white; font-weight: bold; }"
-        u"QCalendarWidget QAbstractItemView { color: rgb(42, 130, 198); }"_s);
+        u"QCalendarWidget QWidget#qt_calendar_navigationbar { background: %1; }"
+        u"QCalendarWidget QToolButton { color: %2; font-weight: bold; }"
+        u"QCalendarWidget QAbstractItemView { color: %3; }"_s.arg(
+            title.name(), Contrast::Ink(colours, Qt::white, title).name(), day.name()));
     QTextCharFormat dayText;
-    dayText.setForeground(QColor(42, 130, 198));
+    dayText.setForeground(day);
     m_calendar->setWeekdayTextFormat(Qt::Saturday, dayText);
     m_calendar->setWeekdayTextFormat(Qt::Sunday, dayText);
 
     m_sidePicture->setObjectName(u"sidePicture"_s);
-    // The page paints itself white whatever the theme: its labels must read on white.
-    Contrast::KeepReadableOn(this, Qt::white);
+    // The page paints itself white under any light palette: its labels must read on white.
+    Contrast::KeepReadableOn(this, Contrast::Fill(colours, Qt::white, QPalette::Window));
 
     auto* hint = new QLabel(u"Clicking on the thumbnail of the bird next to the list of birds "
                             u"includes browser his all photos added in program."_s,
@@ -159,9 +164,10 @@ std::vector<QRect> CZakladkaStartowa::LinkRects() const {
 
 void CZakladkaStartowa::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
-    painter.drawPixmap(9, 51, Artwork::StartLinksTop());
-    painter.drawPixmap(9, 340, Artwork::StartLinksBottom());
+    const QColor page = Contrast::Fill(palette(), Qt::white, QPalette::Window);
+    painter.fillRect(rect(), page);
+    painter.drawPixmap(9, 51, Artwork::StartLinksTop(palette()));
+    painter.drawPixmap(9, 340, Artwork::StartLinksBottom(palette()));
     QPixmap picture = Artwork::StartPicture();
     const qreal ratio = picture.devicePixelRatio();
     picture =
@@ -169,12 +175,14 @@ void CZakladkaStartowa::paintEvent(QPaintEvent*) {
     picture.setDevicePixelRatio(ratio);
     painter.drawPixmap(558, 49, picture);
     // Links whose windows this program does not have are greyed out and take no click.
+    QColor veil = Contrast::Fill(palette(), Qt::white, QPalette::Base);
+    veil.setAlpha(170);
     const std::vector<QRect> rects = LinkRects();
     for (size_t i = 0; i < rects.size(); ++i)
         if (!LinkEnabled(static_cast<int>(i)))
-            painter.fillRect(rects[i].adjusted(-30, 0, 0, 0), QColor(255, 255, 255, 170));
+            painter.fillRect(rects[i].adjusted(-30, 0, 0, 0), veil);
     painter.setFont(CaptionFont(20));
-    painter.setPen(QColor(63, 172, 255));
+    painter.setPen(Contrast::Ink(palette(), QColor(63, 172, 255), page));
     painter.drawText(QRect(14, 4, 520, 40), Qt::AlignVCenter, u"Welcome to Vornel"_s);
 }
 

@@ -12,6 +12,7 @@
 #include "storage/LocalTime.h"
 #include "storage/RowIdTableModel.h"
 #include "ui/Banner.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/LongText.h"
 #include "ui/MessageBox.h"
@@ -170,15 +171,18 @@ bool CZakladkaEdycjaPtaka::LinkEnabled(int link) const {
 
 void CZakladkaEdycjaPtaka::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(236, 242, 251));
+    const QColor page = Contrast::Fill(palette(), QColor(236, 242, 251), QPalette::Window);
+    const QColor white = Contrast::Fill(palette(), Qt::white, QPalette::Base);
+    painter.fillRect(rect(), page);
     const QRect pairsBand(QPoint(5, kPairsTop - 18), LinkRect(TestMatingLink).bottomRight());
     const QRect childBand(QPoint(5, m_childrenTop + 10), LinkRect(DeleteChildLink).bottomRight());
     for (const QRect& band : {pairsBand, childBand})
-        painter.fillRect(band, Qt::white);
+        painter.fillRect(band, white);
     painter.setFont(CaptionFont(18));
-    painter.setPen(kHeading);
+    painter.setPen(Contrast::Ink(palette(), kHeading, white));
     painter.drawText(QRect(15, kPairsTop - 18, 190, 34), Qt::AlignVCenter, u"Pairs"_s);
     painter.drawText(QRect(15, m_childrenTop + 10, 190, 34), Qt::AlignVCenter, u"Children"_s);
+    painter.setPen(Contrast::Ink(palette(), kHeading, page));
     painter.drawText(QRect(kListLeft, m_childrenTop - 4, 400, 30), Qt::AlignVCenter,
                      u"Children of the selected pair"_s);
     painter.setFont(CaptionFont(14));

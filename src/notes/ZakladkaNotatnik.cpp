@@ -7,6 +7,7 @@
 #include "storage/FileStore.h"
 #include "storage/TextFile.h"
 #include "ui/Artwork.h"
+#include "ui/Contrast.h"
 #include "ui/FileDialog.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
@@ -72,7 +73,7 @@ CZakladkaNotatnik::CZakladkaNotatnik(AppData& appData, QWidget* parent)
     setObjectName(u"notepadPage"_s);
     setAutoFillBackground(true);
     QPalette page = palette();
-    page.setColor(QPalette::Window, QColor(236, 242, 251));
+    page.setColor(QPalette::Window, Contrast::Fill(page, QColor(236, 242, 251), QPalette::Window));
     setPalette(page);
     m_list->setObjectName(u"notes"_s);
     m_list->setAccessibleName(u"Notes"_s);

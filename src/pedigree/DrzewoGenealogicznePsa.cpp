@@ -7,6 +7,7 @@
 #include "storage/FileStore.h"
 #include "storage/Formatting.h"
 #include "ui/Artwork.h"
+#include "ui/Contrast.h"
 #include "ui/LongText.h"
 #include "ui/PictureBox.h"
 
@@ -99,9 +100,11 @@ void CDrzewoGenealogicznePsa::paintEvent(QPaintEvent* event) {
     BannerDialog::paintEvent(event);
     QPainter painter(this);
     const int panel = width() - kPanelWidth - 10;
-    painter.fillRect(QRect(panel - 12, 64, 1, height() - 110), QColor(215, 226, 242));
+    painter.fillRect(QRect(panel - 12, 64, 1, height() - 110),
+                     Contrast::Fill(palette(), QColor(215, 226, 242), QPalette::Mid));
     painter.setFont(Face(20, 500));
-    painter.setPen(kHeading);
+    painter.setPen(
+        Contrast::Ink(palette(), kHeading, Contrast::Fill(palette(), Qt::white, QPalette::Window)));
     painter.drawText(QRect(panel, 70, kPanelWidth, 30), Qt::AlignLeft | Qt::AlignVCenter,
                      u"Photos preview"_s);
     painter.drawText(QRect(panel, 398, kPanelWidth, 30), Qt::AlignLeft | Qt::AlignVCenter,

@@ -10,6 +10,7 @@
 #include "storage/AppData.h"
 #include "storage/RowIdTableModel.h"
 #include "ui/Banner.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/RecordList.h"
@@ -387,13 +388,15 @@ void CZakladkaLotyGolebi::resizeEvent(QResizeEvent*) {
 
 void CZakladkaLotyGolebi::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(236, 242, 251));
+    const QColor page = Contrast::Fill(palette(), QColor(236, 242, 251), QPalette::Window);
+    const QColor white = Contrast::Fill(palette(), Qt::white, QPalette::Base);
+    painter.fillRect(rect(), page);
     for (int group = 0; group < 3; ++group) {
         const int last = group == 2 ? CaptionCount - 1 : kGroupFirst[group + 1] - 1;
         const QRect band(QPoint(5, kGroupTops[group] - 35), CaptionRect(last).bottomRight());
-        painter.fillRect(band, Qt::white);
+        painter.fillRect(band, white);
         painter.setFont(CaptionFont(18));
-        painter.setPen(kHeadingColour);
+        painter.setPen(Contrast::Ink(palette(), kHeadingColour, white));
         painter.drawText(QRect(15, kGroupTops[group] - 35, 190, 34), Qt::AlignVCenter,
                          QString::fromUtf16(kGroupHeadings[group]));
     }
@@ -402,7 +405,7 @@ void CZakladkaLotyGolebi::paintEvent(QPaintEvent*) {
         PaintPageLink(painter, CaptionRect(caption), QString::fromUtf16(kCaptionTexts[caption]),
                       CaptionEnabled(caption));
     painter.setFont(CaptionFont(16));
-    painter.setPen(kHeadingColour);
+    painter.setPen(Contrast::Ink(palette(), kHeadingColour, page));
     const QRect races = m_racesView->geometry();
     const QRect flyers = m_flyersView->geometry();
     painter.drawText(

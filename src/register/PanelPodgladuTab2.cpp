@@ -7,6 +7,7 @@
 #include "storage/Formatting.h"
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
+#include "ui/Contrast.h"
 #include "ui/LongText.h"
 #include "ui/PictureBox.h"
 
@@ -111,7 +112,8 @@ void CPanelPodgladuTab2::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const int x = width() - kPanelWidth;
     painter.setFont(CaptionFont(20, false));
-    painter.setPen(QColor(63, 172, 255));
+    painter.setPen(Contrast::Ink(palette(), QColor(63, 172, 255),
+                                 Contrast::Fill(palette(), Qt::white, QPalette::Window)));
     painter.drawText(QRect(x, 4, kPanelWidth, 28), Qt::AlignLeft | Qt::AlignVCenter,
                      u"Photos Preview"_s);
     painter.drawText(QRect(x, 140, kPanelWidth, 28), Qt::AlignLeft | Qt::AlignVCenter,

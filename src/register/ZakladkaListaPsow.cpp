@@ -312,20 +312,25 @@ void CZakladkaListaPsow::LayoutPage() {
 
 void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(236, 242, 251));
-    for (const QRect& band : {QRect(QPoint(5, 15), QPoint(209, 169)),
+    const QPalette& colours = palette();
+    const QColor pageFill = Contrast::Fill(colours, QColor(236, 242, 251), QPalette::Window);
+    const QColor band = Contrast::Fill(colours, Qt::white, QPalette::Base);
+    painter.fillRect(rect(), pageFill);
+    for (const QRect& area : {QRect(QPoint(5, 15), QPoint(209, 169)),
                               QRect(QPoint(5, 170), QPoint(209, 259)), PhotoRect()})
-        painter.fillRect(band, Qt::white);
-    painter.fillRect(LinkRect(PedigreeLink), QColor(228, 235, 250));
+        painter.fillRect(area, band);
+    const QColor pedigree = Contrast::Fill(colours, QColor(228, 235, 250), QPalette::AlternateBase);
+    painter.fillRect(LinkRect(PedigreeLink), pedigree);
     painter.setFont(CaptionFont(18));
-    painter.setPen(QColor(63, 172, 255));
+    painter.setPen(Contrast::Ink(colours, QColor(63, 172, 255), band));
     painter.drawText(QRect(15, 15, 190, 34), Qt::AlignVCenter, u"Pigeon"_s);
     painter.setFont(CaptionFont(14));
     for (int link = 0; link < LinkCount; ++link)
         PaintPageLink(painter, LinkRect(link), QString::fromUtf16(kLinkTexts[link]),
-                      LinkEnabled(link));
+                      LinkEnabled(link), link == PedigreeLink ? pedigree : band);
     painter.setFont(CaptionFont(12, false));
-    painter.setPen(QColor(120, 140, 175));
+    // Darker than the panel's blue-grey so that it reads on the page (4.5:1).
+    painter.setPen(Contrast::Ink(colours, QColor(95, 111, 139), pageFill));
     painter.drawText(QRect(10, 278, 200, 18), Qt::AlignLeft | Qt::AlignVCenter,
                      u"Find a pigeon by its band"_s);
     painter.drawText(QRect(5, 390, 205, 18), Qt::AlignLeft | Qt::AlignVCenter,
@@ -333,16 +338,20 @@ void CZakladkaListaPsow::paintEvent(QPaintEvent*) {
 
     // The preview bar with its five captions.
     const QRect bar(QPoint(240, height() - 22), QPoint(957, height() - 1));
+    const QColor top = Contrast::Deepen(colours, QColor(19, 126, 209), Qt::white);
     QLinearGradient gradient(bar.topLeft(), bar.bottomLeft());
-    gradient.setColorAt(0, QColor(19, 126, 209));
-    gradient.setColorAt(1, QColor(15, 107, 177));
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, Contrast::Deepen(colours, QColor(15, 107, 177), Qt::white));
     painter.fillRect(bar, gradient);
     painter.setFont(CaptionFont(13));
+    // Under a dark palette the chosen caption is a deeper green, opaque, that white reads on.
+    const QColor chosen = Contrast::Deepen(colours, QColor(83, 187, 180), Qt::white);
     for (int page = 0; page < 5; ++page) {
         const QRect caption = PreviewCaptionRect(page);
         if (page == m_previewPage)
-            painter.fillRect(caption.adjusted(1, 2, -1, 0), QColor(155, 255, 155, 120));
-        painter.setPen(Qt::white);
+            painter.fillRect(caption.adjusted(1, 2, -1, 0),
+                             Contrast::IsLight(colours) ? QColor(155, 255, 155, 120) : chosen);
+        painter.setPen(Contrast::Ink(colours, Qt::white, page == m_previewPage ? chosen : top));
         painter.drawText(caption, Qt::AlignCenter, QString::fromUtf16(kPreviewCaptions[page]));
     }
 }

@@ -138,11 +138,12 @@ bool CZakladkaTransakcje::LinkEnabled(int link) const {
 
 void CZakladkaTransakcje::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), QColor(236, 242, 251));
+    const QColor white = Contrast::Fill(palette(), Qt::white, QPalette::Base);
+    painter.fillRect(rect(), Contrast::Fill(palette(), QColor(236, 242, 251), QPalette::Window));
     painter.fillRect(QRect(QPoint(5, 15), QPoint(209, LinkRect(LinkCount - 1).bottom() + 10)),
-                     Qt::white);
+                     white);
     painter.setFont(CaptionFont(18));
-    painter.setPen(QColor(63, 172, 255));
+    painter.setPen(Contrast::Ink(palette(), QColor(63, 172, 255), white));
     painter.drawText(QRect(15, 15, 190, 34), Qt::AlignVCenter, u"Transactions"_s);
     painter.setFont(CaptionFont(14));
     for (int link = 0; link < LinkCount; ++link)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Artwork.h"
 
+#include "ui/Contrast.h"
+
 #include <QGuiApplication>
 #include <QLinearGradient>
 #include <QPainter>
@@ -69,24 +71,32 @@ void PaintWaves(QPainter& p, const QRectF& area, const QColor& colour, int count
     p.restore();
 }
 
-// A link panel of the start page: a white card with a blue title bar and its entries.
+// A link panel of the start page: a white card (the palette's base under a dark palette) with a
+// blue title bar and its entries.
 QPixmap LinkPanel(const QString& key, const QString& title, const QStringList& entries,
-                  int firstTop) {
-    return Cached(key, QSize(516, 206), [&](QPainter& p) {
-        p.setPen(QPen(QColor(200, 215, 235), 1));
-        p.setBrush(Qt::white);
+                  int firstTop, const QPalette& palette) {
+    const QColor card = Contrast::Fill(palette, Qt::white, QPalette::Base);
+    const QColor barTop = Contrast::Deepen(palette, kBlue, Qt::white);
+    // A shade darker than the bar's blue, to read on white at 4.5:1.
+    const QColor ink = Contrast::Ink(palette, QColor(18, 122, 202), card);
+    const QColor titleInk = Contrast::Ink(palette, Qt::white, barTop);
+    const QString colourKey = key + card.name() + ink.name() + barTop.name();
+    return Cached(colourKey, QSize(516, 206), [&](QPainter& p) {
+        p.setPen(QPen(Contrast::Fill(palette, QColor(200, 215, 235), QPalette::Mid), 1));
+        p.setBrush(card);
         p.drawRoundedRect(QRectF(0.5, 0.5, 515, 205), 8, 8);
         QLinearGradient bar(0, 0, 0, 40);
-        bar.setColorAt(0, kBlue);
-        bar.setColorAt(1, QColor(15, 107, 177));
+        bar.setColorAt(0, barTop);
+        bar.setColorAt(1, Contrast::Deepen(palette, QColor(15, 107, 177), Qt::white));
         p.setPen(Qt::NoPen);
         p.setBrush(bar);
         p.drawRoundedRect(QRectF(0, 0, 516, 40), 8, 8);
         p.drawRect(QRectF(0, 20, 516, 20));
-        p.setPen(Qt::white);
+        p.setPen(titleInk);
         p.setFont(Face(u"Tahoma"_s, 18, QFont::Bold));
         p.drawText(QRectF(16, 0, 480, 40), Qt::AlignVCenter, title);
-        Artwork::PaintPigeon(p, QRectF(440, 60, 64, 48), QColor(225, 236, 250));
+        Artwork::PaintPigeon(p, QRectF(440, 60, 64, 48),
+                             Contrast::Fill(palette, QColor(225, 236, 250), QPalette::Midlight));
         p.setFont(Face(u"Tahoma"_s, 15, QFont::Bold));
         // Entries sit 30 pixels apart, over the start page's link rectangles.
         for (int i = 0; i < entries.size(); ++i) {
@@ -94,7 +104,7 @@ QPixmap LinkPanel(const QString& key, const QString& title, const QStringList& e
             p.setPen(Qt::NoPen);
             p.setBrush(kGreen.darker(110));
             p.drawEllipse(QPointF(26, row.center().y()), 5, 5);
-            p.setPen(kBlue);
+            p.setPen(ink);
             p.drawText(row, Qt::AlignVCenter, entries[i]);
         }
     });
@@ -297,18 +307,18 @@ QIcon NoteIcon() {
     });
 }
 
-QPixmap StartLinksTop() {
+QPixmap StartLinksTop(const QPalette& palette) {
     return LinkPanel(u"vornel-start-top"_s, u"Quick start"_s,
                      {u"Add a new pigeon"_s, u"Add a new pair"_s, u"Add a new transaction"_s,
                       u"Add a new client"_s, u"Write a new note"_s},
-                     49);
+                     49, palette);
 }
 
-QPixmap StartLinksBottom() {
+QPixmap StartLinksBottom(const QPalette& palette) {
     return LinkPanel(u"vornel-start-bottom"_s, u"Help and information"_s,
                      {u"Program introduction"_s, u"All help topics"_s, u"Visit our site"_s,
                       u"Your racing site in minutes"_s},
-                     45);
+                     45, palette);
 }
 
 QPixmap StartPicture() {
@@ -345,7 +355,8 @@ QPixmap DefaultPortrait() {
         back.setColorAt(1, QColor(205, 222, 245));
         p.fillRect(QRect(0, 0, 214, 148), back);
         PaintPigeon(p, QRectF(47, 24, 120, 90), QColor(160, 182, 215));
-        p.setPen(QColor(110, 135, 175));
+        // Darker than the bird, to read on the whole gradient at 4.5:1.
+        p.setPen(QColor(80, 98, 127));
         p.setFont(Face(u"Tahoma"_s, 12));
         p.drawText(QRectF(0, 118, 214, 24), Qt::AlignCenter, u"No photo"_s);
     });

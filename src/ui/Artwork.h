@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QIcon>
+#include <QPalette>
 #include <QPixmap>
 #include <QRectF>
 
@@ -25,9 +26,10 @@ QIcon AppIcon();
 QIcon MenuIcon(int index);
 /// A page of notes, beside each note's name.
 QIcon NoteIcon();
-/// The start page's pictures: the two link panels and the picture beside them.
-QPixmap StartLinksTop();
-QPixmap StartLinksBottom();
+/// The start page's pictures: the two link panels, in the palette's colours when it is a dark
+/// one, and the picture beside them.
+QPixmap StartLinksTop(const QPalette& palette);
+QPixmap StartLinksBottom(const QPalette& palette);
 QPixmap StartPicture();
 QPixmap AboutPicture();
 /// The portrait shown for a bird without photos.

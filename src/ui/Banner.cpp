@@ -51,13 +51,20 @@ void BannerDialog::paintEvent(QPaintEvent*) {
     PaintBanner(painter, rect(), m_title, m_textLeft);
 }
 
-void PaintPageLink(QPainter& painter, const QRect& area, const QString& text, bool enabled) {
-    const QColor disabled(175, 185, 205);
-    painter.setPen(enabled ? QColor(65, 118, 221) : disabled);
+void PaintPageLink(QPainter& painter, const QRect& area, const QString& text, bool enabled,
+                   const QColor& background) {
+    const auto* widget = dynamic_cast<const QWidget*>(painter.device());
+    const QPalette palette = widget ? widget->palette() : QPalette();
+    const bool light = Contrast::IsLight(palette);
+    const QColor disabled =
+        light ? QColor(175, 185, 205) : palette.color(QPalette::Disabled, QPalette::WindowText);
+    const QColor behind =
+        background.isValid() ? background : Contrast::Fill(palette, Qt::white, QPalette::Base);
+    painter.setPen(enabled ? Contrast::Ink(palette, QColor(65, 118, 221), behind) : disabled);
     painter.drawText(area.adjusted(30, 0, 0, 0), Qt::AlignVCenter | Qt::TextSingleLine, text);
-    painter.setPen(QColor(210, 222, 242));
+    painter.setPen(light ? QColor(210, 222, 242) : palette.color(QPalette::Dark));
     painter.drawLine(area.bottomLeft() + QPoint(4, -1), area.bottomRight() + QPoint(-4, -1));
-    painter.setPen(Qt::white);
+    painter.setPen(light ? QColor(Qt::white) : palette.color(QPalette::Midlight));
     painter.drawLine(area.bottomLeft() + QPoint(4, 0), area.bottomRight() + QPoint(-4, 0));
     painter.setPen(Qt::NoPen);
     painter.setBrush(enabled ? QColor(155, 215, 155) : disabled);

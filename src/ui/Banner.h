@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QColor>
 #include <QDialog>
 #include <QString>
 
@@ -12,8 +13,10 @@ class QRect;
 void PaintBanner(QPainter& painter, const QRect& client, const QString& title, int textLeft = 40);
 
 /// One link of a tab page's side panel, in the painter's font: a green dot, the text, and a
-/// raised edge along the bottom; greyed out when the command is not available.
-void PaintPageLink(QPainter& painter, const QRect& area, const QString& text, bool enabled);
+/// raised edge along the bottom; greyed out when the command is not available. background is
+/// what the link stands on, the panel's band (white, or the palette's base) when not given.
+void PaintPageLink(QPainter& painter, const QRect& area, const QString& text, bool enabled,
+                   const QColor& background = {});
 
 /// The font the painted captions use: Tahoma of pixelSize, bold or not.
 QFont CaptionFont(int pixelSize, bool bold = true);

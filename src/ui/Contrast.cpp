@@ -10,6 +10,8 @@
 namespace Contrast {
 namespace {
 
+std::vector<InkUse>* inkLog = nullptr;
+
 double Luminance(const QColor& c) {
     const auto channel = [](float v) {
         return v <= 0.03928f ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
@@ -54,6 +56,30 @@ void KeepReadableOn(QWidget* widget, const QColor& background) {
     const QColor text = palette.color(QPalette::WindowText);
     palette.setColor(QPalette::WindowText, Readable(text, background, Qt::black));
     widget->setPalette(palette);
+}
+
+QColor Fill(const QPalette& palette, const QColor& light, QPalette::ColorRole role) {
+    return IsLight(palette) ? light : palette.color(role);
+}
+
+QColor Deepen(const QPalette& palette, const QColor& band, const QColor& ink) {
+    QColor deep = band;
+    for (int step = 0; !IsLight(palette) && step < 40 && Ratio(ink, deep) < kReadable; ++step)
+        deep = deep.darker(106);
+    return deep;
+}
+
+QColor Ink(const QPalette& palette, const QColor& wanted, const QColor& background) {
+    const QColor ink = IsLight(palette)
+                           ? wanted
+                           : Readable(wanted, background, palette.color(QPalette::WindowText));
+    if (inkLog)
+        inkLog->push_back({ink, background});
+    return ink;
+}
+
+void LogInks(std::vector<InkUse>* log) {
+    inkLog = log;
 }
 
 } // namespace Contrast

@@ -41,6 +41,14 @@ QAction* MenuAction(const CMainDialog& dialog, int id) {
     return dialog.findChild<QAction*>(QStringLiteral("action%1").arg(id));
 }
 
+QPalette DarkPalette() {
+    QPalette dark(QColor(45, 45, 45), QColor(53, 53, 53));
+    dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    return dark;
+}
+
 QStringList Items(const QListWidget* list) {
     QStringList items;
     for (int i = 0; i < list->count(); ++i)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QPalette>
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +24,8 @@ void SeedLofts(const std::vector<std::pair<QString, QStringList>>& lofts);
 std::unique_ptr<CMainDialog> OpenMainDialog(AppData& data);
 /// The menu's action of a command.
 QAction* MenuAction(const CMainDialog& dialog, int id);
+/// A dark palette, as a dark desktop theme gives the Fusion style.
+QPalette DarkPalette();
 /// The texts of a list's items, in order.
 QStringList Items(const QListWidget* list);
 QStringList Items(const QComboBox* combo);
