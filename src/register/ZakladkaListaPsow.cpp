@@ -17,6 +17,7 @@
 #include "ui/Artwork.h"
 #include "ui/Banner.h"
 #include "ui/CaptionStrip.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/PictureBox.h"

@@ -8,6 +8,7 @@
 #include "trade/DodajZmienTransakcje.h"
 #include "trade/TradeTexts.h"
 #include "ui/Banner.h"
+#include "ui/Contrast.h"
 #include "ui/ListSelection.h"
 #include "ui/MessageBox.h"
 #include "ui/RecordList.h"

@@ -714,8 +714,6 @@ private Q_SLOTS:
                 faults.first << u"painted %1 on %2"_s.arg(use.ink.name(), use.background.name());
         QVERIFY2(faults.first.isEmpty(), qPrintable(faults.first.join(u"; "_s)));
         QVERIFY(!inks.empty());
-        QEXPECT_FAIL("tab 4", "the racing lists' own blue is mended with the lists", Abort);
-        QEXPECT_FAIL("best pigeons", "the racing lists' own blue is mended with the lists", Abort);
         QVERIFY2(faults.second.isEmpty(), qPrintable(faults.second.join(u"; "_s)));
     }
 
