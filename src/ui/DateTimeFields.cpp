@@ -93,6 +93,18 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
+    // Shift pressed for the ":" of "07:15" is part of the typing, not an interruption.
+    switch (key->key()) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_CapsLock:
+        return QWidget::eventFilter(watched, event);
+    default:
+        break;
+    }
     if (key->matches(QKeySequence::Paste)) {
         TypeWhole(edit, QGuiApplication::clipboard()->text());
         return true;
@@ -109,11 +121,23 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
         Begin(edit, edit->currentSectionIndex());
     if (text[0].isDigit()) {
         TypeDigit(edit, text[0]);
-    } else if (!m_typing.digits.isEmpty()) {
+        return true;
+    }
+    // A separator after the hour means a whole time is being typed ("7:15"): the minutes and
+    // seconds it does not reach are 00, not what the field held.
+    const bool wholeTime = edit == m_time && (m_typing.digits.isEmpty()
+                                                  ? m_typing.advanced && m_typing.section == 1
+                                                  : m_typing.section == 0);
+    if (!m_typing.digits.isEmpty()) {
         Commit(edit);
     } else if (!std::exchange(m_typing.advanced, false) &&
                m_typing.section + 1 < edit->sectionCount()) {
         Begin(edit, m_typing.section + 1);
+    }
+    if (wholeTime && m_typing.section == 1) {
+        m_time->setTime(QTime(m_time->time().hour(), 0, 0));
+        Select(edit, 1);
+        m_typing.before = edit->dateTime();
     }
     return true;
 }

@@ -193,7 +193,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("refused");
-        const QString same = u"06/06/2025 21:15:00"_s;
+        const QString same = u"06/06/2025 21:47:33"_s;
         const auto row = [&same](const char* name, const char* field, int part,
                                  const QString& typed, const QString& stored,
                                  bool refused = false) {
@@ -202,10 +202,11 @@ private Q_SLOTS:
         };
         row("hour", "time", 0, u"07:15:00"_s, u"06/06/2025 07:15:00"_s);
         row("short time", "time", 0, u"7:16"_s, u"06/06/2025 07:16:00"_s);
-        row("minute", "time", 1, u"05"_s, u"06/06/2025 21:05:00"_s);
+        row("hour alone", "time", 0, u"08"_s, u"06/06/2025 08:47:33"_s);
+        row("minute", "time", 1, u"05"_s, u"06/06/2025 21:05:33"_s);
         row("hour 25", "time", 0, u"25:61"_s, same);
-        row("day", "date", 0, u"14/06/2025"_s, u"14/06/2025 21:15:00"_s);
-        row("day the month lacks", "date", 0, u"31/07/2024"_s, u"31/07/2024 21:15:00"_s);
+        row("day", "date", 0, u"14/06/2025"_s, u"14/06/2025 21:47:33"_s);
+        row("day the month lacks", "date", 0, u"31/07/2024"_s, u"31/07/2024 21:47:33"_s);
         row("month 13", "date", 1, u"13"_s, same);
         row("31 June", "date", 0, u"31/06"_s, same);
         row("day field", "fields", 0, u"14/06/2025"_s, u"14/06/2025"_s);
@@ -228,7 +229,7 @@ private Q_SLOTS:
         auto* fields = new DateFields(u"Date"_s, false, &host);
         layout->addWidget(pair);
         layout->addWidget(fields);
-        pair->SetTime(ComposeLocalTime(2025, 6, 6, 21, 15, 0));
+        pair->SetTime(ComposeLocalTime(2025, 6, 6, 21, 47, 33));
         fields->SetDate(6, 6, 2025);
         host.show();
         host.activateWindow();
@@ -250,8 +251,12 @@ private Q_SLOTS:
             at = QPoint(x + 2, line->height() / 2);
         }
         QTest::mouseClick(target, Qt::LeftButton, {}, at);
-        for (const QChar letter : typed) // each key to where the focus has moved
+        // Each key to where the focus has moved; ":" and "/" come after Shift, as on a keyboard.
+        for (const QChar letter : typed) {
+            if (!letter.isDigit())
+                QTest::keyPress(QApplication::focusWidget(), Qt::Key_Shift);
             ModalDriver::TypeText(QApplication::focusWidget(), letter);
+        }
         const QString shown =
             field == u"fields"_s
                 ? QDateTime::fromSecsSinceEpoch(fields->Compose(0, 0, 0)).toString(u"dd/MM/yyyy"_s)
