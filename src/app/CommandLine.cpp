@@ -220,10 +220,7 @@ std::optional<Failure> Import(AppData& data, const QString& what,
     }
     if (DbResult r = ApplyCsvImport(data, plan, settings); !r.ok())
         return Failure{1, r.message()};
-    Print(stdout,
-          u"Imported %1 pigeons and %2 entries; %3 rows skipped."_s.arg(plan.newPigeons.size())
-              .arg(plan.entries.size())
-              .arg(plan.skipped));
+    Print(stdout, plan.Summary());
     return std::nullopt;
 }
 

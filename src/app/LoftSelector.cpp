@@ -172,6 +172,21 @@ void LoftSelector::ManageLofts() {
     ReloadAll();
 }
 
+void LoftSelector::ReloadCurrent() {
+    const int loft = m_data.currentLoft;
+    const int category = m_data.currentCategory;
+    if (const DbResult result = m_data.LoadLofts(); result.failed())
+        MessageBox::ShowReadFailure(m_parent, result);
+    if (loft < 0 || loft >= int(m_data.lofts.size()))
+        return SelectFirstLoft();
+    m_lofts->setCurrentIndex(loft);
+    OnLoftChosen(loft);
+    if (category > 0 && category < m_categories->count()) {
+        m_categories->setCurrentIndex(category);
+        OnCategoryChosen(category);
+    }
+}
+
 void LoftSelector::ReloadAll() {
     if (const DbResult result = m_data.LoadLofts(); result.failed())
         MessageBox::ShowReadFailure(m_parent, result);

@@ -43,6 +43,8 @@ public:
     void ManageLofts();
     /// Reads the lofts again and makes loft 0 current (after the manager and after a restore).
     void ReloadAll();
+    /// Reads the lofts again (their counts too) and shows the same loft and category.
+    void ReloadCurrent();
 
 private:
     void FillCategories();

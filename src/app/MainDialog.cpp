@@ -533,7 +533,7 @@ void CMainDialog::RunCsvCommand(int id) {
         }
         SavePendingEdits();
         if (CsvCommands::Import(this, m_data, options))
-            loadLoftData(m_data.CurrentLoftId()); // every list shows the new rows
+            m_lofts->ReloadCurrent(); // every list and count shows the new rows
         return;
     case CmdCsvExportRace:
         CsvCommands::Save(this, RaceEntriesCsv(m_data, race), u"race.csv"_s);

@@ -55,11 +55,7 @@ bool Import(QWidget* parent, AppData& data, const CsvImportOptions& options) {
     CsvImportDialog dialog(data, source, options, parent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    const CsvImportPlan& plan = dialog.Plan();
-    MessageBox::ShowMessage(parent, u"Imported %1 pigeons and %2 entries; %3 rows skipped."_s
-                                        .arg(plan.newPigeons.size())
-                                        .arg(plan.entries.size())
-                                        .arg(plan.skipped));
+    MessageBox::ShowMessage(parent, dialog.Plan().Summary());
     return true;
 }
 

@@ -252,6 +252,19 @@ bool ReparseCsvSource(CsvSource& source, QString& error) {
     return ParseCsv(text, source.delimiter, source.records, error);
 }
 
+QString CsvImportPlan::Summary() const {
+    const auto count = [](size_t n, const QString& one, const QString& many) {
+        return u"%1 %2"_s.arg(n).arg(n == 1 ? one : many);
+    };
+    QString stored = count(newPigeons.size(), u"pigeon"_s, u"pigeons"_s);
+    if (!entries.empty())
+        stored = count(entries.size(), u"race entry"_s, u"race entries"_s) +
+                 (newPigeons.empty()
+                      ? QString()
+                      : u" and "_s + count(newPigeons.size(), u"new pigeon"_s, u"new pigeons"_s));
+    return u"Imported %1; %2 skipped."_s.arg(stored, count(size_t(skipped), u"row"_s, u"rows"_s));
+}
+
 QString CsvImportPlan::Message(int limit) const {
     if (!error.isEmpty())
         return error;

@@ -106,6 +106,8 @@ struct CsvImportPlan {
     bool ok() const { return error.isEmpty() && problems.empty(); }
     /// The error, or each problem on a line of its own, at most limit of them.
     QString Message(int limit = 20) const;
+    /// What an applied plan stored, as the user is told ("Imported 2 pigeons; 1 row skipped.").
+    QString Summary() const;
 };
 
 /// Checks every row; the plan says what would be written, or why nothing can be.

@@ -486,6 +486,25 @@ private Q_SLOTS:
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u'\n')));
     }
 
+    // Pigeons imported from the menu show at once in the list, the counts and the band search.
+    void importedPigeonsShowAtOnce() {
+        ShellFixture::SeedLofts({{u"Loft"_s, {u"Young"_s, u"Old"_s}}});
+        Open();
+        Choose(CategoryList(), 1);
+        FileDialog::SetNextName(m_data->makeFile(
+            u"in.csv"_s, "Band;Name\r\nPL 0207 25 900001;A\r\nPL 0207 25 900003;B\r\n"));
+        const auto import = ModalDriver::OnNextModal([](QDialog* dialog) {
+            auto* button = Find<QPushButton>(dialog, u"import"_s);
+            QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        });
+        Trigger(CmdCsvImportPigeons);
+        QCOMPARE(MessageBox::History().value(0), u"Imported 2 pigeons; 0 rows skipped."_s);
+        QCOMPARE(CategoryList()->currentIndex(), 1);
+        QCOMPARE(PigeonList()->Model()->rowCount(), 2);
+        QCOMPARE(LoftCount()->text(), u"(2)"_s);
+        QCOMPARE(CategoryCount()->text(), u"(2)"_s);
+    }
+
     // The window-wide keys: the tab strip takes Left and Right, Ctrl+F the band search, F1 the
     // help, F10 the menu bar, Ctrl+Q ends the program; menu letters never clash.
     void windowKeys() {

@@ -257,6 +257,7 @@ private Q_SLOTS:
         const CsvImportPlan plan = Import(loft.data, list, {CsvImportKind::Entries, 0, race});
         QVERIFY2(plan.ok(), qPrintable(plan.Message()));
         QCOMPARE(plan.skipped, 1); // the other fancier's bird
+        QCOMPARE(plan.Summary(), u"Imported 4 race entries; 1 row skipped."_s);
         const std::vector<CsvRecord> rows = Parse(list);
         const RaceRecord& stored = loft.data.races.back();
         QCOMPARE(stored.flyers.size(), size_t(4));
@@ -376,7 +377,7 @@ private Q_SLOTS:
             << false << 0 << u"1 rows written"_s;
         QTest::newRow("import entries") << QStringList{u"import"_s, u"entries"_s, u"--race"_s,
                                                        u"1"_s,      u"--csv"_s,   u"@/in.csv"_s}
-                                        << false << 0 << u"Imported 0 pigeons and 1 entries"_s;
+                                        << false << 0 << u"Imported 1 race entry; 0 rows skipped."_s;
         QTest::newRow("bad row") << QStringList{u"import"_s, u"entries"_s, u"--race"_s,
                                                 u"1"_s,      u"--csv"_s,   u"@/bad.csv"_s}
                                  << false << 3 << u"vornel: Line 2: \"25:61\" is not a time"_s;
