@@ -214,6 +214,9 @@ CMainDialog::CMainDialog(AppData& appData, QWidget* parent)
                                    }},
                                   u"Tabs"_s, m_client);
     m_tabStrip->setObjectName(u"tabStrip"_s);
+    // The window opens with the focus where it shows: on the tab strip, not in a loft box
+    // that arrow keys would change unseen.
+    m_tabStrip->setFocus();
 
     m_startPage = new CZakladkaStartowa(m_data, m_client);
     m_pigeonList = new CZakladkaListaPsow(m_data, m_client);

@@ -139,6 +139,10 @@ CEksportListyDoHTML::CEksportListyDoHTML(const AppData& appData, std::vector<int
     layout->setColumnStretch(0, 1);
     layout->setColumnStretch(2, 1);
     resize(600, 470);
+    // Tab goes as the eye does: the two lists with the buttons between them, then the rest.
+    setTabOrder(m_available, toPrint);
+    setTabOrder(toPrint, toAvailable);
+    setTabOrder(toAvailable, m_chosen);
     m_available->setFocus();
 }
 

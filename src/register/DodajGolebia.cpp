@@ -27,8 +27,7 @@ CDodajGolebia::CDodajGolebia(AppData& appData, Mode mode, const PigeonRecord& pi
     , m_mode(mode)
     , m_working(mode == Mode::Edit ? pigeon : PigeonRecord{})
     , m_list(list)
-    , m_tabs(new QTabWidget(this))
-    , m_keepOpen(new QCheckBox(u"Don't close window after adding pigeon"_s, this)) {
+    , m_tabs(new QTabWidget(this)) {
     setObjectName(u"pigeonEditor"_s);
     if (m_mode == Mode::Add)
         m_working.id = -1;
@@ -48,6 +47,8 @@ CDodajGolebia::CDodajGolebia(AppData& appData, Mode mode, const PigeonRecord& pi
     for (size_t i = 0; i < m_pages.size(); ++i)
         m_tabs->addTab(m_pages[i], QString::fromUtf16(captions[i]));
 
+    // Made after the pages, so that Tab reaches it after their fields, where it stands.
+    m_keepOpen = new QCheckBox(u"Don't close window after adding pigeon"_s, this);
     m_keepOpen->setObjectName(u"keepOpen"_s);
     m_keepOpen->setVisible(m_mode == Mode::Add);
     auto* help = new QPushButton(u"?"_s, this);
@@ -80,6 +81,9 @@ CDodajGolebia::CDodajGolebia(AppData& appData, Mode mode, const PigeonRecord& pi
     layout->addWidget(m_tabs);
     layout->addLayout(buttons);
     resize(1060, 700);
+    // Typing starts in the band's first field.
+    if (auto* first = m_pages[0]->findChild<QWidget*>(u"country"_s))
+        first->setFocus();
 }
 
 CDodajGolebia::~CDodajGolebia() = default;

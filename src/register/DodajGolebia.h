@@ -47,6 +47,6 @@ private:
     CZakladkaListaPsow* m_list;
     QTabWidget* m_tabs;
     std::vector<CEditorPage*> m_pages;
-    QCheckBox* m_keepOpen;
+    QCheckBox* m_keepOpen = nullptr;
     int m_added = 0;
 };

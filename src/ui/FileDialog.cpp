@@ -112,10 +112,11 @@ QString FileDialog::ChooseFolder(QWidget* parent, const QString& title) {
     return dialog.selectedFiles().value(0);
 }
 
-QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter) {
+QString FileDialog::ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter,
+                                   const QString& folder) {
     if (auto answer = TestAnswer(title, filter))
         return *answer;
-    return QFileDialog::getOpenFileName(parent, title, {}, filter);
+    return QFileDialog::getOpenFileName(parent, title, folder, filter);
 }
 
 QString FileDialog::ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,

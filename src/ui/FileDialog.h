@@ -12,7 +12,8 @@ public:
     /// A folder, or nothing when the user cancels. The title, which may run to several lines, is
     /// shown inside the window; its first line is the caption.
     static QString ChooseFolder(QWidget* parent, const QString& title);
-    static QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter);
+    static QString ChooseOpenFile(QWidget* parent, const QString& title, const QString& filter,
+                                  const QString& folder = {});
     /// With selectedFilter, the dialog starts on that filter and hands back the one chosen.
     static QString ChooseSaveFile(QWidget* parent, const QString& title, const QString& fileName,
                                   const QString& filter, QString* selectedFilter = nullptr);

@@ -20,6 +20,7 @@
 #include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -447,11 +448,17 @@ private Q_SLOTS:
             }
         }
         Open();
+        QCOMPARE(QApplication::focusWidget()->objectName(), u"tabStrip"_s);
         m_dialog->SetActiveTab(CMainDialog::TabPigeons);
         QTableView* list = Find<QTableView>(m_dialog.get(), u"pigeonList"_s);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                           list->visualRect(list->model()->index(0, 1)).center());
         QStringList nameless = Nameless(m_dialog.get());
+        // Windows open with the focus where typing or Tab starts, in the order the eye reads.
+        const std::map<QString, QStringList> firstStops{
+            {u"CDodajGolebia"_s, {u"country"_s, u"union"_s}},
+            {u"CEksportListyDoHTML"_s, {u"available"_s, u"toPrint"_s, u"toAvailable"_s,
+                                        u"chosen"_s}}};
         using T = CMainDialog;
         const std::pair<int, int> commands[] = {{T::TabPigeons, CmdAddNewPigeon},
                                                 {T::TabPigeons, CmdEditPigeon},
@@ -477,6 +484,14 @@ private Q_SLOTS:
             const auto window = ModalDriver::OnNextModal([&](QDialog* dialog) {
                 opened << QString::fromLatin1(dialog->metaObject()->className());
                 nameless << Nameless(dialog);
+                if (const auto stops = firstStops.find(opened.back()); stops != firstStops.end()) {
+                    QStringList reached{QApplication::focusWidget()->objectName()};
+                    while (reached.size() < stops->second.size()) {
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                        reached << QApplication::focusWidget()->objectName();
+                    }
+                    QCOMPARE(reached, stops->second);
+                }
                 dialog->reject();
             });
             Trigger(id);
