@@ -50,8 +50,11 @@ CZakladkaStartowa::CZakladkaStartowa(AppData& appData, QWidget* parent)
     m_calendar->setStyleSheet(
         u"QCalendarWidget QWidget#qt_calendar_navigationbar { background: %1; }"
         u"QCalendarWidget QToolButton { color: %2; font-weight: bold; }"
-        u"QCalendarWidget QAbstractItemView { color: %3; }"_s.arg(
-            title.name(), Contrast::Ink(colours, Qt::white, title).name(), day.name()));
+        u"QCalendarWidget QAbstractItemView { color: %3; border: 2px solid transparent; }"
+        // The days take keys; with the focus they show it, as every control does.
+        u"QCalendarWidget QAbstractItemView:focus { border-color: %4; }"_s.arg(
+            title.name(), Contrast::Ink(colours, Qt::white, title).name(), day.name(),
+            colours.color(QPalette::Highlight).name()));
     QTextCharFormat dayText;
     dayText.setForeground(day);
     m_calendar->setWeekdayTextFormat(Qt::Saturday, dayText);
