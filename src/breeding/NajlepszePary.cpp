@@ -112,8 +112,10 @@ CNajlepszePary::CNajlepszePary(const AppData& appData, QWidget* parent)
     right->addLayout(sire, 0, 0);
     right->addLayout(dam, 0, 1);
     right->addWidget(Heading(u"Children of pair"_s, this), 1, 0, 1, 2);
-    right->addWidget(m_childrenView, 2, 0, 1, 2);
-    right->addLayout(child, 0, 2, 3, 1);
+    // The children's list runs under the child's picture too: its band and three figures
+    // need more than the width of the parents' pictures.
+    right->addWidget(m_childrenView, 2, 0, 1, 3);
+    right->addLayout(child, 0, 2, 2, 1);
     right->setRowStretch(2, 1);
     right->setColumnMinimumWidth(2, 214);
 
