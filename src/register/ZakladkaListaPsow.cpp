@@ -144,6 +144,9 @@ CZakladkaListaPsow::CZakladkaListaPsow(AppData& appData, QWidget* parent)
                                        }},
                                       u"Preview pages"_s, this);
     m_previewStrip->setObjectName(u"previewStrip"_s);
+    // Tab reads the page as the eye does: the side panel (links, band search), then the list
+    // and the preview bar under it.
+    setTabOrder(m_bandSearchOk, m_view);
     setTabOrder(m_view, m_previewStrip);
     // A bird changed from a page may stand in any row (as a parent too) and on every page.
     for (CPreviewPage* page : m_previews)
