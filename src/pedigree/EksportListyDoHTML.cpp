@@ -173,6 +173,7 @@ ListPageSettings CEksportListyDoHTML::Settings() const {
     ListPageSettings settings;
     settings.style = m_style->Style();
     settings.textWidth = ListFontWidth(settings.style);
+    settings.headPoints = QGuiApplication::font().pointSizeF();
     settings.columns = Codes(m_chosen);
     settings.generalRemarks = m_general->isChecked();
     settings.diseaseRemarks = m_diseases->isChecked();

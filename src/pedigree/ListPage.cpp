@@ -124,7 +124,7 @@ double WidestUnbreakable(const QString& text, bool head, const ListTextWidth& te
 // Each column's width as a share of the table, from its head and cells; the font size shrinks
 // where the words would not fit the page at the chosen one.
 std::vector<double> ColumnShares(const AppData& data, const std::vector<int>& pigeonIds,
-                                 const ListPageSettings& s, PageStyle& style) {
+                                 const ListPageSettings& s, PageStyle& style, double& headPoints) {
     std::vector<ListColumnText> columns;
     for (int code : s.columns) {
         ListColumnText column;
@@ -143,15 +143,18 @@ std::vector<double> ColumnShares(const AppData& data, const std::vector<int>& pi
     const auto textWidth = s.textWidth ? s.textWidth : Estimate(s.style);
     // The page's margin and the table's border take a few pixels of the width.
     const double width = s.pageWidth - 16;
-    ListColumnFit fit = FitListColumns(columns, width, textWidth);
+    const bool headsScale = s.headPoints > 0;
+    ListColumnFit fit = FitListColumns(columns, width, textWidth, headsScale);
     bool ok = false;
     const double points = s.style.fontSize.toDouble(&ok);
     if (fit.cellScale < 1 && ok && points > 0) {
         // Half points down, so the text is no wider than the widths allow.
         const double fitted = std::max(1.0, std::floor(points * fit.cellScale * 2) / 2);
         style.fontSize = QString::number(fitted);
+        if (headsScale)
+            headPoints = std::floor(s.headPoints * fitted / points * 2) / 2;
         fit = FitListColumns(columns, width, [&](const QString& text, bool head) {
-            return textWidth(text, head) * (head ? 1 : fitted / points);
+            return textWidth(text, head) * (head && !headsScale ? 1 : fitted / points);
         });
     }
     std::vector<double>& widths = fit.widths;
@@ -171,7 +174,7 @@ QString ListColumnTitle(int code) {
 }
 
 ListColumnFit FitListColumns(const std::vector<ListColumnText>& columns, double width,
-                             const ListTextWidth& textWidth) {
+                             const ListTextWidth& textWidth, bool headsScale) {
     // Cell padding and border on both sides, and a little for the rounding of the layout.
     constexpr double kCellExtra = 10;
     struct Needs {
@@ -192,10 +195,12 @@ ListColumnFit FitListColumns(const std::vector<ListColumnText>& columns, double 
     };
     const auto at = [&](double scale, bool line) {
         std::vector<double> v;
+        const double head = headsScale ? scale : 1;
         for (const Needs& n : needs)
-            v.push_back(std::max({n.fixed, line ? n.headLine : n.headWord, n.headWord,
-                                  scale * (line ? std::max(n.cellLine, n.cellWord) : n.cellWord)}) +
-                        kCellExtra);
+            v.push_back(
+                std::max({n.fixed, head * (line ? n.headLine : n.headWord), head * n.headWord,
+                          scale * (line ? std::max(n.cellLine, n.cellWord) : n.cellWord)}) +
+                kCellExtra);
         return v;
     };
     ListColumnFit fit;
@@ -241,7 +246,10 @@ QString ListPageHtml(const AppData& data, const std::vector<int>& pigeonIds,
     page.reserve(4096 + qsizetype(pigeonIds.size()) * qsizetype(settings.columns.size() + 2) * 24);
     page += QChar(0xFEFF);
     PageStyle style = settings.style;
-    const std::vector<double> shares = ColumnShares(data, pigeonIds, settings, style);
+    double headPoints = 0; // a head shrunk with the cells
+    const std::vector<double> shares = ColumnShares(data, pigeonIds, settings, style, headPoints);
+    const QString headSize =
+        headPoints > 0 ? u" style=\"font-size: %1pt\""_s.arg(headPoints) : QString();
     page += PrintPageHead(style);
     if (settings.siblingsOf >= 1)
         page += u"<h2>Brothers and sisters of "_s +
@@ -249,8 +257,8 @@ QString ListPageHtml(const AppData& data, const std::vector<int>& pigeonIds,
     page += MasterTableOpen();
     page += u"<thead><tr>"_s;
     for (size_t i = 0; i < settings.columns.size(); ++i)
-        page += u"<th width=\""_s + QString::number(shares[i], 'f', 2) + u"%\">"_s +
-                ListColumnTitle(settings.columns[i]) + u"</th>"_s;
+        page += u"<th width=\""_s + QString::number(shares[i], 'f', 2) + u"%\""_s + headSize +
+                u">"_s + ListColumnTitle(settings.columns[i]) + u"</th>"_s;
     page += u"</tr></thead><tbody>"_s;
     int row = 0;
     for (int id : pigeonIds) {

@@ -48,9 +48,10 @@ struct ListColumnFit {
 
 /// Column widths that fill width: each at least its widest word (or picture), as wide as its
 /// longest line while the page allows; beyond the page, the widest columns narrow first. When
-/// even the words do not fit, the cells' text is scaled down until they do.
+/// even the words do not fit, the cells' text is scaled down until they do, and the head's too
+/// when headsScale.
 ListColumnFit FitListColumns(const std::vector<ListColumnText>& columns, double width,
-                             const ListTextWidth& textWidth);
+                             const ListTextWidth& textWidth, bool headsScale = false);
 
 struct ListPageSettings {
     PageStyle style;
@@ -63,6 +64,9 @@ struct ListPageSettings {
     int siblingsOf = 0; // a pigeon id of 1 or more heads the page "Brothers and sisters of"
     // Pixels a text takes in the page's font; without it, an estimate from the font size.
     ListTextWidth textWidth;
+    // The head's font size textWidth measures in, in points; known, the head shrinks with the
+    // cells when their words do not fit.
+    double headPoints = 0;
     double pageWidth = 718; // the printable width of A4 within 10 mm margins, in screen pixels
 };
 

@@ -488,6 +488,12 @@ private Q_SLOTS:
             << std::vector<int>{ListNumber, ListBand, ListSex,     ListColour, ListRemark,
                                 ListSire,   ListDam,  ListBreeder, ListOwner,  ListVariety}
             << u"Szybka i silna"_s << u"12"_s;
+        // Every column and the photo: the bold head shrinks with the cells.
+        QTest::newRow("every column")
+            << std::vector<int>{ListNumber, ListBand,    ListSex,      ListColour,
+                                ListRemark, ListSire,    ListDam,      ListBreeder,
+                                ListOwner,  ListVariety, ListNickname, ListPhoto}
+            << u"Szybka i silna"_s << u"12"_s;
         QTest::newRow("the first four")
             << std::vector<int>{ListNumber, ListBand, ListColour, ListPhoto} << QString()
             << u"12"_s;
@@ -514,6 +520,7 @@ private Q_SLOTS:
         settings.generalRemarks = true;
         settings.style.fontSize = fontSize;
         settings.textWidth = ListFontWidth(settings.style);
+        settings.headPoints = QGuiApplication::font().pointSizeF();
         QTextDocument page;
         page.setHtml(ListPageHtml(*m_app, {m_family.subject(), m_family.sire()}, settings));
         page.setTextWidth(settings.pageWidth);
