@@ -105,6 +105,14 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
     default:
         break;
     }
+    // Tab goes to the next field, as everywhere else: the parts are reached by typing a
+    // separator or by the arrow keys.
+    if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+        !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        m_typing = {};
+        focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
+        return true;
+    }
     if (key->matches(QKeySequence::Paste)) {
         TypeWhole(edit, QGuiApplication::clipboard()->text());
         return true;
@@ -125,9 +133,9 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
     }
     // A separator after the hour means a whole time is being typed ("7:15"): the minutes and
     // seconds it does not reach are 00, not what the field held.
-    const bool wholeTime = edit == m_time && (m_typing.digits.isEmpty()
-                                                  ? m_typing.advanced && m_typing.section == 1
-                                                  : m_typing.section == 0);
+    const bool wholeTime =
+        edit == m_time && (m_typing.digits.isEmpty() ? m_typing.advanced && m_typing.section == 1
+                                                     : m_typing.section == 0);
     if (!m_typing.digits.isEmpty()) {
         Commit(edit);
     } else if (!std::exchange(m_typing.advanced, false) &&

@@ -289,6 +289,14 @@ private Q_SLOTS:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             auto* release = Find<DateTimeFields>(editor, u"release"_s);
             QCOMPARE(QApplication::focusWidget(), release->DateEdit());
+            // Tab goes from field to field, not through the parts of a date or a time.
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), release->TimeEdit());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(),
+                     Find<DateTimeFields>(editor, u"firstPigeon"_s)->DateEdit());
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+            QCOMPARE(QApplication::focusWidget(), release->TimeEdit());
             TypeOver(release->DateEdit(), date);
             TypeOver(release->TimeEdit(), u"06:30:00"_s);
             Click(editor, u"ok"_s);
