@@ -130,7 +130,15 @@ int CLoftApp::Start(const Options& options) {
     SingleInstance guard;
     switch (guard.Acquire(InstallDir())) {
     case SingleInstance::Outcome::Acquired:
-    case SingleInstance::Outcome::ReadOnly: // every write fails and is reported as such
+        break;
+    case SingleInstance::Outcome::ReadOnly:
+        // Said once at the start rather than learnt at the first change that fails.
+        MessageBox::ShowMessage(
+            nullptr,
+            u"The data folder\n%1\ncannot be written. You can look at your records, but nothing "
+            u"you change can be saved until the folder is writable."_s.arg(
+                QDir::toNativeSeparators(InstallDir())),
+            u"Read-only data"_s, QMessageBox::Warning);
         break;
     case SingleInstance::Outcome::Running:
         MessageBox::ShowMessage(nullptr, u"Nie można uruchomić jednocześnie dwóch kopii programu"_s,

@@ -29,6 +29,7 @@
 #include <QCalendarWidget>
 #include <QComboBox>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
@@ -496,6 +497,7 @@ private Q_SLOTS:
         QTest::newRow("a running copy's lock emptied") << u"emptied"_s << twoCopies;
         QTest::newRow("an empty lock, no copy running") << u"empty"_s << QString();
         QTest::newRow("db/ read-only, the folder writable") << u"db"_s << u"cannot be made"_s;
+        QTest::newRow("all read-only") << u"all"_s << u"You can look at your records"_s;
     }
 
     void dataFolderLock() {
@@ -503,16 +505,27 @@ private Q_SLOTS:
         QFETCH(QString, said);
         const QString root = InstallDir();
         const QString lock = SingleInstance::DataLockPath(root);
-        const bool asNobody = geteuid() == 0 && (setup == u"root"_s || setup == u"db"_s);
+        const bool asNobody = geteuid() == 0 && setup != u"emptied"_s && setup != u"empty"_s;
         QTemporaryDir otherRuntime; // the read-only cases run as nobody, who must own it
         QVERIFY(!asNobody ||
                 chown(QFile::encodeName(otherRuntime.path()).constData(), 65534, gid_t(-1)) == 0);
         const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
         const auto restore = qScopeGuard([runtime] { qputenv("XDG_RUNTIME_DIR", runtime); });
         std::optional<ReadOnlyFiles> readOnly;
-        if (setup == u"root"_s || setup == u"db"_s)
-            QVERIFY(readOnly.emplace(QStringList{setup == u"root"_s ? root : root + u"/db"_s})
-                        .isReadOnly());
+        QStringList locked;
+        if (setup == u"root"_s || setup == u"all"_s)
+            locked << root;
+        if (setup == u"db"_s)
+            locked << root + u"/db"_s;
+        if (setup == u"all"_s) // a register the program made, then chmod -R a-w
+            QCOMPARE(Start(), 0);
+        if (setup == u"all"_s)
+            for (QDirIterator it(root, QDir::AllEntries | QDir::NoDotAndDotDot,
+                                 QDirIterator::Subdirectories);
+                 it.hasNext();)
+                locked << it.next();
+        if (!locked.isEmpty())
+            QVERIFY(readOnly.emplace(locked).isReadOnly());
         SingleInstance first;
         if (setup == u"root"_s || setup == u"emptied"_s)
             QCOMPARE(int(first.Acquire(root)), int(SingleInstance::Outcome::Acquired));
@@ -521,7 +534,8 @@ private Q_SLOTS:
         qputenv("XDG_RUNTIME_DIR", otherRuntime.path().toLocal8Bit());
         MessageBox::History().clear();
         Start();
-        QCOMPARE(MessageBox::History().size(), said.isEmpty() ? 0 : 1);
+        QVERIFY2(MessageBox::History().size() == (said.isEmpty() ? 0 : 1),
+                 qPrintable(MessageBox::History().join(u" | "_s)));
         if (!said.isEmpty())
             QVERIFY2(MessageBox::History()[0].contains(said), qPrintable(MessageBox::History()[0]));
     }
