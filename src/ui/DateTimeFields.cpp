@@ -83,13 +83,16 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
             line->cursorPositionAt(static_cast<QMouseEvent*>(event)->position().toPoint());
         const int section = int(line->text().left(at).count(QRegularExpression(u"\\D"_s)));
         Begin(edit, std::min(section, edit->sectionCount() - 1));
+        m_run.clear();
         return true;
     }
     auto* edit = qobject_cast<QDateTimeEdit*>(watched);
     if (!edit)
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         m_typing = {};
+        m_run.clear();
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
@@ -110,6 +113,7 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
     if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
         !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
         m_typing = {};
+        m_run.clear();
         focusNextPrevChild(key->key() == Qt::Key_Tab && !(key->modifiers() & Qt::ShiftModifier));
         return true;
     }
@@ -123,10 +127,12 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
         if (!text.isEmpty() && text[0].isPrint() && !key->modifiers())
             return true; // letters have no place in a date
         m_typing = {};
+        m_run.clear();
         return QWidget::eventFilter(watched, event);
     }
     if (m_typing.edit != edit || m_typing.section != edit->currentSectionIndex())
         Begin(edit, edit->currentSectionIndex());
+    m_run += text[0];
     if (text[0].isDigit()) {
         TypeDigit(edit, text[0]);
         return true;
@@ -136,6 +142,17 @@ bool DateTimeFields::eventFilter(QObject* watched, QEvent* event) {
     const bool wholeTime =
         edit == m_time && (m_typing.digits.isEmpty() ? m_typing.advanced && m_typing.section == 1
                                                      : m_typing.section == 0);
+    // A separator with no part left after it: a whole time was typed from a later part
+    // ("10:30:00" after a click on the minutes); it is read whole, from the hour.
+    if (edit == m_time && m_typing.digits.isEmpty() && !m_typing.advanced &&
+        m_typing.section + 1 >= edit->sectionCount()) {
+        const QList<int> n = SplitWhole(m_run.chopped(1));
+        if (n.size() == 2 && QTime::isValid(n[0], n[1], 0)) {
+            m_time->setTime(QTime(n[0], n[1], 0));
+            Begin(edit, 2);
+        }
+        return true;
+    }
     if (!m_typing.digits.isEmpty()) {
         Commit(edit);
     } else if (!std::exchange(m_typing.advanced, false) &&

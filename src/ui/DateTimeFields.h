@@ -52,5 +52,6 @@ private:
     bool SetPart(QDateTimeEdit* edit, int section, int value, QString* why);
 
     Typing m_typing;
+    QString m_run;        // the digits and separators typed since the click or the focus
     int m_pendingDay = 0; // a day the shown month lacks, kept until the month is typed
 };

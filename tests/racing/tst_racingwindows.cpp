@@ -203,6 +203,7 @@ private Q_SLOTS:
         row("hour", "time", 0, u"07:15:00"_s, u"06/06/2025 07:15:00"_s);
         row("short time", "time", 0, u"7:16"_s, u"06/06/2025 07:16:00"_s);
         row("hour alone", "time", 0, u"08"_s, u"06/06/2025 08:47:33"_s);
+        row("whole time from the minutes", "time", 1, u"10:30:00"_s, u"06/06/2025 10:30:00"_s);
         row("minute", "time", 1, u"05"_s, u"06/06/2025 21:05:33"_s);
         row("hour 25", "time", 0, u"25:61"_s, same);
         row("day", "date", 0, u"14/06/2025"_s, u"14/06/2025 21:47:33"_s);
