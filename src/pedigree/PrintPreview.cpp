@@ -26,8 +26,9 @@ QToolButton* ToolButton(const QString& text, const QString& name, const QString&
     button->setText(text);
     button->setObjectName(name);
     button->setToolTip(tip);
-    // The keys stay with the sheets.
-    button->setFocusPolicy(Qt::NoFocus);
+    button->setAccessibleName(tip);
+    // A click leaves the keys with the sheets; Tab still reaches the button.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 

@@ -400,6 +400,14 @@ private Q_SLOTS:
             QVERIFY(!view->PaintedPages().contains(0));
             QTest::keyClick(view, Qt::Key_Home);
             QCOMPARE(number->value(), 1);
+            // Tab reaches the page buttons too; Space presses them.
+            for (int i = 0; i < 12 && QApplication::focusWidget()->objectName() != u"nextPage"_s;
+                 ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), u"nextPage"_s);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+            QCOMPARE(number->value(), 2);
+            QTest::keyClick(view, Qt::Key_Home);
             const qreal zoom = view->Zoom();
             QTest::keyClick(view, Qt::Key_Plus);
             QVERIFY(view->Zoom() > zoom);
