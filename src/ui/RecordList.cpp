@@ -8,6 +8,8 @@
 #include <QHeaderView>
 #include <QTableView>
 
+using namespace Qt::StringLiterals;
+
 QFont RecordListFont(const QString& family) {
     QFont font(family);
     font.setPixelSize(16);
@@ -41,5 +43,8 @@ void SetUpRecordList(QTableView* view, RowIdTableModel* model, const QString& ke
     view->setSortingEnabled(look.sortable);
     view->setFont(RecordListFont(look.family));
     Contrast::SetTextColour(view, QPalette::Text, QColor(0, 0, 255));
+    // Focus alone chooses no row, so the list shows by its frame that it has the keys.
+    view->setStyleSheet(u"QTableView:focus { border: 2px solid %1; }"_s.arg(
+        view->palette().color(QPalette::Highlight).name()));
     FitColumnsToWidth(view, std::move(widths), key, std::move(wholeColumns), look.widen);
 }

@@ -457,8 +457,8 @@ private Q_SLOTS:
         // Windows open with the focus where typing or Tab starts, in the order the eye reads.
         const std::map<QString, QStringList> firstStops{
             {u"CDodajGolebia"_s, {u"country"_s, u"union"_s}},
-            {u"CEksportListyDoHTML"_s, {u"available"_s, u"toPrint"_s, u"toAvailable"_s,
-                                        u"chosen"_s}}};
+            {u"CEksportListyDoHTML"_s,
+             {u"available"_s, u"toPrint"_s, u"toAvailable"_s, u"chosen"_s}}};
         using T = CMainDialog;
         const std::pair<int, int> commands[] = {{T::TabPigeons, CmdAddNewPigeon},
                                                 {T::TabPigeons, CmdEditPigeon},
@@ -532,7 +532,14 @@ private Q_SLOTS:
         QCOMPARE(m_dialog->ActiveTab(), int(CMainDialog::TabPigeons));
         // The preview bar under the pigeon list follows the list in Tab order and takes arrows.
         QWidget* list = Find<QWidget>(m_dialog.get(), u"pigeonList"_s);
+        // A list with the keys shows it by its frame, as no row is chosen by focus alone.
+        const auto frame = [list] {
+            return list->grab().toImage().pixelColor(0, 40);
+        };
+        const QColor highlight = list->palette().color(QPalette::Highlight);
+        QVERIFY(frame() != highlight);
         QTest::mouseClick(list, Qt::LeftButton, {}, list->rect().center());
+        QTRY_COMPARE(frame(), highlight);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), u"previewStrip"_s);
         for (const auto& [key, page, caption] : {std::tuple{Qt::Key_Right, 1, u"Family tree"},
